@@ -1,0 +1,7 @@
+#include "driver/driver.h"
+
+namespace tpx {
+
+int RunProgram(int, char**) { return 0; }
+
+}  // namespace tpx
