@@ -1,14 +1,25 @@
 // POSIX implementation of the platform layer.
 #include "platform/platform.h"
 
+#include <dirent.h>
+#include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <iconv.h>
+#include <langinfo.h>
+#include <limits.h>
+#include <locale.h>
+#include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <ucontext.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace platform {
 
@@ -131,6 +142,387 @@ std::size_t DrivePrefixLength(const char*) { return 0; }
 
 bool FileNamesIgnoreCase() { return false; }
 
-void PrepareStandardOutput() {}
+// ---------------------------------------------------------------------------------------------
+// Code pages.
 
+namespace {
+
+// Maps the character-set name reported by the C library to the code page that describes the
+// same encoding; single-byte sets without a better match count as 1252.
+unsigned CodePageOfCharset(const char* charset) {
+  // Compare without case, hyphens, underscores or dots ("UTF-8", "utf8", "Shift_JIS").
+  std::string key;
+  for (const char* p = charset; *p; ++p) {
+    unsigned char c = static_cast<unsigned char>(*p);
+    if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) key += static_cast<char>(c);
+  }
+  struct Alias {
+    const char* name;
+    unsigned codePage;
+  };
+  static const Alias kAliases[] = {
+      {"UTF8", 65001},   {"SHIFTJIS", 932}, {"SJIS", 932},   {"WINDOWS31J", 932},
+      {"GBK", 936},      {"GB2312", 936},   {"EUCCN", 936},  {"EUCKR", 949},
+      {"UHC", 949},      {"BIG5", 950},     {"BIG5HKSCS", 950}, {"JOHAB", 1361},
+  };
+  for (const Alias& alias : kAliases) {
+    if (key == alias.name) return alias.codePage;
+  }
+  // "CP1251" and the like name their code page directly.
+  if (key.size() > 2 && key.size() <= 7 && key.compare(0, 2, "CP") == 0 &&
+      key.find_first_not_of("0123456789", 2) == std::string::npos) {
+    unsigned long n = std::strtoul(key.c_str() + 2, nullptr, 10);
+    if (n > 0 && n < 65536) return static_cast<unsigned>(n);
+  }
+  return 1252;
+}
+
+// Code page 0 stands for the active code page of the process.
+unsigned ResolveCodePage(unsigned codePage) {
+  return codePage == 0 ? ActiveCodePage() : codePage;
+}
+
+// Code page 1252 is converted from this table rather than through the C library, whose
+// converter rejects the five bytes the code page leaves unassigned; those map to the C1
+// control with the same number, so every byte converts.
+const std::uint16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// One open converter, kept for the code page used last: wide constants of a file all use the
+// same code page, so it is opened once per file at most.
+struct Converter {
+  unsigned codePage = 0;
+  iconv_t descriptor = reinterpret_cast<iconv_t>(-1);
+};
+Converter converter;
+
+iconv_t ConverterFor(unsigned codePage) {
+  if (converter.codePage == codePage) return converter.descriptor;
+  if (converter.descriptor != reinterpret_cast<iconv_t>(-1)) iconv_close(converter.descriptor);
+  converter.codePage = codePage;
+  converter.descriptor = reinterpret_cast<iconv_t>(-1);
+
+  char numbered[16];
+  std::snprintf(numbered, sizeof numbered, "CP%u", codePage);
+  const char* names[2] = {numbered, nullptr};
+  switch (codePage) {
+    case 932: names[1] = "SJIS"; break;
+    case 936: names[1] = "GBK"; break;
+    case 949: names[1] = "UHC"; break;
+    case 950: names[1] = "BIG5"; break;
+    case 1361: names[0] = "JOHAB"; names[1] = "CP1361"; break;
+    case 65001: names[0] = "UTF-8"; break;
+    default: break;
+  }
+  for (const char* name : names) {
+    if (name == nullptr) continue;
+    iconv_t cd = iconv_open("UTF-16LE", name);
+    if (cd != reinterpret_cast<iconv_t>(-1)) {
+      converter.descriptor = cd;
+      break;
+    }
+  }
+  return converter.descriptor;
+}
+
+}  // namespace
+
+unsigned ActiveCodePage() {
+  // A private locale object reads the user's character set from the environment without
+  // touching the process locale, so nothing else that depends on the locale changes.
+  locale_t user = newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(nullptr));
+  if (user == static_cast<locale_t>(nullptr)) return 1252;
+  unsigned codePage = CodePageOfCharset(nl_langinfo_l(CODESET, user));
+  freelocale(user);
+  return codePage;
+}
+
+void LeadByteTable(unsigned codePage, bool table[256]) {
+  for (int b = 0; b < 256; ++b) table[b] = false;
+  auto mark = [table](int first, int last) {
+    for (int b = first; b <= last; ++b) table[b] = true;
+  };
+  switch (ResolveCodePage(codePage)) {
+    case 932:
+      mark(0x81, 0x9F);
+      mark(0xE0, 0xFC);
+      break;
+    case 936:
+    case 949:
+    case 950:
+      mark(0x81, 0xFE);
+      break;
+    case 1361:
+      mark(0x84, 0xD3);
+      mark(0xD8, 0xDE);
+      mark(0xE0, 0xF9);
+      break;
+    default:
+      break;
+  }
+}
+
+int MultiByteToUtf16(unsigned codePage, const char* text, int length, std::uint16_t* out,
+                     int capacity) {
+  if (text == nullptr || out == nullptr || length <= 0 || capacity <= 0) return 0;
+  codePage = ResolveCodePage(codePage);
+  if (codePage == 1252) {
+    if (length > capacity) return 0;
+    for (int i = 0; i < length; ++i) {
+      unsigned char b = static_cast<unsigned char>(text[i]);
+      out[i] = b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : b;
+    }
+    return length;
+  }
+  iconv_t cd = ConverterFor(codePage);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return 0;
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial shift state
+
+  std::vector<char> bytes(static_cast<std::size_t>(capacity) * 2);
+  char* in = const_cast<char*>(text);
+  std::size_t inLeft = static_cast<std::size_t>(length);
+  char* outPos = bytes.data();
+  std::size_t outLeft = bytes.size();
+  // Invalid or incomplete input and output that does not fit all make the conversion fail.
+  if (iconv(cd, &in, &inLeft, &outPos, &outLeft) == static_cast<std::size_t>(-1)) return 0;
+  if (iconv(cd, nullptr, nullptr, &outPos, &outLeft) == static_cast<std::size_t>(-1)) return 0;
+  std::size_t units = static_cast<std::size_t>(outPos - bytes.data()) / 2;
+  for (std::size_t i = 0; i < units; ++i) {
+    out[i] = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                        static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+  }
+  return static_cast<int>(units);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Wild-card search.
+
+namespace {
+
+// Splits names into characters of the active code page, so that '?' and '*' never take half
+// of a multibyte character.
+class CharacterMeasure {
+ public:
+  CharacterMeasure() : utf8_(ActiveCodePage() == 65001) {
+    if (!utf8_) LeadByteTable(0, lead_);
+  }
+
+  // Length in bytes (at least 1) of the character at `s`, which is not at the end.
+  std::size_t Length(const char* s) const {
+    unsigned char b = static_cast<unsigned char>(s[0]);
+    if (!utf8_) return lead_[b] && s[1] != 0 ? 2 : 1;
+    std::size_t n = b < 0xC2 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : b < 0xF5 ? 4 : 1;
+    for (std::size_t i = 1; i < n; ++i) {
+      unsigned char c = static_cast<unsigned char>(s[i]);
+      if (c < 0x80 || c > 0xBF) return 1;  // malformed: the byte stands alone
+    }
+    return n;
+  }
+
+ private:
+  bool utf8_;
+  bool lead_[256] = {};
+};
+
+// True when `name` matches `pattern`, in which '*' stands for any run of characters and '?'
+// for exactly one; every other character must be equal, case included. A name that starts
+// with '.' is hidden and matches only a pattern that starts with '.'.
+bool MatchesPattern(const char* pattern, const char* name, const CharacterMeasure& measure) {
+  if (name[0] == '.' && pattern[0] != '.') return false;
+  const char* resumePattern = nullptr;  // just after the last '*' seen
+  const char* resumeName = nullptr;     // where that '*' would take one more character
+  while (*name != 0) {
+    std::size_t nameChar = measure.Length(name);
+    if (*pattern == '*') {
+      resumePattern = ++pattern;
+      resumeName = name;
+      continue;
+    }
+    if (*pattern == '?') {
+      ++pattern;
+      name += nameChar;
+      continue;
+    }
+    if (*pattern != 0) {
+      std::size_t patternChar = measure.Length(pattern);
+      if (patternChar == nameChar && std::memcmp(pattern, name, nameChar) == 0) {
+        pattern += patternChar;
+        name += nameChar;
+        continue;
+      }
+    }
+    if (resumePattern == nullptr) return false;
+    // Let the last '*' take one more character and try again from there.
+    resumeName += measure.Length(resumeName);
+    pattern = resumePattern;
+    name = resumeName;
+  }
+  while (*pattern == '*') ++pattern;
+  return *pattern == 0;
+}
+
+bool IsRegularEntry(int directory, const dirent* entry) {
+#ifdef _DIRENT_HAVE_D_TYPE
+  if (entry->d_type == DT_REG) return true;
+  if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) return false;
+#endif
+  // A symbolic link counts as what it points to.
+  struct stat st;
+  return fstatat(directory, entry->d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+int FindFiles(const char* pattern, FoundFileCallback callback, void* context) {
+  if (pattern == nullptr || *pattern == 0) return -1;
+  const char* slash = std::strrchr(pattern, '/');
+  const char* last = slash != nullptr ? slash + 1 : pattern;
+  if (*last == 0) return -1;
+
+  if (std::strpbrk(last, "*?") == nullptr) {
+    struct stat st;
+    if (stat(pattern, &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    return callback(context, last) ? 1 : 0;
+  }
+
+  std::string directory = ".";
+  if (slash != nullptr) directory.assign(pattern, slash == pattern ? 1 : slash - pattern);
+  DIR* dir = opendir(directory.c_str());
+  if (dir == nullptr) return -1;
+  // The matches are collected before any is handed on, so files the callback creates in the
+  // same directory (output files) neither show up nor disturb the enumeration.
+  CharacterMeasure measure;
+  std::vector<std::string> found;
+  while (const dirent* entry = readdir(dir)) {
+    if (MatchesPattern(last, entry->d_name, measure) && IsRegularEntry(dirfd(dir), entry))
+      found.emplace_back(entry->d_name);
+  }
+  closedir(dir);
+  if (found.empty()) return -1;
+  for (const std::string& name : found) {
+    if (!callback(context, name.c_str())) return 0;
+  }
+  return 1;
+}
+
+// POSIX file systems keep the case of the names they store.
+bool NamesKeepCase(const char*) { return true; }
+
+void ExecutablePath(char* buffer, std::size_t size) {
+  if (buffer == nullptr || size == 0) return;
+  buffer[0] = 0;
+  char path[PATH_MAX + 1];
+  ssize_t n = readlink("/proc/self/exe", path, PATH_MAX);
+  // A path that does not fit is left out entirely: a cut-off path would name another place.
+  if (n <= 0 || n >= PATH_MAX || static_cast<std::size_t>(n) >= size) return;
+  std::memcpy(buffer, path, static_cast<std::size_t>(n));
+  buffer[n] = 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Asynchronous events.
+
+namespace {
+
+InterruptHandler interruptHandler = nullptr;
+FaultHandler faultHandler = nullptr;
+std::uintptr_t codeBase = 0;
+bool alternateStackReady = false;
+
+// The handlers are required to end the process. Should one return anyway, the signal's default
+// action ends it instead, so that a fault is not retried forever.
+void FallBackToDefault(int signal) {
+  struct sigaction action;
+  std::memset(&action, 0, sizeof action);
+  action.sa_handler = SIG_DFL;
+  sigemptyset(&action.sa_mask);
+  sigaction(signal, &action, nullptr);
+  raise(signal);
+}
+
+void OnInterruptSignal(int signal) {
+  if (interruptHandler != nullptr) interruptHandler();
+  FallBackToDefault(signal);
+}
+
+// The address of the instruction that faulted, which together with the code base locates the
+// fault in the program; the accessed address where the machine context cannot be read.
+std::uintptr_t FaultingInstruction(const siginfo_t* info, const void* context) {
+  const ucontext_t* uc = static_cast<const ucontext_t*>(context);
+  if (uc != nullptr) {
+#if defined(__x86_64__)
+    return static_cast<std::uintptr_t>(uc->uc_mcontext.gregs[REG_RIP]);
+#elif defined(__i386__)
+    return static_cast<std::uintptr_t>(uc->uc_mcontext.gregs[REG_EIP]);
+#elif defined(__aarch64__)
+    return static_cast<std::uintptr_t>(uc->uc_mcontext.pc);
+#endif
+  }
+  return reinterpret_cast<std::uintptr_t>(info->si_addr);
+}
+
+void OnFaultSignal(int signal, siginfo_t* info, void* context) {
+  if (faultHandler != nullptr) faultHandler(FaultingInstruction(info, context), codeBase);
+  FallBackToDefault(signal);
+}
+
+// Gives the fault handler a stack of its own, so that it can run after the program's stack has
+// overflowed.
+bool PrepareAlternateStack() {
+  if (alternateStackReady) return true;
+  const std::size_t size = 256 * 1024;
+  void* memory = AllocateRegion(size);
+  if (memory == nullptr) return false;
+  stack_t stack;
+  std::memset(&stack, 0, sizeof stack);
+  stack.ss_sp = memory;
+  stack.ss_size = size;
+  if (sigaltstack(&stack, nullptr) != 0) {
+    FreeRegion(memory, size);
+    return false;
+  }
+  alternateStackReady = true;
+  return true;
+}
+
+}  // namespace
+
+void InstallInterruptHandler(InterruptHandler handler) {
+  interruptHandler = handler;
+  struct sigaction action;
+  std::memset(&action, 0, sizeof action);
+  action.sa_handler = OnInterruptSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGINT, &action, nullptr);
+}
+
+void InstallFaultHandler(FaultHandler handler) {
+  faultHandler = handler;
+  // Looked up now rather than in the handler, where the loader's lock may be held.
+  Dl_info info;
+  if (dladdr(reinterpret_cast<void*>(&InstallFaultHandler), &info) != 0)
+    codeBase = reinterpret_cast<std::uintptr_t>(info.dli_fbase);
+  bool onAlternateStack = PrepareAlternateStack();
+
+  struct sigaction action;
+  std::memset(&action, 0, sizeof action);
+  action.sa_sigaction = OnFaultSignal;
+  sigemptyset(&action.sa_mask);
+  // SA_NODEFER lets a fault inside the handler enter it again, so the handler can notice that
+  // and take its shorter path instead of the process being killed outright.
+  action.sa_flags = SA_SIGINFO | SA_NODEFER | (onAlternateStack ? SA_ONSTACK : 0);
+  for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL}) sigaction(signal, &action, nullptr);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Standard output.
+
+// Output is written byte for byte already; there is no text mode to switch off.
+void PrepareStandardOutput() {}
 }  // namespace platform
