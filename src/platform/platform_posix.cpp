@@ -123,6 +123,10 @@ bool CloseFile(int handle) { return close(handle) == 0; }
 
 bool DeleteFile(const char* path) { return unlink(path) == 0; }
 
+bool SeekFile(int handle, std::uint32_t offset) {
+  return lseek(handle, static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
+}
+
 long FileSize(int handle) {
   struct stat st;
   if (fstat(handle, &st) != 0) return -1;
