@@ -234,6 +234,7 @@ class PerFileChunks {
 // current chunk when it fits (exact size, no rounding) or from a new chunk of the pool's chunk
 // size, or of the request plus the chunk header when the request is larger. A per-file pool's
 // chunks are also entered in the per-file chunk list and so released at the end of the file.
+// A pool gives its chunks back when it is destroyed; it must not outlive its Memory.
 class ChainedPool {
  public:
   explicit ChainedPool(Memory& memory);
