@@ -19,6 +19,11 @@
 
 #include "platform/platform.h"
 
+namespace platform {
+// Repeated here so that this test builds against a header without it as well.
+bool SeekFile(int handle, std::uint32_t offset);
+}  // namespace platform
+
 namespace {
 
 // ---------------------------------------------------------------------------------------------
@@ -569,7 +574,16 @@ TEST_F(FindFilesTest, FileRoundTrip) {
   EXPECT_EQ(back, content);
   char more;
   EXPECT_EQ(platform::ReadFile(in, &more, 1), 0);
+  // Seeking back reads the same bytes again.
+  ASSERT_TRUE(platform::SeekFile(in, 6));
+  char again[5] = {};
+  EXPECT_EQ(platform::ReadFile(in, again, 4), 4);
+  EXPECT_STREQ(again, "byte");
+  ASSERT_TRUE(platform::SeekFile(in, 0));
+  EXPECT_EQ(platform::ReadFile(in, again, 4), 4);
+  EXPECT_STREQ(again, "line");
   EXPECT_TRUE(platform::CloseFile(in));
+  EXPECT_FALSE(platform::SeekFile(in, 0));
 
   // Creating again truncates.
   out = platform::CreateForWriting(path.c_str());
