@@ -1,0 +1,32 @@
+# Wraps the CMake build. `make run` builds tpx32 and preprocesses the bundled example;
+# `make test` builds and runs every unit and end-to-end test, natively and with sanitizers.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+RELEASE := build/release
+SANITIZE := build/sanitize
+
+.PHONY: all build run test test-release test-sanitize clean
+
+all: build
+
+build:
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE) -j $(JOBS)
+
+run: build
+	mkdir -p build/run
+	cd examples && ../$(RELEASE)/tpx32 -n../build/run -Ss hello.c
+	@echo "---- build/run/hello.i ----"
+	@cat build/run/hello.i
+
+test: test-release test-sanitize
+
+test-release: build
+	cd $(RELEASE) && ctest --output-on-failure -j $(JOBS)
+
+test-sanitize:
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DTPX32_SANITIZE=ON
+	cmake --build $(SANITIZE) -j $(JOBS)
+	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf build
