@@ -2,15 +2,28 @@
 // subsystem reaches the others through narrow members rather than globals.
 #pragma once
 
+#include <ctime>
+
 #include "diagnostics/diagnostics.h"
+#include "directives/directives.h"
+#include "directives/macros.h"
 #include "memory/memory.h"
 #include "options/option_block.h"
 #include "options/option_lists.h"
+#include "output/output_file.h"
+#include "output/output_writer.h"
+#include "source/ident_table.h"
 #include "source/position.h"
+#include "source/scanner.h"
+#include "source/source_stack.h"
 
 namespace tpx {
 
 struct RunContext {
+  RunContext();
+  RunContext(const RunContext&) = delete;
+  RunContext& operator=(const RunContext&) = delete;
+
   OptionBlock options;
   OptionBlock savedOptions;  // copy taken when the current file started
   OptionLists lists;
@@ -20,10 +33,19 @@ struct RunContext {
   bool frontEndCpp = false;
   // The scanner's working copy of the identifier length.
   unsigned char scannerIdentifierLength = 250;
+  // Date and time read once per file, for the date and time macros.
+  std::time_t fileStartTime = 0;
 
   SourcePosition position;
   Diagnostics diag{options, position};
   Memory memory{diag};
+  OutputFile output{*this};
+  IdentTable idents{memory.arena};
+  SourceStack source{*this};
+  Scanner scanner{*this};
+  OutputWriter writer{*this};
+  Macros macros{*this};
+  Directives directives{*this};
 };
 
 }  // namespace tpx

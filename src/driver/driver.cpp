@@ -1,7 +1,233 @@
 #include "driver/driver.h"
 
+#include <cfenv>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <memory>
+
+#include "diagnostics/misc_strings.h"
+#include "driver/context.h"
+#include "driver/file_names.h"
+#include "driver/file_run.h"
+#include "options/options.h"
+#include "platform/platform.h"
+
 namespace tpx {
 
-int RunProgram(int, char**) { return 0; }
+namespace {
+
+// The run whose output file the interrupt and fault handlers discard.
+RunContext* activeRun = nullptr;
+// Set while a file is being processed: a fault then goes through the per-file handler first.
+bool insideFileRun = false;
+int processFaultState = 0;
+
+bool StartsOption(const char* arg) { return arg[0] == '-' || arg[0] == '/'; }
+
+bool EqualsIgnoringCase(const char* a, const char* b) {
+  for (; *a != 0 && *b != 0; ++a, ++b) {
+    char x = *a >= 'A' && *a <= 'Z' ? static_cast<char>(*a + 32) : *a;
+    char y = *b >= 'A' && *b <= 'Z' ? static_cast<char>(*b + 32) : *b;
+    if (x != y) return false;
+  }
+  return *a == 0 && *b == 0;
+}
+
+void OnInterrupt() {
+  std::fflush(stdout);
+  if (activeRun != nullptr) activeRun->output.Discard();
+  std::_Exit(255);
+}
+
+void OnFault(std::uintptr_t faultAddress, std::uintptr_t codeBase) {
+  RunContext* run = activeRun;
+  if (run != nullptr && insideFileRun) {
+    // The per-file handler: report once; a fault while reporting prints the short form.
+    Diagnostics& diag = run->diag;
+    if (diag.internalErrorState == 0) {
+      diag.internalErrorState = 1;
+      char text[80];
+      std::snprintf(text, sizeof text, "at 0x%llx with base 0x%llx",
+                    static_cast<unsigned long long>(faultAddress),
+                    static_cast<unsigned long long>(codeBase));
+      diag.ReportFatal(msg::InternalError, text);
+    } else if (diag.internalErrorState == 1) {
+      diag.internalErrorState = 2;
+      std::fputs("Internal compiler error\n", stdout);
+    }
+    if (diag.internalErrorState != 3) {
+      diag.internalErrorState = 3;
+      run->output.Discard();
+    }
+    diag.internalErrorState = 0;
+    insideFileRun = false;
+  }
+  // The process-wide handler.
+  if (processFaultState == 0 && run != nullptr) {
+    processFaultState = 1;
+    run->diag.ReportFatal(msg::InternalError, "");
+  } else {
+    std::fputs("Internal compiler error\n", stdout);
+  }
+  if (run != nullptr) run->output.Discard();
+  std::fflush(stdout);
+  std::_Exit(1);
+}
+
+class Driver {
+ public:
+  explicit Driver(RunContext& ctx) : ctx_(ctx), run_(ctx) {}
+  int Run(int argc, char** argv);
+
+ private:
+  static void PrintConsole(const char* text);
+  void ProcessInputName(const char* name);
+  static int StartFileThunk(void* owner, const char* path) {
+    return static_cast<Driver*>(owner)->StartFile(path);
+  }
+  int StartFile(const char* path);
+  void RunFile(const char* path);
+  int ProtectedRun(const char* path);
+
+  RunContext& ctx_;
+  FileRun run_;
+  bool quietMode_ = false;
+  bool runFailed_ = false;
+};
+
+// Prints a text to standard output in pieces of at most 255 characters, dropping every
+// carriage return.
+void Driver::PrintConsole(const char* text) {
+  char piece[256];
+  std::size_t n = 0;
+  for (const char* p = text; *p != 0; ++p) {
+    if (*p == '\r') continue;
+    piece[n++] = *p;
+    if (n == 255) {
+      std::fwrite(piece, 1, n, stdout);
+      n = 0;
+    }
+  }
+  if (n != 0) std::fwrite(piece, 1, n, stdout);
+}
+
+int Driver::Run(int argc, char** argv) {
+  activeRun = &ctx_;
+  platform::PrepareStandardOutput();
+  platform::InstallInterruptHandler(OnInterrupt);
+  platform::InstallFaultHandler(OnFault);
+
+  // Quiet test: console output named among the leading options suppresses the banner.
+  for (int i = 1; i < argc; ++i) {
+    const char* arg = argv[i];
+    if (!StartsOption(arg) && arg[0] != '+') break;
+    if (StartsOption(arg) && arg[1] == 'o' && (EqualsIgnoringCase(arg + 2, "con.") ||
+                                               EqualsIgnoringCase(arg + 2, "con"))) {
+      quietMode_ = true;
+    }
+  }
+  if (!quietMode_) {
+    PrintConsole(MiscString(misc::BannerName));
+    PrintConsole(kVersionText);
+    PrintConsole(MiscString(misc::BannerPlatform));
+    PrintConsole(MiscString(misc::BannerNotice));
+  }
+  if (argc == 1) {
+    PrintConsole(MiscString(misc::Usage));
+    std::fflush(stdout);
+    return 0;
+  }
+
+  ctx_.memory.Startup();
+  ExpandResponseFiles(ctx_, argc, argv);
+  ReadOptions(ctx_, argc, argv);
+  run_.ResetIncludeGuards();
+  if (ctx_.options.OutputName != nullptr)
+    ctx_.options.OutputName = WithDefaultExtension(ctx_.memory.bump, ctx_.options.OutputName, ".i");
+  ReverseDirectoryLists(ctx_);
+
+  int first = 1;
+  while (first < argc && (StartsOption(argv[first]) || argv[first][0] == '+')) ++first;
+  if (first >= argc) ctx_.diag.ErrorAndExit(msg::NoFileNames);
+
+  for (int i = first; i < argc; ++i) {
+    const char* arg = argv[i];
+    if (StartsOption(arg)) {
+      if (arg[1] == 'v') ParseOption(ctx_, 0, arg + 1);
+      continue;
+    }
+    ProcessInputName(arg);
+  }
+
+  return runFailed_ ? 1 : 0;
+}
+
+void Driver::ProcessInputName(const char* name) {
+  const char* pattern = WithDefaultExtension(ctx_.memory.bump, name, ctx_.lists.defaultExtension);
+  if (ExpandWildcards(StartFileThunk, this, pattern) < 0) {
+    ctx_.diag.ReportOutsideFile(msg::CouldNotFindFile, pattern);
+    runFailed_ = true;
+  }
+}
+
+int Driver::StartFile(const char* path) {
+  if (!quietMode_) {
+    PrintConsole(path);
+    PrintConsole(":\n");
+  }
+  std::uint8_t language = ctx_.options.Language;
+  const char* dot = std::strrchr(path, '.');
+  if (dot != nullptr && EqualsIgnoringCase(dot, ".cpp")) ctx_.options.Language |= 1;
+  RunFile(path);
+  ctx_.options.Language = language;
+  return 1;
+}
+
+void Driver::RunFile(const char* path) {
+  int result = ProtectedRun(path);
+  if (result != 0 || ctx_.diag.ErrorCount() != 0) {
+    std::printf(MiscString(misc::ErrorSummary), static_cast<int>(ctx_.diag.ErrorCount()));
+    runFailed_ = true;
+  } else if (ctx_.diag.WarningCount() != 0 && ctx_.options.WarningsAreFailures) {
+    runFailed_ = true;
+  }
+}
+
+int Driver::ProtectedRun(const char* path) {
+  ctx_.diag.internalErrorState = 0;
+  insideFileRun = true;
+  std::fenv_t environment;
+  std::fegetenv(&environment);
+  ctx_.fileStartTime = std::time(nullptr);
+  int result = run_.PreprocessFile(path);
+  std::fesetenv(&environment);
+  insideFileRun = false;
+  return result;
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv) {
+  // The context holds large tables (the identifier buckets, the token text buffer): it lives
+  // on the heap, not on the stack.
+  auto owned = std::make_unique<RunContext>();
+  RunContext& ctx = *owned;
+  Driver driver(ctx);
+  int status;
+  try {
+    status = driver.Run(argc, argv);
+  } catch (const ProcessExit& exit) {
+    status = exit.status;
+  } catch (const FatalError&) {
+    // Out of memory before any file was open: the report is printed, the run fails.
+    status = 1;
+  }
+  std::fflush(stdout);
+  ctx.memory.Shutdown();
+  activeRun = nullptr;
+  return status;
+}
 
 }  // namespace tpx

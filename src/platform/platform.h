@@ -42,6 +42,8 @@ long ReadFile(int handle, void* buffer, std::size_t size);
 long WriteFile(int handle, const void* buffer, std::size_t size);
 bool CloseFile(int handle);
 bool DeleteFile(const char* path);
+// Moves the read position of an open file to `offset` bytes from its start.
+bool SeekFile(int handle, std::uint32_t offset);
 // Size of an open file in bytes, -1 on error.
 long FileSize(int handle);
 // True when the last failed open or create failed because the process has no free handle.

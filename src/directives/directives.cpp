@@ -1,0 +1,676 @@
+#include "directives/directives.h"
+
+#include <cstring>
+
+#include "directives/conditional.h"
+#include "directives/macros.h"
+#include "driver/context.h"
+#include "platform/platform.h"
+#include "source/ident_table.h"
+#include "source/scanner.h"
+#include "source/source_stack.h"
+
+namespace tpx {
+
+namespace {
+
+struct DirectiveName {
+  const char* name;
+  int code;
+};
+
+// Searched in this order; only exact matches succeed.
+const DirectiveName kDirectiveNames[] = {
+    {"define", dir::Define}, {"if", dir::If},         {"ifdef", dir::Ifdef},
+    {"ifndef", dir::Ifndef}, {"endif", dir::Endif},   {"else", dir::Else},
+    {"elif", dir::Elif},     {"line", dir::Line},     {"pragma", dir::Pragma},
+    {"undef", dir::Undef},   {"include", dir::Include}, {"error", dir::Error},
+};
+
+constexpr std::size_t kMaxNameLength = 260;
+
+bool IsIdentStart(int c) { return c < 0x100 && kBaseTable[c] == cls::Letter; }
+bool IsIdentChar(int c) {
+  return c < 0x100 && (kBaseTable[c] == cls::Letter || kBaseTable[c] == cls::Digit);
+}
+bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+bool IsLineEnd(int c) { return c == '\n' || c == '\r' || c == 0x1A; }
+
+void IgnoreByte(void*, int) {}
+
+}  // namespace
+
+int Directives::ReadDirective(bool firstDirectiveOfInclude, bool process) {
+  Scanner& scanner = ctx_.scanner;
+  bool savedDirectiveLine = scanner.directiveLine;
+  scanner.directiveLine = true;
+
+  int c = scanner.SkipBlanks();
+  if (c == '\n' || c == '\r' || c == 0x1A) {
+    scanner.UnreadByte();
+    current_ = dir::None;
+    scanner.directiveLine = savedDirectiveLine;
+    return dir::None;
+  }
+
+  char name[32];
+  std::size_t length = 0;
+  if (IsIdentChar(c)) name[length++] = static_cast<char>(c);
+  for (;;) {
+    c = scanner.ReadByte();
+    if (!IsIdentChar(c)) break;
+    if (length < sizeof name - 1) name[length++] = static_cast<char>(c);
+  }
+  name[length] = 0;
+  scanner.UnreadByte();
+
+  int code = dir::None;
+  for (const DirectiveName& d : kDirectiveNames) {
+    if (std::strcmp(d.name, name) == 0) {
+      code = d.code;
+      break;
+    }
+  }
+  if (code == dir::None) {
+    if (process) ctx_.diag.ReportError(57, name);
+    SkipRestOfLine(scanner.ReadByte());
+    current_ = dir::None;
+    scanner.directiveLine = savedDirectiveLine;
+    return dir::None;
+  }
+  current_ = code;
+  if (!process) {
+    scanner.directiveLine = savedDirectiveLine;
+    return code;
+  }
+
+  c = scanner.ReadByte();
+  switch (code) {
+    case dir::Define:
+      ctx_.macros.DefineDirective(c);
+      break;
+    case dir::If:
+      scanner.UnreadByte();
+      If();
+      break;
+    case dir::Ifdef:
+      IfdefIfndef(c, true, false);
+      break;
+    case dir::Ifndef:
+      IfdefIfndef(c, false, firstDirectiveOfInclude);
+      break;
+    case dir::Endif:
+      Endif(c);
+      break;
+    case dir::Else:
+      Else(c);
+      break;
+    case dir::Elif:
+      Elif(c);
+      break;
+    case dir::Line:
+      LineDirectiveHandler(c);
+      break;
+    case dir::Pragma:
+      PragmaDirective(c);
+      break;
+    case dir::Undef:
+      ctx_.macros.UndefDirective(c);
+      break;
+    case dir::Include:
+      Include(c);
+      break;
+    case dir::Error:
+      ErrorDirective(c);
+      break;
+  }
+  scanner.directiveLine = false;
+  return code;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The rest of a directive line.
+
+int Directives::SkipLiteral(int quote) {
+  return ctx_.scanner.CopyLiteral(quote, IgnoreByte, nullptr, false);
+}
+
+void Directives::SkipRestOfLine(int c) {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  for (;;) {
+    if (IsLineEnd(c)) {
+      scanner.UnreadByte();
+      return;
+    }
+    if (c == '/') {
+      int n = src.NextByte();
+      if (n == '*') {
+        scanner.BlockComment();
+      } else if (n == '/' && scanner.LineCommentsAllowed()) {
+        scanner.LineComment();
+      } else {
+        src.Unget();
+      }
+    } else if (c == '\\') {
+      int n = src.NextByte();
+      if (n == '\n' || n == '\r')
+        src.CountNewline(n);
+      else
+        src.Unget();
+    } else if (c == '"' || c == '\'') {
+      SkipLiteral(c);
+    } else if (scanner.IsLeadByte(c)) {
+      int t = src.NextByte();
+      if (IsLineEnd(t)) src.Unget();
+    }
+    c = scanner.ReadByte();
+  }
+}
+
+void Directives::CheckRestOfLine(int c) {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  for (;;) {
+    if (IsBlank(c) || c == 0xFB) {
+      c = scanner.ReadByte();
+      continue;
+    }
+    if (c == '/') {
+      int n = src.NextByte();
+      if (n == '*') {
+        scanner.BlockComment();
+        c = scanner.ReadByte();
+        continue;
+      }
+      if (n == '/' && scanner.LineCommentsAllowed()) {
+        scanner.LineComment();
+        c = scanner.ReadByte();
+        continue;
+      }
+      src.Unget();
+      c = scanner.ReadByte();
+      continue;
+    }
+    if (c == '\\') {
+      int n = src.NextByte();
+      if (n == '\n' || n == '\r') {
+        src.CountNewline(n);
+      } else {
+        src.Unget();
+      }
+      c = scanner.ReadByte();
+      continue;
+    }
+    break;
+  }
+  if (!IsLineEnd(c) && ctx_.options.LanguageMode == 1) {
+    scanner.UnreadByte();
+    scanner.ReportIllegal(scanner.ReadByte());
+    c = scanner.ReadByte();
+  }
+  SkipRestOfLine(c);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Conditionals.
+
+void Directives::PushConditional(std::uint8_t kind) {
+  auto* frame = static_cast<ConditionalFrame*>(ctx_.memory.blocks.Allocate(sizeof(ConditionalFrame)));
+  frame->next = ctx_.source.conditionals;
+  frame->line = ctx_.source.Line();
+  frame->guard = "";
+  frame->kind = kind;
+  ctx_.source.conditionals = frame;
+}
+
+void Directives::PopConditional() {
+  ConditionalFrame* frame = ctx_.source.conditionals;
+  if (frame == nullptr) return;
+  ctx_.source.conditionals = frame->next;
+  ctx_.memory.blocks.Free(frame);
+}
+
+bool Directives::Evaluate() {
+  Scanner& scanner = ctx_.scanner;
+  bool value = evaluateCondition != nullptr ? evaluateCondition(ctx_) : false;
+  // The evaluation read the line up to its end-of-line token; the line break itself is left
+  // for the scanner so that it is counted once.
+  if (scanner.Current().code == tok::EndOfLine) ctx_.source.Unget();
+  return value;
+}
+
+void Directives::AfterSkip() {
+  if (current_ == dir::Elif)
+    PushConditional(1);
+  else if (current_ == dir::Else)
+    PushConditional(2);
+}
+
+void Directives::If() {
+  if (Evaluate()) {
+    PushConditional(1);
+    return;
+  }
+  SkipFalseGroup(false, true);
+  AfterSkip();
+}
+
+void Directives::IfdefIfndef(int c, bool isIfdef, bool recordGuard) {
+  Scanner& scanner = ctx_.scanner;
+  if (IsBlank(c) || c == '/' || c == '\\') {
+    scanner.UnreadByte();
+    c = scanner.SkipBlanks();
+  }
+  if (!IsIdentStart(c)) {
+    ctx_.diag.ReportError(61, isIfdef ? "ifdef" : "ifndef");
+    SkipRestOfLine(c);
+    PushConditional(1);
+    return;
+  }
+  const char* name = scanner.ReadIdentifier(c);
+  std::size_t length = std::strlen(name);
+  char saved[256];
+  std::size_t n = length < sizeof saved - 1 ? length : sizeof saved - 1;
+  std::memcpy(saved, name, n);
+  saved[n] = 0;
+  CheckRestOfLine(scanner.ReadByte());
+
+  bool defined = ctx_.macros.IsDefinedForIfdef(saved, n);
+  if (defined == isIfdef) {
+    PushConditional(1);
+    if (recordGuard && !isIfdef) {
+      char* guard = static_cast<char*>(ctx_.memory.blocks.Allocate(n + 1));
+      std::memcpy(guard, saved, n + 1);
+      ctx_.source.conditionals->guard = guard;
+    }
+    return;
+  }
+  SkipFalseGroup(false, true);
+  AfterSkip();
+}
+
+void Directives::Else(int c) {
+  ConditionalFrame* top = ctx_.source.conditionals;
+  if (top == nullptr) {
+    ctx_.diag.ReportError(65);
+    SkipRestOfLine(c);
+    return;
+  }
+  top->guard = "";
+  if (top->kind != 1) {
+    ctx_.diag.ReportError(65);
+    SkipRestOfLine(c);
+    return;
+  }
+  CheckRestOfLine(c);
+  SkipFalseGroup(false, false);
+  PopConditional();
+}
+
+void Directives::Elif(int c) {
+  ConditionalFrame* top = ctx_.source.conditionals;
+  if (top != nullptr) top->guard = "";
+  if (top == nullptr || top->kind != 1) {
+    ctx_.diag.ReportError(63);
+    SkipRestOfLine(c);
+    return;
+  }
+  SkipRestOfLine(c);
+  SkipFalseGroup(true, true);
+  PopConditional();
+}
+
+void Directives::Endif(int c) {
+  ConditionalFrame* top = ctx_.source.conditionals;
+  if (top == nullptr) {
+    ctx_.diag.ReportError(66);
+    SkipRestOfLine(c);
+    return;
+  }
+  if (top->guard[0] != 0) {
+    char guard[256];
+    std::size_t n = std::strlen(top->guard);
+    if (n > sizeof guard - 1) n = sizeof guard - 1;
+    std::memcpy(guard, top->guard, n);
+    guard[n] = 0;
+    PopConditional();
+    GuardCheck(c, guard);
+    return;
+  }
+  CheckRestOfLine(c);
+  PopConditional();
+}
+
+// After the #endif of a group that may be an include guard: the file is guarded when nothing
+// but blank lines and comments follows.
+void Directives::GuardCheck(int c, const char* guard) {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  CheckRestOfLine(c);
+  bool savedDirectiveLine = scanner.directiveLine;
+  scanner.directiveLine = false;
+  c = scanner.ReadByte();
+  for (;;) {
+    if (c == '\n' || c == '\r') {
+      src.CountNewline(c);
+      c = scanner.SkipBlanks();
+      continue;
+    }
+    if (c == 0x1A) {
+      src.RecordGuard(guard);
+      scanner.UnreadByte();
+      break;
+    }
+    if (c == '#') {
+      ReadDirective(false, true);
+      break;
+    }
+    scanner.UnreadByte();
+    break;
+  }
+  scanner.directiveLine = savedDirectiveLine;
+}
+
+void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  std::uint32_t startLine = src.Line();
+  int depth = 0;
+  bool strict = ctx_.options.LanguageMode == 1;
+  // The group starts at the end of the directive line that opened it.
+  SkipRestOfLine(scanner.ReadByte());
+  for (;;) {
+    int c = scanner.ReadByte();
+    if (c == 0x1A) {
+      ctx_.diag.ReportError(195, static_cast<int>(startLine));
+      scanner.UnreadByte();
+      current_ = dir::None;
+      return;
+    }
+    if (c != '\n' && c != '\r') {
+      SkipRestOfLine(c);
+      continue;
+    }
+    src.CountNewline(c);
+    c = scanner.SkipBlanks();
+    if (c == 0x1A) {
+      ctx_.diag.ReportError(195, static_cast<int>(startLine));
+      scanner.UnreadByte();
+      current_ = dir::None;
+      return;
+    }
+    if (c != '#') {
+      SkipRestOfLine(c);
+      continue;
+    }
+    int code = ReadDirective(false, false);
+    scanner.directiveLine = true;
+    switch (code) {
+      case dir::If:
+      case dir::Ifdef:
+      case dir::Ifndef:
+        ++depth;
+        break;
+      case dir::Endif:
+        if (depth == 0 && strict) {
+          CheckRestOfLine(scanner.ReadByte());
+        }
+        --depth;
+        break;
+      case dir::Else:
+        if (depth != 0) break;
+        if (strict) CheckRestOfLine(scanner.ReadByte());
+        if (!elseAllowed) {
+          ctx_.diag.ReportError(65);
+        } else if (chainTaken) {
+          elseAllowed = false;
+        } else {
+          --depth;
+        }
+        break;
+      case dir::Elif:
+        if (depth != 0) break;
+        if (!elseAllowed) {
+          ctx_.diag.ReportError(63);
+        } else if (!chainTaken) {
+          scanner.directiveLine = true;
+          bool value = Evaluate();
+          scanner.directiveLine = false;
+          if (value) {
+            current_ = dir::Elif;
+            return;
+          }
+          continue;
+        }
+        break;
+      default:
+        break;
+    }
+    scanner.directiveLine = false;
+    SkipRestOfLine(scanner.ReadByte());
+    if (depth < 0) {
+      current_ = code;
+      return;
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// #error, #line, #pragma.
+
+void Directives::ErrorDirective(int c) {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  char* text = scanner.Text() + scanner.TextPosition();
+  std::size_t room = Scanner::kTextBufferSize - 1 - scanner.TextPosition();
+  std::size_t n = 0;
+  for (;;) {
+    if (IsLineEnd(c)) {
+      scanner.UnreadByte();
+      break;
+    }
+    if (c == '\\') {
+      int d = src.NextByte();
+      if (d == '\n' || d == '\r') {
+        src.CountNewline(d);
+        c = scanner.ReadByte();
+        continue;
+      }
+      src.Unget();
+    }
+    if (n < room) text[n++] = static_cast<char>(c);
+    if (scanner.IsLeadByte(c)) {
+      int t = src.NextByte();
+      if (IsLineEnd(t))
+        src.Unget();
+      else if (n < room)
+        text[n++] = static_cast<char>(t);
+    }
+    c = scanner.ReadByte();
+  }
+  text[n] = 0;
+  ctx_.diag.ReportFatal(5, text);
+}
+
+void Directives::LineDirectiveHandler(int c) {
+  Scanner& scanner = ctx_.scanner;
+  scanner.UnreadByte();
+  const char* text = ctx_.macros.ExpandLine();
+  ctx_.source.LineDirective(text);
+  (void)c;
+}
+
+void Directives::PragmaDirective(int c) {
+  ctx_.writer.ClearHeldBlanks();
+  ctx_.writer.PutOutputText("#pragma ", 8);
+  (void)c;
+  ctx_.scanner.UnreadByte();
+}
+
+// ---------------------------------------------------------------------------------------------
+// #include.
+
+void Directives::Include(int c) {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  if (IsBlank(c) || c == '/' || c == '\\') {
+    scanner.UnreadByte();
+    c = scanner.SkipBlanks();
+  }
+  char* text;
+  std::size_t length = 0;
+  if (c == '"' || c == '<') {
+    text = scanner.Text() + scanner.TextPosition();
+    std::size_t room = Scanner::kTextBufferSize - 1 - scanner.TextPosition();
+    int closer = c == '"' ? '"' : '>';
+    text[length++] = static_cast<char>(c);
+    for (;;) {
+      int d = src.NextByte();
+      if (d == closer) {
+        if (length < room) text[length++] = static_cast<char>(d);
+        break;
+      }
+      if (IsLineEnd(d)) {
+        src.Unget();
+        break;
+      }
+      if (length < room) text[length++] = static_cast<char>(d);
+    }
+    text[length] = 0;
+    SkipRestOfLine(scanner.ReadByte());
+  } else {
+    scanner.UnreadByte();
+    text = const_cast<char*>(ctx_.macros.ExpandLine());
+    length = std::strlen(text);
+  }
+
+  // Trim.
+  while (*text == ' ' || *text == '\t') {
+    ++text;
+    --length;
+  }
+  while (length > 0) {
+    unsigned char last = static_cast<unsigned char>(text[length - 1]);
+    if (last != ' ' && last != '\t' && last != 0xFB) break;
+    --length;
+  }
+  text[length] = 0;
+  if (length == 0 || (text[0] != '"' && text[0] != '<')) {
+    ctx_.diag.ReportError(60, "include");
+    return;
+  }
+  bool angle = text[0] == '<';
+  if (length < 2 || text[length - 1] != (angle ? '>' : '"')) {
+    ctx_.diag.ReportError(266);
+    return;
+  }
+  std::size_t nameLength = length - 2;
+  if (nameLength > kMaxNameLength) {
+    ctx_.diag.ReportError(203);
+    return;
+  }
+  char name[kMaxNameLength + 8];
+  std::memcpy(name, text + 1, nameLength);
+  name[nameLength] = 0;
+
+  int opened = Search(name, angle);
+  if (opened == 0) return;
+  if (opened == 1) {
+    src.CurrentFile()->standardNames = standardNames_ ? 1 : 0;
+    ctx_.macros.SetStandardNames(standardNames_);
+    // The start of the new file: its first directive is carried out right away.
+    bool savedDirectiveLine = scanner.directiveLine;
+    scanner.directiveLine = false;
+    for (;;) {
+      ctx_.writer.PutOutputChar('\r');
+      ctx_.writer.PutOutputChar('\n');
+      int d = scanner.SkipBlanks();
+      if (d == '#') {
+        ReadDirective(true, true);
+        break;
+      }
+      if (d == '\n' || d == '\r') {
+        src.CountNewline(d);
+        continue;
+      }
+      scanner.UnreadByte();
+      break;
+    }
+    scanner.directiveLine = savedDirectiveLine;
+  }
+}
+
+namespace {
+
+bool IsAbsolute(const char* name) {
+  return name[0] == '/' || name[0] == '\\' || (name[0] != 0 && name[1] == ':');
+}
+
+// Length of the drive and directory part of a path.
+std::size_t DirectoryLength(const char* path) {
+  std::size_t end = platform::DrivePrefixLength(path);
+  for (std::size_t i = end; path[i] != 0; ++i) {
+    if (platform::IsDirectorySeparator(path[i])) end = i + 1;
+  }
+  return end;
+}
+
+}  // namespace
+
+int Directives::TryOpen(const char* directory, std::size_t directoryLength, const char* name) {
+  std::size_t nameLength = std::strlen(name);
+  if (directoryLength + nameLength > kMaxNameLength) return -1;
+  std::memcpy(lastTried_, directory, directoryLength);
+  std::memcpy(lastTried_ + directoryLength, name, nameLength + 1);
+  return ctx_.source.OpenSourceFile(lastTried_);
+}
+
+int Directives::SearchIncludeDirectories(const char* name) {
+  for (DirectoryRecord* d = ctx_.lists.includeDirs; d != nullptr; d = d->next) {
+    int result = TryOpen(d->directory, std::strlen(d->directory), name);
+    if (result < 0) return 0;
+    if (result != 0) return result;
+  }
+  return 0;
+}
+
+int Directives::Search(char* name, bool angle) {
+  SourceStack& src = ctx_.source;
+  standardNames_ = false;
+  int result = 0;
+  if (!angle) {
+    if (ctx_.options.IncluderSearch && !IsAbsolute(name)) {
+      // The directory of the current file, then of each includer outward.
+      const char* file = src.FileName();
+      for (SourceFile* r = src.CurrentFile(); r != nullptr && file != nullptr;) {
+        result = TryOpen(file, DirectoryLength(file), name);
+        if (result > 0) return result;
+        file = r->includerName;
+        r = r->below;
+        while (r != nullptr && !r->IsFile()) r = r->below;
+      }
+    }
+    result = TryOpen("", 0, name);
+    if (result > 0) return result;
+    result = SearchIncludeDirectories(name);
+  } else {
+    if (IsAbsolute(name) || ctx_.options.AngleSearchMode[0] == 0) {
+      result = TryOpen("", 0, name);
+      if (result > 0) return result;
+    }
+    std::size_t directoryLength = DirectoryLength(name);
+    const char* base = name + directoryLength;
+    if (std::strchr(base, '.') == nullptr) {
+      std::size_t baseLength = std::strlen(base);
+      if (baseLength > 8) baseLength = 8;
+      std::memcpy(name + directoryLength + baseLength, ".h", 3);
+      standardNames_ = true;
+    }
+    result = SearchIncludeDirectories(name);
+  }
+  if (result == 0) ctx_.diag.ReportError(217, name);
+  return result;
+}
+
+}  // namespace tpx

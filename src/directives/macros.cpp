@@ -1,0 +1,1105 @@
+#include "directives/macros.h"
+
+#include <cstring>
+#include <ctime>
+
+#include "diagnostics/misc_strings.h"
+#include "directives/directives.h"
+#include "driver/context.h"
+#include "source/ident_table.h"
+#include "source/scanner.h"
+
+namespace tpx {
+
+namespace {
+
+constexpr unsigned char kEndByte = 0xFB;
+constexpr unsigned char kNoExpand = 0xFC;
+constexpr unsigned char kStringize = 0xFD;
+constexpr unsigned char kPaste = 0xFE;
+constexpr unsigned char kEscape = 0xFF;
+constexpr unsigned char kObjectLike = 0xFF;
+constexpr unsigned char kHasOperators = 0x80;
+
+bool IsParameterByte(unsigned char b) { return b >= 0x80 && b < kEndByte; }
+bool IsIdentStart(int c) { return c < 0x100 && kBaseTable[c] == cls::Letter; }
+bool IsIdentChar(int c) {
+  return c < 0x100 && (kBaseTable[c] == cls::Letter || kBaseTable[c] == cls::Digit);
+}
+bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+// The body of __USING_STD_NAMES__: object-like, "1".
+const unsigned char kStandardNamesBody[] = {kObjectLike, '1', kEndByte, 0};
+
+std::uint8_t* AsBytes(MacroDef* def) { return reinterpret_cast<std::uint8_t*>(def); }
+
+// Index of the next byte from `pos` that ends a segment of a macro text: NUL, 26, or a marker
+// byte of 0x80 and above.
+std::uint32_t SegmentEnd(const unsigned char* text, std::uint32_t pos) {
+  while (text[pos] != 0 && text[pos] != 0x1A && text[pos] < 0x80) ++pos;
+  return pos;
+}
+
+void AppendToScanner(void* owner, int c) {
+  static_cast<Scanner*>(owner)->AppendEscaped(c);
+}
+
+}  // namespace
+
+void Macros::Reset() { freeRecords_ = nullptr; }
+
+// ---------------------------------------------------------------------------------------------
+// Protected and special names.
+
+int Macros::ProtectedNameNumber(const char* name, std::size_t length) {
+  if (length < 2 || name[0] != '_' || name[1] != '_') return 0;
+  if (length == 11) return std::memcmp(name, "__cplusplus", 11) == 0 ? 6 : 0;
+  if (length != 8 || name[6] != '_' || name[7] != '_') return 0;
+  static const char* const kWords[] = {"STDC", "FILE", "LINE", "DATE", "TIME"};
+  for (int i = 0; i < 5; ++i) {
+    if (std::memcmp(name + 2, kWords[i], 4) == 0) return i + 1;
+  }
+  return 0;
+}
+
+int Macros::SpecialNumber(const char* name, std::size_t length) const {
+  int number = ProtectedNameNumber(name, length);
+  if (number == 1 && ctx_.options.LanguageMode != 1) return 0;
+  if (number == 6 && !ctx_.frontEndCpp) return 0;
+  return number;
+}
+
+void Macros::FormatDate(std::int64_t time, char out[12]) {
+  std::time_t t = static_cast<std::time_t>(time);
+  std::tm parts{};
+  std::tm* local = std::localtime(&t);
+  if (local != nullptr) parts = *local;
+  const char* months = MiscString(misc::MonthNames);
+  int month = parts.tm_mon >= 0 && parts.tm_mon < 12 ? parts.tm_mon : 0;
+  out[0] = months[month * 3];
+  out[1] = months[month * 3 + 1];
+  out[2] = months[month * 3 + 2];
+  out[3] = ' ';
+  out[4] = parts.tm_mday >= 10 ? static_cast<char>('0' + parts.tm_mday / 10) : ' ';
+  out[5] = static_cast<char>('0' + parts.tm_mday % 10);
+  out[6] = ' ';
+  int year = parts.tm_year + 1900;
+  out[7] = static_cast<char>('0' + year / 1000 % 10);
+  out[8] = static_cast<char>('0' + year / 100 % 10);
+  out[9] = static_cast<char>('0' + year / 10 % 10);
+  out[10] = static_cast<char>('0' + year % 10);
+  out[11] = 0;
+}
+
+void Macros::FormatTime(std::int64_t time, char out[9]) {
+  std::time_t t = static_cast<std::time_t>(time);
+  std::tm parts{};
+  std::tm* local = std::localtime(&t);
+  if (local != nullptr) parts = *local;
+  out[0] = static_cast<char>('0' + parts.tm_hour / 10);
+  out[1] = static_cast<char>('0' + parts.tm_hour % 10);
+  out[2] = ':';
+  out[3] = static_cast<char>('0' + parts.tm_min / 10);
+  out[4] = static_cast<char>('0' + parts.tm_min % 10);
+  out[5] = ':';
+  out[6] = static_cast<char>('0' + parts.tm_sec / 10);
+  out[7] = static_cast<char>('0' + parts.tm_sec % 10);
+  out[8] = 0;
+}
+
+int Macros::SpecialMacroValue(int number) {
+  Scanner& scanner = ctx_.scanner;
+  switch (number) {
+    case 1:
+      return '1';
+    case 2: {
+      const char* name = ctx_.position.fileName != nullptr ? ctx_.position.fileName : "";
+      std::size_t backslashes = 0;
+      for (const char* p = name; *p != 0; ++p) backslashes += *p == '\\';
+      std::size_t length = std::strlen(name) + backslashes;
+      auto* text = static_cast<unsigned char*>(ctx_.memory.blocks.Allocate(length + 1));
+      std::size_t n = 0;
+      for (const char* p = name; *p != 0; ++p) {
+        text[n++] = static_cast<unsigned char>(*p);
+        if (*p == '\\') text[n++] = '\\';
+      }
+      text[n] = 0;
+      scanner.macroText = text;
+      return '"';
+    }
+    case 3: {
+      char digits[12];
+      std::snprintf(digits, sizeof digits, "%u", static_cast<unsigned>(ctx_.source.Line()));
+      std::size_t length = std::strlen(digits);
+      if (length > 1) {
+        auto* rest = static_cast<char*>(ctx_.memory.blocks.Allocate(length));
+        std::memcpy(rest, digits + 1, length);
+        ctx_.source.PushText(rest);
+      }
+      return digits[0];
+    }
+    case 4:
+    case 5: {
+      auto* text = static_cast<unsigned char*>(ctx_.memory.blocks.Allocate(12));
+      if (number == 4)
+        FormatDate(ctx_.fileStartTime, reinterpret_cast<char*>(text));
+      else
+        FormatTime(ctx_.fileStartTime, reinterpret_cast<char*>(text));
+      scanner.macroText = text;
+      return '"';
+    }
+    case 6:
+      return ctx_.frontEndCpp ? '1' : '0';
+    default:
+      return '"';
+  }
+}
+
+bool Macros::IsDefinedForOperator(const char* name, std::size_t length, std::uint32_t hash) {
+  if (SpecialNumber(name, length) != 0) return true;
+  return ctx_.idents.Lookup(name, length, hash)->IsMacro();
+}
+
+bool Macros::IsDefinedForIfdef(const char* name, std::size_t length) {
+  if (SpecialNumber(name, length) != 0) return true;
+  if (length >= 2 && name[0] == '_' && (name[1] == '_' || name[1] == 'W'))
+    ctx_.writer.EnsureOpen();
+  return ctx_.idents.Lookup(name, length, HashName(name, length))->IsMacro();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Storing definitions.
+
+MacroDef* Macros::PlaceDefinition(std::size_t size) {
+  SaveArena& arena = ctx_.memory.arena;
+  char* at = arena.AllocationPointer();
+  // The definition starts on a 4-byte boundary with its tag in the byte before it.
+  char* def = reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(at) + 1 + 3) &
+                                      ~std::uintptr_t{3});
+  char* end = def + ((size + 3) & ~std::size_t{3});
+  if (end > arena.CommitEnd()) arena.Grow(static_cast<std::size_t>(end - arena.CommitEnd()));
+  def[-1] = static_cast<char>(kEndByte);
+  arena.SetAllocationPointer(end);
+  return reinterpret_cast<MacroDef*>(def);
+}
+
+void Macros::StoreMacro(IdentEntry* entry, std::uint8_t parameterByte,
+                        const unsigned char* body, std::size_t bodyLength,
+                        const char* const* parameterNames, int parameterCount) {
+  // bodyLength counts the body with its end byte; a NUL follows in the stored form.
+  if (ctx_.options.DefinesInOutput && ctx_.output.IsOpen()) {
+    ctx_.writer.PutOutputText("/* define ", 10);
+    ctx_.writer.PutOutputText(entry->name, entry->length);
+    ctx_.writer.PutOutputText(" */", 3);
+  }
+  bool withNames = ctx_.options.LanguageMode == 1 && parameterByte != kObjectLike &&
+                   parameterCount > 0 && parameterNames != nullptr;
+  std::size_t namesLength = 0;
+  if (withNames) {
+    for (int i = 0; i < parameterCount; ++i) namesLength += std::strlen(parameterNames[i]) + 1;
+    namesLength = (namesLength + 3) & ~std::size_t{3};
+  }
+  std::size_t size = 1 + bodyLength + 1 + namesLength;
+
+  if (entry->IsMacro()) {
+    const std::uint8_t* old = AsBytes(entry->definition);
+    bool same = old[0] == parameterByte && std::memcmp(old + 1, body, bodyLength) == 0 &&
+                old[1 + bodyLength] == 0;
+    if (same && withNames) {
+      // Parameter names are stored newest first and compared in that order.
+      const char* stored = reinterpret_cast<const char*>(old + 2 + bodyLength);
+      for (int i = parameterCount - 1; i >= 0 && same; --i) {
+        same = std::strcmp(stored, parameterNames[i]) == 0;
+        stored += std::strlen(stored) + 1;
+      }
+    }
+    if (same) return;
+    ctx_.diag.ReportWarning(msg::Redefinition, entry->name);
+  }
+  MacroDef* def = PlaceDefinition(size);
+  std::uint8_t* bytes = AsBytes(def);
+  bytes[0] = parameterByte;
+  std::memcpy(bytes + 1, body, bodyLength);
+  bytes[1 + bodyLength] = 0;
+  if (withNames) {
+    char* names = reinterpret_cast<char*>(bytes + 2 + bodyLength);
+    for (int i = parameterCount - 1; i >= 0; --i) {
+      std::size_t n = std::strlen(parameterNames[i]) + 1;
+      std::memcpy(names, parameterNames[i], n);
+      names += n;
+    }
+  }
+  entry->definition = def;
+}
+
+void Macros::DefineMacroText(const char* value, const char* name) {
+  IdentEntry* entry = ctx_.idents.LookupName(name);
+  std::size_t length = std::strlen(value);
+  StoreMacro(entry, kObjectLike, reinterpret_cast<const unsigned char*>(value), length, nullptr,
+             0);
+}
+
+void Macros::DefineMacro(const char* value, const char* name) {
+  if (ctx_.idents.LookupName(name)->IsMacro()) return;
+  DefineMacroText(value, name);
+}
+
+void Macros::DefineCommandLineMacros() {
+  for (DefineRecord* d = ctx_.lists.defines; d != nullptr; d = d->next)
+    DefineMacroText(d->value, d->name);
+}
+
+void Macros::DefinePredefinedMacros() {
+  const OptionBlock& o = ctx_.options;
+  bool cpp = ctx_.frontEndCpp;
+  bool languageCpp = (o.Language & 1) != 0;
+  auto define = [this](bool when, const char* name, const char* value) {
+    if (!when) return;
+    char body[16];
+    std::size_t n = std::strlen(value);
+    std::memcpy(body, value, n);
+    body[n] = static_cast<char>(kEndByte);
+    body[n + 1] = 0;
+    DefineMacro(body, name);
+  };
+  define(cpp, "__XDLLMT__", "");
+  define(o.Unwinding != 0, "_CPPUNWIND", "1");
+  define(o.UnsignedChar != 0, "_CHAR_UNSIGNED", "1");
+  define(true, "_INTEGRAL_MAX_BITS", "64");
+  define(cpp, "_WCHAR_T", "");
+  define(cpp, "_WCHAR_T_DEFINED", "");
+  define(o.LanguageMode == 2, "__UNIX__", "1");
+  define(o.LanguageMode == 3, "__KR__", "1");
+  define(true, "__FLAT__", "1");
+  define(true, "__TLS__", "1");
+  define(o.MultiThread != 0, "__MT__", "1");
+  define(o.MultiThread != 0, "_MT", "1");
+  define(o.ConsoleTarget != 0, "__DPMI32__", "1");
+  define(true, "_Windows", "1");
+  define(true, "__WIN32__", "1");
+  define(true, "_WIN32", "1");
+  static const char* const kCpu[] = {"300", "400", "500", "600"};
+  define(o.CpuLevel >= 3 && o.CpuLevel <= 6, "_M_IX86",
+         o.CpuLevel >= 3 && o.CpuLevel <= 6 ? kCpu[o.CpuLevel - 3] : "");
+  define(o.TargetKind == 2 || o.TargetKind == 5, "__DLL__", "1");
+  define(o.TargetKind == 2 || o.TargetKind == 5, "_DLL", "1");
+  define(o.ConsoleTarget != 0 || o.TargetKind == 0, "__CONSOLE__", "1");
+  define(o.MultiThread != 0, "__MT__", "1");
+  define(o.ConsoleKind == 2 || o.ConsoleKind == 3, "__DLL__", "1");
+  define(true, "__RAPIDC__", "0x0530");
+  define(true, "__KESTRELC__", "0x0530");
+  define(true, "__KCOPT__", "1");
+  define(true, "__CGVER__", "0x0200");
+  define(o.MemCheck[0] != 0 || o.MemCheck[1] != 0 || o.MemCheck[2] != 0, "__MEMSENTRY__", "1");
+  define(languageCpp, "__RCPLUSPLUS__", "0x0530");
+  define(languageCpp, "__KCPLUSPLUS__", "0x0530");
+  define(languageCpp, "__TEMPLATES__", "1");
+  define(languageCpp, "__BOOL__", "1");
+  if (o.CallingConvention == 1)
+    define(true, "__PASCAL__", "1");
+  else if (o.CallingConvention == 2)
+    define(true, "__FASTCALL__", "1");
+  else
+    define(true, "__CDECL__", "1");
+  define(o.CompatLevel == 3, "__MFC_COMPAT__", "0x0320");
+  define(o.CompatLevel == 4, "__MFC_COMPAT__", "0x0400");
+  define(o.UnicodeTarget != 0, "_UNICODE", "1");
+  define((o.RuntimeKind & 4) != 0, "__KESPACKAGE__", "1");
+}
+
+void Macros::WriteDefineList() {
+  ctx_.idents.ForEachMacro(
+      [](void* owner, IdentEntry* entry) {
+        OutputWriter& writer = static_cast<RunContext*>(owner)->writer;
+        writer.PutOutputText("/* define ", 10);
+        writer.PutOutputText(entry->name, entry->length);
+        writer.PutOutputText(" */\n", 4);
+        return true;
+      },
+      &ctx_);
+}
+
+void Macros::SetStandardNames(bool on) {
+  IdentEntry* entry = ctx_.idents.LookupName("__USING_STD_NAMES__");
+  entry->definition = on ? reinterpret_cast<MacroDef*>(const_cast<unsigned char*>(kStandardNamesBody))
+                         : kNotMacro;
+}
+
+// ---------------------------------------------------------------------------------------------
+// #define and #undef.
+
+namespace {
+
+struct Parameter {
+  Parameter* next;
+  std::uint32_t hash;
+  std::size_t length;
+  char name[256];
+};
+
+}  // namespace
+
+void Macros::DefineDirective(int c) {
+  Scanner& scanner = ctx_.scanner;
+  Directives& directives = ctx_.directives;
+  if (IsBlank(c) || c == '/' || c == '\\') {
+    scanner.UnreadByte();
+    c = scanner.SkipBlanks();
+  }
+  if (!IsIdentStart(c)) {
+    ctx_.diag.ReportError(164);
+    directives.SkipRestOfLine(c);
+    return;
+  }
+  const char* spelling = scanner.ReadIdentifier(c);
+  std::size_t nameLength = scanner.IdentifierLength();
+  IdentEntry* entry = ctx_.idents.Lookup(spelling, nameLength, scanner.IdentifierHash());
+  if (SpecialNumber(entry->name, entry->length) != 0 ||
+      (entry->length == 7 && std::memcmp(entry->name, "defined", 7) == 0)) {
+    ctx_.diag.ReportError(61, "define");
+  }
+
+  std::size_t start = scanner.TextPosition();
+  c = scanner.ReadByte();
+  if (c != '(') {
+    scanner.UnreadByte();
+    RecordObjectBody(start);
+    FinishBody(start);
+    std::size_t end = scanner.TextPosition();
+    scanner.SetTextPosition(start);
+    StoreMacro(entry, kObjectLike, reinterpret_cast<unsigned char*>(scanner.Text() + start),
+               end - start - 1, nullptr, 0);
+    return;
+  }
+
+  // Parameters, newest first.
+  Parameter* parameters = nullptr;
+  int count = 0;
+  bool failed = false;
+  c = scanner.SkipBlanks();
+  if (c != ')') {
+    for (;;) {
+      if (!IsIdentChar(c)) {
+        ctx_.diag.ReportError(228);
+        directives.SkipRestOfLine(c);
+        failed = true;
+        break;
+      }
+      auto* p = static_cast<Parameter*>(ctx_.memory.blocks.Allocate(sizeof(Parameter)));
+      p->length = 0;
+      while (IsIdentChar(c)) {
+        if (p->length < sizeof p->name - 1) p->name[p->length++] = static_cast<char>(c);
+        c = scanner.ReadByte();
+      }
+      p->name[p->length] = 0;
+      p->hash = HashName(p->name, p->length);
+      for (Parameter* q = parameters; q != nullptr; q = q->next) {
+        if (q->hash == p->hash && q->length == p->length &&
+            std::memcmp(q->name, p->name, p->length) == 0) {
+          ctx_.diag.ReportError(243, p->name);
+          break;
+        }
+      }
+      p->next = parameters;
+      parameters = p;
+      ++count;
+      scanner.UnreadByte();
+      c = scanner.SkipBlanks();
+      if (c == ')') break;
+      if (c != ',') {
+        ctx_.diag.ReportError(227);
+        directives.SkipRestOfLine(c);
+        failed = true;
+        break;
+      }
+      c = scanner.SkipBlanks();
+    }
+  }
+  if (!failed) {
+    const char* names[128];
+    int kept = count < 128 ? count : 128;
+    int i = count;
+    for (Parameter* p = parameters; p != nullptr; p = p->next) {
+      --i;
+      if (i < kept) names[i] = p->name;
+    }
+    // The body: parameters become 0x80 + their position in the list (newest first).
+    scanner.SetTextPosition(start);
+    scanner.BeginBody(start);
+    const signed char* savedTable = scanner.table;
+    scanner.table = kBodyTable;
+    for (;;) {
+      TokenCode t = scanner.ScanBody();
+      if (t != tok::Identifier) break;
+      std::size_t at = scanner.TextPosition();
+      std::size_t length = scanner.IdentifierLength();
+      std::uint32_t hash = scanner.IdentifierHash();
+      int position = 0;
+      Parameter* match = nullptr;
+      for (Parameter* p = parameters; p != nullptr; p = p->next, ++position) {
+        if (p->hash == hash && p->length == length &&
+            std::memcmp(p->name, scanner.Text() + at, length) == 0) {
+          match = p;
+          break;
+        }
+      }
+      if (match != nullptr && position < 0x7B) {
+        scanner.Text()[at] = static_cast<char>(0x80 + position);
+        scanner.SetTextPosition(at + 1);
+      } else {
+        scanner.SetTextPosition(at + length);
+      }
+    }
+    scanner.table = savedTable;
+    FinishBody(start);
+    std::size_t end = scanner.TextPosition();
+    unsigned char* body = reinterpret_cast<unsigned char*>(scanner.Text() + start);
+    std::uint8_t parameterByte = static_cast<std::uint8_t>(count > 0x7F ? 0x7F : count);
+    bool valid = true;
+    // Renumber to the order of declaration and note the operators.
+    for (std::size_t k = 0; k + 2 < end - start; ++k) {
+      unsigned char b = body[k];
+      if (b == kEscape) {
+        ++k;
+        continue;
+      }
+      if (IsParameterByte(b)) {
+        body[k] = static_cast<unsigned char>(0x80 + count - 1 - (b - 0x80));
+      } else if (b == kStringize || b == kPaste) {
+        parameterByte |= kHasOperators;
+        if (b == kStringize && !IsParameterByte(body[k + 1])) valid = false;
+      }
+    }
+    scanner.SetTextPosition(start);
+    if (!valid) {
+      ctx_.diag.ReportError(61, "define");
+    } else {
+      StoreMacro(entry, parameterByte, body, end - start - 1, names, kept);
+    }
+  }
+  while (parameters != nullptr) {
+    Parameter* next = parameters->next;
+    ctx_.memory.blocks.Free(parameters);
+    parameters = next;
+  }
+  scanner.SetTextPosition(start);
+}
+
+void Macros::UndefDirective(int c) {
+  Scanner& scanner = ctx_.scanner;
+  if (IsBlank(c) || c == '/' || c == '\\') {
+    scanner.UnreadByte();
+    c = scanner.SkipBlanks();
+  }
+  if (!IsIdentStart(c)) {
+    ctx_.diag.ReportError(61, "undef");
+    ctx_.directives.SkipRestOfLine(c);
+    return;
+  }
+  const char* spelling = scanner.ReadIdentifier(c);
+  std::size_t length = scanner.IdentifierLength();
+  std::uint32_t hash = scanner.IdentifierHash();
+  char name[256];
+  std::size_t n = length < sizeof name - 1 ? length : sizeof name - 1;
+  std::memcpy(name, spelling, n);
+  name[n] = 0;
+  ctx_.directives.CheckRestOfLine(scanner.ReadByte());
+  if (SpecialNumber(name, n) != 0 || (n == 7 && std::memcmp(name, "defined", 7) == 0)) {
+    ctx_.diag.ReportError(61, "undef");
+    return;
+  }
+  IdentEntry* entry = ctx_.idents.Lookup(name, n, hash);
+  entry->definition = kNotMacro;
+  if (ctx_.options.DefinesInOutput && ctx_.output.IsOpen()) {
+    ctx_.writer.PutOutputText("/* undef ", 9);
+    ctx_.writer.PutOutputText(entry->name, entry->length);
+    ctx_.writer.PutOutputText(" */", 3);
+  }
+}
+
+void Macros::RecordObjectBody(std::size_t start) {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  scanner.SetTextPosition(start);
+  scanner.BeginBody(start);
+  auto endsInSpace = [&]() {
+    return scanner.TextPosition() > start && scanner.Text()[scanner.TextPosition() - 1] == ' ';
+  };
+  auto space = [&]() {
+    if (!endsInSpace()) scanner.AppendByte(' ');
+  };
+  for (;;) {
+    int c = scanner.ReadByte();
+    if (c == '\n' || c == '\r' || c == 0x1A) {
+      scanner.UnreadByte();
+      break;
+    }
+    if (IsBlank(c)) {
+      space();
+      continue;
+    }
+    if (c == '/') {
+      int n = src.NextByte();
+      if (n == '*') {
+        scanner.BlockComment();
+        space();
+        continue;
+      }
+      if (n == '/' && scanner.LineCommentsAllowed()) {
+        scanner.LineComment();
+        space();
+        continue;
+      }
+      src.Unget();
+      scanner.AppendByte('/');
+      continue;
+    }
+    if (c == '\\') {
+      int n = src.NextByte();
+      if (n == '\n' || n == '\r') {
+        src.CountNewline(n);
+        continue;
+      }
+      scanner.AppendByte('\\');
+      if (n == 0x1A) {
+        src.Unget();
+        continue;
+      }
+      scanner.AppendEscaped(n);
+      continue;
+    }
+    if (c == '"' || c == '\'') {
+      scanner.CopyLiteral(c, AppendToScanner, &scanner, false);
+      continue;
+    }
+    if (c == '#') {
+      int n = src.NextByte();
+      if (n == '#') {
+        std::size_t pos = scanner.TextPosition();
+        while (pos > start && scanner.Text()[pos - 1] == ' ') --pos;
+        scanner.SetTextPosition(pos);
+        if (pos == start)
+          ctx_.diag.ReportError(61, "define");
+        else
+          scanner.AppendByte(kPaste);
+        int b = src.NextByte();
+        while (b == ' ' || b == '\t') b = src.NextByte();
+        src.Unget();
+        continue;
+      }
+      src.Unget();
+      ctx_.diag.ReportError(61, "define");
+      continue;
+    }
+    scanner.AppendEscaped(c);
+  }
+}
+
+void Macros::FinishBody(std::size_t start) {
+  Scanner& scanner = ctx_.scanner;
+  char* text = scanner.Text();
+  std::size_t end = scanner.TextPosition();
+  if (scanner.TakeTextOverflow()) ctx_.diag.ReportError(229);
+  std::size_t first = start;
+  while (first < end && (text[first] == ' ' || text[first] == '\t')) ++first;
+  if (first != start) {
+    std::memmove(text + start, text + first, end - first);
+    end -= first - start;
+  }
+  while (end > start) {
+    unsigned char last = static_cast<unsigned char>(text[end - 1]);
+    if (last != ' ' && last != '\t' && last != kEndByte) break;
+    --end;
+  }
+  std::size_t length = end - start;
+  if (length > 0 && (static_cast<unsigned char>(text[start]) == kPaste ||
+                     (length > 1 && static_cast<unsigned char>(text[end - 1]) == kPaste))) {
+    ctx_.diag.ReportError(61, "define");
+  }
+  if (end + 2 > Scanner::kTextBufferSize) end = Scanner::kTextBufferSize - 2;
+  text[end++] = static_cast<char>(kEndByte);
+  text[end++] = 0;
+  scanner.SetTextPosition(end);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Expansion.
+
+void Macros::PushMacroText(const unsigned char* text, MacroArg* args, IdentEntry* macro,
+                           bool argumentExpansion) {
+  MacroText* record = freeRecords_;
+  if (record != nullptr)
+    freeRecords_ = record->nextFree;
+  else
+    record = static_cast<MacroText*>(ctx_.memory.blocks.Allocate(sizeof(MacroText)));
+  std::memset(static_cast<SourceFile*>(record), 0, sizeof(SourceFile));
+  record->kind = SourceFile::kMacroText;
+  record->buffer = text;
+  record->offset = 0;
+  record->count = SegmentEnd(text, 0);
+  record->text = text;
+  record->args = args;
+  record->macro = macro;
+  record->definition = nullptr;
+  record->nextFree = nullptr;
+  record->argumentExpansion = argumentExpansion;
+  if (macro != nullptr) {
+    record->definition = macro->definition;
+    macro->definition = kNotMacro;
+  }
+  ctx_.source.PushRecord(record);
+}
+
+void Macros::FreeArguments(MacroArg* args) {
+  while (args != nullptr) {
+    MacroArg* next = args->next;
+    ctx_.memory.blocks.Free(args->rawBlock);
+    ctx_.memory.blocks.Free(args);
+    args = next;
+  }
+}
+
+int Macros::MacroTextEnd() {
+  SourceStack& src = ctx_.source;
+  Scanner& scanner = ctx_.scanner;
+  auto* record = static_cast<MacroText*>(src.Top());
+  const unsigned char* text = record->text;
+  auto position = static_cast<std::uint32_t>(src.cursor - text);
+  unsigned char b = text[position];
+  // Moves the read position of this record to `at` and recomputes its segment.
+  auto setPosition = [&](std::uint32_t at) {
+    record->count = SegmentEnd(text, at);
+    src.cursor = text + at;
+    src.limit = text + record->count;
+  };
+  auto argument = [&](unsigned char parameter) -> MacroArg* {
+    MacroArg* a = record->args;
+    for (int i = parameter - 0x80; a != nullptr && i > 0; --i) a = a->next;
+    return a;
+  };
+
+  if (b == 0) {
+    if (record->macro != nullptr) record->macro->definition = record->definition;
+    FreeArguments(record->args);
+    record->args = nullptr;
+    src.PopRecord();
+    record->nextFree = freeRecords_;
+    freeRecords_ = record;
+    return src.NextByte();
+  }
+  ++position;
+  if (IsParameterByte(b)) {
+    MacroArg* a = argument(b);
+    bool leftOfPaste = text[position] == kPaste;
+    setPosition(position);
+    if (a != nullptr) PushMacroText(leftOfPaste ? a->raw : a->expanded, nullptr, nullptr);
+    return src.NextByte();
+  }
+  switch (b) {
+    case kPaste:
+      scanner.paste = true;
+      if (IsParameterByte(text[position])) {
+        MacroArg* a = argument(text[position]);
+        setPosition(position + 1);
+        if (a != nullptr) PushMacroText(a->raw, nullptr, nullptr);
+        return src.NextByte();
+      }
+      setPosition(position);
+      return src.NextByte();
+    case kStringize: {
+      MacroArg* a = nullptr;
+      if (IsParameterByte(text[position])) a = argument(text[position++]);
+      setPosition(position);
+      static const unsigned char kEmpty[1] = {0};
+      scanner.macroText = a != nullptr ? a->raw : kEmpty;
+      src.PushText("\"");
+      return src.NextByte();
+    }
+    case kNoExpand:
+      scanner.noExpand = true;
+      setPosition(position);
+      return src.NextByte();
+    case kEscape: {
+      unsigned char literal = text[position];
+      if (literal == 0) {
+        setPosition(position);
+        return src.NextByte();
+      }
+      setPosition(position + 1);
+      return literal;
+    }
+    case kEndByte:
+      setPosition(position);
+      return kEndByte;
+    case 0x1A:
+      if (record->argumentExpansion) {
+        src.cursor = text + position;
+        src.limit = text + position;
+        record->count = position;
+        return 0x1A;
+      }
+      setPosition(position);
+      return src.NextByte();
+    default:
+      // Any other byte of 0x80 and above is delivered as it is.
+      setPosition(position);
+      return b;
+  }
+}
+
+bool Macros::Expand(IdentEntry* entry) {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  const std::uint8_t* def = AsBytes(entry->definition);
+  if (def[0] == kObjectLike) {
+    PushMacroText(def + 1, nullptr, entry);
+    return true;
+  }
+  int c;
+  for (;;) {
+    c = scanner.SkipBlanks();
+    if ((c == '\n' || c == '\r') && !scanner.directiveLine) {
+      src.CountNewline(c);
+      continue;
+    }
+    break;
+  }
+  if (c != '(') {
+    scanner.UnreadByte();
+    src.PushText(" ");
+    return false;
+  }
+  std::size_t base = scanner.TextPosition();
+  c = scanner.SkipBlanks();
+  bool emptyList = c == ')';
+  scanner.UnreadByte();
+
+  MacroArg* first = nullptr;
+  MacroArg** tail = &first;
+  int count = 0;
+  bool endOfInput = false;
+  for (;;) {
+    scanner.SetTextPosition(base);
+    int end = CollectArgument();
+    if (end == 0x1A) {
+      endOfInput = true;
+      break;
+    }
+    if (end == ')' && count == 0 && emptyList) {
+      std::size_t pos = scanner.TextPosition();
+      bool empty = true;
+      for (std::size_t k = base; k < pos; ++k) {
+        if (scanner.Text()[k] != ' ' && scanner.Text()[k] != '\t') empty = false;
+      }
+      if (empty) break;
+    }
+    MacroArg* a = ExpandArgument(base);
+    *tail = a;
+    tail = &a->next;
+    ++count;
+    if (end == ')') break;
+  }
+  scanner.SetTextPosition(base);
+  if (endOfInput || count != (def[0] & 0x7F)) {
+    ctx_.diag.ReportError(226, entry->name);
+    FreeArguments(first);
+    return true;
+  }
+  PushMacroText(def + 1, first, entry);
+  return true;
+}
+
+void Macros::StoreByte(int c) {
+  Scanner& scanner = ctx_.scanner;
+  if (scanner.noExpand) {
+    scanner.AppendByte(kNoExpand);
+    scanner.noExpand = false;
+  }
+  scanner.AppendByte(c);
+}
+
+int Macros::CollectArgument() {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  std::size_t start = scanner.TextPosition();
+  int depth = 0;
+  bool afterBackslash = false;
+  auto space = [&]() {
+    std::size_t pos = scanner.TextPosition();
+    if (pos == start || scanner.Text()[pos - 1] != ' ') StoreByte(' ');
+  };
+  for (;;) {
+    int c = scanner.ReadByte();
+    bool wasAfterBackslash = afterBackslash;
+    afterBackslash = false;
+    if (c == 0x1A) {
+      scanner.UnreadByte();
+      return 0x1A;
+    }
+    if (c == ',' && depth == 0) return ',';
+    if (c == ')') {
+      if (depth == 0) return ')';
+      --depth;
+      StoreByte(c);
+      continue;
+    }
+    if (c == '(') {
+      ++depth;
+      StoreByte(c);
+      continue;
+    }
+    if (c == '\n' || c == '\r') {
+      if (scanner.directiveLine) {
+        // A directive line ends the call: its arguments cannot go on past it.
+        scanner.UnreadByte();
+        return 0x1A;
+      }
+      src.CountNewline(c);
+      space();
+      continue;
+    }
+    if (IsBlank(c)) {
+      space();
+      continue;
+    }
+    if (c == '/') {
+      int n = src.NextByte();
+      if (n == '*') {
+        scanner.BlockComment();
+        space();
+        continue;
+      }
+      if (n == '/' && scanner.LineCommentsAllowed()) {
+        scanner.LineComment();
+        space();
+        continue;
+      }
+      src.Unget();
+      StoreByte(c);
+      continue;
+    }
+    if (c == '\\') {
+      int n = src.NextByte();
+      if (n == '\n' || n == '\r') {
+        src.CountNewline(n);
+        continue;
+      }
+      src.Unget();
+      StoreByte(c);
+      afterBackslash = true;
+      continue;
+    }
+    if (c == '"' || c == '\'') {
+      if (scanner.noExpand) {
+        scanner.AppendByte(kNoExpand);
+        scanner.noExpand = false;
+      }
+      scanner.CopyLiteral(c, AppendToScanner, &scanner, true);
+      continue;
+    }
+    if (c == kEndByte || c == kNoExpand) {
+      scanner.AppendByte(c);
+      continue;
+    }
+    if (c == kEscape) {
+      scanner.AppendByte(kEscape);
+      scanner.AppendByte(src.NextByte());
+      continue;
+    }
+    if (c < 0x100 && kBaseTable[c] == cls::Digit) {
+      if (scanner.noExpand) {
+        scanner.AppendByte(kNoExpand);
+        scanner.noExpand = false;
+      }
+      scanner.CopyNumber(c);
+      continue;
+    }
+    if (IsIdentStart(c)) {
+      bool marked = scanner.noExpand;
+      scanner.noExpand = false;
+      std::size_t at = scanner.TextPosition();
+      const char* spelling = scanner.ReadIdentifier(c);
+      std::size_t length = scanner.IdentifierLength();
+      IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
+      bool mark = marked || (!entry->IsMacro() && !(length >= 2 && spelling[0] == '_' &&
+                                                    spelling[1] == '_') &&
+                             !wasAfterBackslash);
+      if (mark && scanner.TextPosition() + length + 1 < Scanner::kTextBufferSize - 1) {
+        std::memmove(scanner.Text() + at + 1, scanner.Text() + at, length);
+        scanner.Text()[at] = static_cast<char>(kNoExpand);
+        scanner.SetTextPosition(at + 1 + length);
+      } else {
+        scanner.SetTextPosition(at + length);
+      }
+      continue;
+    }
+    if (c >= 0x80) {
+      StoreByte(kEscape);
+      scanner.AppendByte(c);
+      if (scanner.IsLeadByte(c)) {
+        int t = src.NextByte();
+        if (t == '\n' || t == '\r' || t == 0x1A)
+          src.Unget();
+        else
+          scanner.AppendEscaped(t);
+      }
+      continue;
+    }
+    StoreByte(c);
+  }
+}
+
+MacroArg* Macros::ExpandArgument(std::size_t start) {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  char* text = scanner.Text();
+  std::size_t end = scanner.TextPosition();
+  std::size_t first = start;
+  while (first < end && text[first] == ' ') ++first;
+  while (end > first && text[end - 1] == ' ') --end;
+  std::size_t length = end - first;
+
+  auto* block = static_cast<unsigned char*>(ctx_.memory.blocks.Allocate(length + 3));
+  block[0] = 0;
+  std::memcpy(block + 1, text + first, length);
+  block[length + 1] = 0x1A;
+  block[length + 2] = 0;
+  unsigned char* raw = block + 1;
+
+  scanner.SetTextPosition(start);
+  PushMacroText(raw, nullptr, nullptr, true);
+  SourceFile* record = src.Top();
+  ExpandText(true);
+  // The argument's own record ends at its end byte; take it off the stack now.
+  if (src.Top() == record) {
+    src.PopRecord();
+    auto* r = static_cast<MacroText*>(record);
+    r->nextFree = freeRecords_;
+    freeRecords_ = r;
+  }
+  raw[length] = 0;
+  if (scanner.TakeTextOverflow()) ctx_.diag.ReportError(229);
+
+  std::size_t expandedEnd = scanner.TextPosition();
+  std::size_t expandedStart = start;
+  while (expandedStart < expandedEnd &&
+         (text[expandedStart] == ' ' || text[expandedStart] == '\t'))
+    ++expandedStart;
+  while (expandedEnd > expandedStart &&
+         (text[expandedEnd - 1] == ' ' || text[expandedEnd - 1] == '\t'))
+    --expandedEnd;
+  std::size_t expandedLength = expandedEnd - expandedStart;
+  auto* node = static_cast<MacroArg*>(
+      ctx_.memory.blocks.Allocate(sizeof(MacroArg) + expandedLength + 1));
+  node->next = nullptr;
+  node->rawBlock = block;
+  node->raw = raw;
+  node->expanded = reinterpret_cast<unsigned char*>(node + 1);
+  std::memcpy(node->expanded, text + expandedStart, expandedLength);
+  node->expanded[expandedLength] = 0;
+  scanner.SetTextPosition(start);
+  return node;
+}
+
+// Reads text with macro expansion, appending to the token text buffer: an argument text up to
+// its end byte, or the rest of a directive line up to its line break (left unread).
+void Macros::ExpandText(bool argumentText) {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  for (;;) {
+    int c = scanner.ReadByte();
+    if (c == 0x1A) {
+      if (!argumentText) scanner.UnreadByte();
+      return;
+    }
+    if (c == '\n' || c == '\r') {
+      if (!argumentText) {
+        scanner.UnreadByte();
+        return;
+      }
+      src.CountNewline(c);
+      continue;
+    }
+    if (c == kEndByte) continue;
+    if (c == '/') {
+      int n = src.NextByte();
+      if (n == '*' || (n == '/' && scanner.LineCommentsAllowed())) {
+        if (n == '*')
+          scanner.BlockComment();
+        else
+          scanner.LineComment();
+        std::size_t pos = scanner.TextPosition();
+        if (pos == 0 || scanner.Text()[pos - 1] != ' ') scanner.AppendByte(' ');
+        continue;
+      }
+      src.Unget();
+      scanner.AppendByte('/');
+      continue;
+    }
+    if (c == '"' || c == '\'') {
+      scanner.CopyLiteral(c, AppendToScanner, &scanner, true);
+      continue;
+    }
+    if (c < 0x100 && kBaseTable[c] == cls::Digit) {
+      scanner.noExpand = false;
+      scanner.CopyNumber(c);
+      continue;
+    }
+    if (IsIdentStart(c)) {
+      bool marked = scanner.noExpand && !scanner.paste;
+      scanner.noExpand = false;
+      scanner.paste = false;
+      std::size_t at = scanner.TextPosition();
+      const char* spelling = scanner.ReadIdentifier(c);
+      std::size_t length = scanner.IdentifierLength();
+      IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
+      if (!marked) {
+        if (length >= 2 && spelling[0] == '_' && (spelling[1] == '_' || spelling[1] == 'W')) {
+          int number = SpecialNumber(spelling, length);
+          if (number != 0) {
+            int first = SpecialMacroValue(number);
+            if (first == '"' && scanner.macroText != nullptr) {
+              const unsigned char* value = scanner.macroText;
+              scanner.macroText = nullptr;
+              scanner.AppendByte('"');
+              for (const unsigned char* p = value; *p != 0; ++p) scanner.AppendEscaped(*p);
+              scanner.AppendByte('"');
+            } else {
+              scanner.AppendByte(first);
+            }
+            continue;
+          }
+        }
+        if (entry->IsMacro()) {
+          scanner.SetTextPosition(at);
+          if (Expand(entry)) continue;
+          // Not a call: the name stays as it is.
+          scanner.SetTextPosition(at);
+          std::memmove(scanner.Text() + at, entry->name, length);
+        }
+      }
+      if (argumentText && scanner.TextPosition() + length + 1 < Scanner::kTextBufferSize - 1) {
+        std::memmove(scanner.Text() + at + 1, scanner.Text() + at, length);
+        scanner.Text()[at] = static_cast<char>(kNoExpand);
+        scanner.SetTextPosition(at + 1 + length);
+      } else {
+        scanner.SetTextPosition(at + length);
+      }
+      continue;
+    }
+    scanner.AppendEscaped(c);
+  }
+}
+
+const char* Macros::ExpandLine() {
+  Scanner& scanner = ctx_.scanner;
+  std::size_t start = scanner.TextPosition();
+  ExpandText(false);
+  std::size_t end = scanner.TextPosition();
+  if (end >= Scanner::kTextBufferSize) end = Scanner::kTextBufferSize - 1;
+  scanner.Text()[end] = 0;
+  scanner.SetTextPosition(start);
+  return scanner.Text() + start;
+}
+
+}  // namespace tpx

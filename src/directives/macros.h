@@ -1,0 +1,93 @@
+// The macro table and macro expansion: #define and #undef, the stored body form, the
+// predefined and special macros, and expansion by pushing macro texts onto the source stack.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "source/source_stack.h"
+
+namespace tpx {
+
+struct RunContext;
+struct IdentEntry;
+struct MacroDef;
+
+// One argument of a macro call.
+struct MacroArg {
+  MacroArg* next;
+  unsigned char* rawBlock;    // the raw text's block: one NUL byte, then the text
+  unsigned char* raw;         // the argument as collected, blanks trimmed
+  unsigned char* expanded;    // the argument fully expanded, blanks trimmed
+};
+
+// A macro-text input record: a body or an argument text being read.
+struct MacroText : SourceFile {
+  const unsigned char* text;
+  MacroArg* args;
+  IdentEntry* macro;          // the macro being expanded, or none
+  MacroDef* definition;       // its definition, given back at the end of the text
+  MacroText* nextFree;
+  bool argumentExpansion;     // an argument text being expanded: its end byte 26 stops it
+};
+
+class Macros {
+ public:
+  explicit Macros(RunContext& ctx) : ctx_(ctx) {}
+
+  // Per input file.
+  void Reset();
+
+  // Directives.
+  void DefineDirective(int c);
+  void UndefDirective(int c);
+
+  // Definitions. Bodies are in the stored form and end with the end byte 0xFB.
+  void StoreMacro(IdentEntry* entry, std::uint8_t parameterByte, const unsigned char* body,
+                  std::size_t bodyLength, const char* const* parameterNames,
+                  int parameterCount);
+  void DefineMacro(const char* value, const char* name);
+  void DefineMacroText(const char* value, const char* name);
+  void DefineCommandLineMacros();
+  void DefinePredefinedMacros();
+  void WriteDefineList();
+  void SetStandardNames(bool on);
+
+  // 0, or 1 (__STDC__) to 6 (__cplusplus) for a protected name.
+  static int ProtectedNameNumber(const char* name, std::size_t length);
+  // The protected-name number when the name is special in the current mode, else 0.
+  int SpecialNumber(const char* name, std::size_t length) const;
+  // Delivers a special macro's value and returns the first character the scanner reads.
+  int SpecialMacroValue(int number);
+  // Formats the date and time texts for a moment (without quotes).
+  static void FormatDate(std::int64_t time, char out[12]);
+  static void FormatTime(std::int64_t time, char out[9]);
+
+  bool IsDefinedForOperator(const char* name, std::size_t length, std::uint32_t hash);
+  bool IsDefinedForIfdef(const char* name, std::size_t length);
+
+  // Expansion.
+  bool Expand(IdentEntry* entry);
+  int MacroTextEnd();
+  // Expands the rest of the current directive line into the token text buffer and returns it;
+  // the line break is left unread.
+  const char* ExpandLine();
+
+ private:
+  void PushMacroText(const unsigned char* text, MacroArg* args, IdentEntry* macro,
+                     bool argumentExpansion = false);
+  int CollectArgument();
+  MacroArg* ExpandArgument(std::size_t start);
+  void ExpandText(bool argumentText);
+  void FreeArguments(MacroArg* args);
+  void StoreByte(int c);
+  void RecordObjectBody(std::size_t start);
+  // Trims the recorded body, checks the operators at its ends and appends the end byte and NUL.
+  void FinishBody(std::size_t start);
+  MacroDef* PlaceDefinition(std::size_t size);
+
+  RunContext& ctx_;
+  MacroText* freeRecords_ = nullptr;
+};
+
+}  // namespace tpx

@@ -1,0 +1,113 @@
+#include "driver/file_run.h"
+
+#include <cstring>
+
+#include "driver/context.h"
+#include "platform/platform.h"
+
+namespace tpx {
+
+void FileRun::ResetIncludeGuards() { ctx_.source.ResetGuards(); }
+
+void FileRun::InitFile(const char* path) {
+  ctx_.scanner.SetTextPosition(0);
+  ctx_.position.messageLine = 0;
+  const OptionBlock& o = ctx_.options;
+  ctx_.idents.Setup(o.LanguageMode <= 3 ? o.LanguageMode : 0, ctx_.frontEndCpp, o.CompatLevel != 0);
+  ctx_.diag.ResetFileCounters();
+  ctx_.diag.LoadWarningEnable();
+  ctx_.scanner.Initialise();
+  ctx_.macros.Reset();
+  ctx_.position.fileName = path;
+  if (ctx_.source.OpenSourceFile(path) == 0) ctx_.diag.ReportFatal(msg::CannotOpenInput, path);
+  ctx_.optionPhase = 1;
+  ctx_.output.SetMainFileName(path);
+  ctx_.macros.DefineCommandLineMacros();
+}
+
+void FileRun::CloseSourcesQuietly() {
+  while (ctx_.source.EndOfFile(true) != 0) {
+  }
+}
+
+void FileRun::FinishFile(std::uint32_t errorCount) {
+  if (errorCount == 0) ctx_.writer.EnsureOpen();
+  if (ctx_.output.IsOpen()) {
+    if (errorCount != 0 && !ctx_.options.KeepOutputOnErrors)
+      ctx_.output.Discard();
+    else
+      ctx_.output.Close();
+  }
+  ctx_.memory.EndOfFileRelease();
+  ctx_.idents.Clear();
+  ctx_.scanner.SetTextPosition(0);
+  ctx_.source.Reset();
+  ctx_.position.messageLine = 0;
+}
+
+int FileRun::PreprocessFile(const char* path) {
+  ctx_.frontEndCpp = (ctx_.options.Language & 1) != 0;
+  ctx_.memory.StartOfFile();
+  ctx_.savedOptions = ctx_.options;
+  ResetIncludeGuards();
+  if (ctx_.options.CodePage == 0) ctx_.options.CodePage = platform::ActiveCodePage();
+  ctx_.scanner.RebuildLeadBytes();
+  int result;
+  try {
+    InitFile(path);
+    ctx_.macros.DefinePredefinedMacros();
+    ctx_.writer.WriteTokenStream();
+    if ((ctx_.options.OutputFlags & kHeaderStatistics) && ctx_.source.Statistics() != nullptr)
+      WriteStatistics();
+    std::uint32_t errors = ctx_.diag.ErrorCount();
+    FinishFile(errors);
+    result = errors != 0 ? 2 : 0;
+  } catch (const FatalError&) {
+    CloseSourcesQuietly();
+    FinishFile(1);
+    result = 2;
+  }
+  ctx_.optionPhase = 0;
+  ctx_.options = ctx_.savedOptions;
+  ctx_.position.fileName = nullptr;
+  ctx_.position.messageLine = 0;
+  return result;
+}
+
+// The -Ss trailer: the main file, the lines read, and the tree of included files.
+void FileRun::WriteStatistics() {
+  OutputWriter& writer = ctx_.writer;
+  HeaderStatEntry* first = ctx_.source.Statistics();
+  char line[64];
+  writer.PutOutputText("\n\n/*\nFile: ");
+  writer.PutOutputText(first->name);
+  writer.PutOutputText("  Total lines compiled: ");
+  std::snprintf(line, sizeof line, "%d", static_cast<int>(static_cast<std::uint32_t>(ctx_.source.TotalLines())));
+  writer.PutOutputText(line);
+  writer.PutOutputText("\n");
+  HeaderStatNode* list = first->included;
+  first->included = nullptr;
+  WriteStatisticsTree(list, 0);
+  writer.PutOutputText("\n*/\n");
+}
+
+void FileRun::WriteStatisticsTree(HeaderStatNode* list, int depth) {
+  OutputWriter& writer = ctx_.writer;
+  for (HeaderStatNode* node = list; node != nullptr; node = node->next) {
+    HeaderStatEntry* e = node->entry;
+    for (int i = 0; i < 2 * (depth + 1); ++i) writer.PutOutputChar(' ');
+    char numbers[64];
+    writer.PutOutputText(e->name);
+    std::snprintf(numbers, sizeof numbers, ": included:%d, lines:%d\\%d\n",
+                  static_cast<int>(e->timesOpened), static_cast<int>(e->lines),
+                  static_cast<int>(e->totalAtClose - e->totalAtOpen));
+    writer.PutOutputText(numbers);
+    if (e->included != nullptr) {
+      HeaderStatNode* sub = e->included;
+      e->included = nullptr;
+      WriteStatisticsTree(sub, depth + 1);
+    }
+  }
+}
+
+}  // namespace tpx

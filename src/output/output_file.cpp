@@ -1,0 +1,163 @@
+#include "output/output_file.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "driver/context.h"
+#include "platform/platform.h"
+
+namespace tpx {
+
+namespace {
+
+bool EqualsIgnoringCase(const char* a, const char* b) {
+  for (; *a != 0 && *b != 0; ++a, ++b) {
+    if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b)))
+      return false;
+  }
+  return *a == 0 && *b == 0;
+}
+
+// Appends `text` to `out` (capacity `size`, current length `*length`); false when it overflows.
+bool Append(char* out, std::size_t size, std::size_t* length, const char* text, std::size_t n) {
+  if (*length + n + 1 > size) return false;
+  std::memcpy(out + *length, text, n);
+  *length += n;
+  out[*length] = 0;
+  return true;
+}
+
+}  // namespace
+
+bool IsConsoleName(const char* name) {
+  return EqualsIgnoringCase(name, "con.") || EqualsIgnoringCase(name, "con.i") ||
+         EqualsIgnoringCase(name, "conout$.") || EqualsIgnoringCase(name, "conout$.i");
+}
+
+void OutputFile::SetMainFileName(const char* path) {
+  std::size_t n = std::strlen(path);
+  if (n >= sizeof mainFile_) n = sizeof mainFile_ - 1;
+  std::memcpy(mainFile_, path, n);
+  mainFile_[n] = 0;
+}
+
+void OutputFile::FormName(const char* mainFile, char* out, std::size_t size) const {
+  out[0] = 0;
+  std::size_t length = 0;
+  const OptionBlock& options = ctx_.options;
+  if (options.OutputName == nullptr || options.OutputNameFromSource) {
+    // The base name: no drive, directory or extension.
+    const char* base = mainFile + platform::DrivePrefixLength(mainFile);
+    for (const char* p = base; *p != 0; ++p) {
+      if (platform::IsDirectorySeparator(*p)) base = p + 1;
+    }
+    const char* dot = std::strrchr(base, '.');
+    std::size_t baseLength = dot != nullptr ? static_cast<std::size_t>(dot - base) : std::strlen(base);
+
+    const char* dir = options.OutputDirectory != nullptr ? options.OutputDirectory : "";
+    std::size_t dirLength = std::strlen(dir);
+    if (!Append(out, size, &length, dir, dirLength)) return;
+    if (platform::FileNamesIgnoreCase()) {
+      // Where names are compared without regard to case the directory is written in upper case.
+      for (std::size_t i = 0; i < dirLength; ++i)
+        out[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[i])));
+    }
+    if (dirLength != 0) {
+      char last = dir[dirLength - 1];
+      if (last != '\\' && last != '/' && last != ':') {
+        if (!Append(out, size, &length, &platform::kPathSeparator, 1)) return;
+      }
+    }
+    if (!Append(out, size, &length, base, baseLength)) return;
+    Append(out, size, &length, ".i", 2);
+  } else {
+    Append(out, size, &length, options.OutputName, std::strlen(options.OutputName));
+  }
+}
+
+void OutputFile::ResetState() {
+  fill_ = 0;
+  lastChar = '\n';
+  column = 0;
+}
+
+void OutputFile::Open() {
+  if (ctx_.optionPhase >= 2) return;
+  ctx_.optionPhase = 2;
+  FormName(mainFile_, name_, sizeof name_);
+  ResetState();
+  if (IsConsoleName(name_)) {
+    console_ = true;
+    handle_ = kConsoleOutput;
+  } else {
+    int handle = platform::CreateForWriting(name_);
+    while (handle < 0 && platform::LastOpenFailedForHandles() && releaseHook_ != nullptr &&
+           releaseHook_(releaseOwner_)) {
+      handle = platform::CreateForWriting(name_);
+    }
+    if (handle < 0) ctx_.diag.ReportFatal(msg::CannotCreateOutput, name_);
+    handle_ = handle;
+    console_ = false;
+  }
+  if (openedHook_ != nullptr) openedHook_(openedOwner_);
+}
+
+void OutputFile::FlushFull() {
+  std::size_t n = fill_;
+  fill_ = 0;
+  if (platform::WriteFile(handle_, buffer_, n) != static_cast<long>(n))
+    ctx_.diag.ReportFatal(msg::ErrorWritingOutput);
+}
+
+void OutputFile::PutSlow(char c) {
+  if (console_) {
+    std::fputc(static_cast<unsigned char>(c), stdout);
+    return;
+  }
+  if (handle_ == kClosed) return;
+  if (fill_ == kBufferSize) FlushFull();
+  buffer_[fill_++] = c;
+  if (fill_ == kBufferSize) FlushFull();
+}
+
+void OutputFile::Write(const char* text, std::size_t length) {
+  for (std::size_t i = 0; i < length; ++i) Put(text[i]);
+}
+
+void OutputFile::Write(const char* text) { Write(text, std::strlen(text)); }
+
+void OutputFile::Close() {
+  if (handle_ == kClosed) return;
+  if (console_) {
+    std::fflush(stdout);
+    console_ = false;
+    handle_ = kClosed;
+    return;
+  }
+  std::size_t n = fill_;
+  fill_ = 0;
+  bool ok = platform::WriteFile(handle_, buffer_, n) == static_cast<long>(n);
+  platform::CloseFile(handle_);
+  handle_ = kClosed;
+  if (!ok) {
+    platform::DeleteFile(name_);
+    ctx_.diag.ReportFatal(msg::ErrorWritingOutput);
+  }
+}
+
+void OutputFile::Discard() {
+  if (handle_ == kClosed) return;
+  if (console_) {
+    std::fflush(stdout);
+    console_ = false;
+    handle_ = kClosed;
+    return;
+  }
+  fill_ = 0;
+  platform::CloseFile(handle_);
+  handle_ = kClosed;
+  platform::DeleteFile(name_);
+}
+
+}  // namespace tpx

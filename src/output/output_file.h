@@ -1,0 +1,92 @@
+// The output file of one run: its name, the open handle or the console, and the 3,584-byte
+// buffer through which every output byte passes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tpx {
+
+struct RunContext;
+
+class OutputFile {
+ public:
+  static constexpr std::size_t kBufferSize = 3584;
+  static constexpr int kClosed = -1;
+  static constexpr int kConsoleOutput = 0x12345678;
+
+  explicit OutputFile(RunContext& ctx) : ctx_(ctx) {}
+
+  // Records the main source file of the run; the output name is formed from it.
+  void SetMainFileName(const char* path);
+
+  // Opens the output when it is not open yet in this run (OptionPhase below 2): sets the phase
+  // to 2, forms the name and creates the file, or selects the console. A fatal error when the
+  // file cannot be created.
+  void Open();
+  bool IsOpen() const { return handle_ != kClosed; }
+  bool IsConsole() const { return console_; }
+  const char* Name() const { return name_; }
+
+  // Writes one byte.
+  void Put(char c) {
+    if (fill_ < kBufferSize && !console_) {
+      buffer_[fill_++] = c;
+      if (fill_ == kBufferSize) FlushFull();
+    } else {
+      PutSlow(c);
+    }
+  }
+  void Write(const char* text, std::size_t length);
+  void Write(const char* text);
+
+  // Writes what remains, closes the file; a short write deletes it and is the fatal "Error
+  // writing output file". In console mode only the state is reset.
+  void Close();
+  // Closes and deletes the file without writing what remains; in console mode only resets.
+  void Discard();
+
+  // Readable-mode bookkeeping of the output writer, reset when the file is opened.
+  char lastChar = '\n';
+  int column = 0;
+
+  // The source input's offer to give up the handle of a suspended include file when the process
+  // has run out of handles; returns false when it has none to give.
+  using ReleaseHandleHook = bool (*)(void* owner);
+  void SetReleaseHandleHook(ReleaseHandleHook hook, void* owner) {
+    releaseHook_ = hook;
+    releaseOwner_ = owner;
+  }
+  // Called right after a real file or the console is opened (the -Sd list of definitions).
+  using OpenedHook = void (*)(void* owner);
+  void SetOpenedHook(OpenedHook hook, void* owner) {
+    openedHook_ = hook;
+    openedOwner_ = owner;
+  }
+
+  // Forms the output name for the main file `mainFile` from the options (exposed for tests).
+  void FormName(const char* mainFile, char* out, std::size_t size) const;
+
+ private:
+  void FlushFull();
+  void PutSlow(char c);
+  void ResetState();
+
+  RunContext& ctx_;
+  int handle_ = kClosed;
+  bool console_ = false;
+  std::size_t fill_ = 0;
+  char buffer_[kBufferSize];
+  char name_[1024] = {};
+  char mainFile_[1024] = {};
+  ReleaseHandleHook releaseHook_ = nullptr;
+  void* releaseOwner_ = nullptr;
+  OpenedHook openedHook_ = nullptr;
+  void* openedOwner_ = nullptr;
+};
+
+// True when an output name designates the console: "con.", "con.i", "conout$." or "conout$.i",
+// compared without regard to case.
+bool IsConsoleName(const char* name);
+
+}  // namespace tpx

@@ -1,0 +1,297 @@
+#include "output/output_writer.h"
+
+#include <cstdio>
+#include <cstring>
+#include <initializer_list>
+
+#include "driver/context.h"
+#include "source/ident_table.h"
+#include "source/scanner.h"
+#include "source/source_stack.h"
+
+namespace tpx {
+
+namespace {
+
+bool IsWordChar(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The pairs of tokens that are written with a blank between them.
+struct PairTable {
+  bool space[tok::Count][tok::Count] = {};
+  constexpr void Add(TokenCode previous, std::initializer_list<TokenCode> current) {
+    for (TokenCode c : current) space[previous][c] = true;
+  }
+  constexpr PairTable() {
+    for (TokenCode p : {tok::Assign, tok::Plus, tok::Minus, tok::Star, tok::Slash, tok::Percent,
+                        tok::Amp, tok::Bar, tok::Caret, tok::Shl, tok::Shr, tok::Less,
+                        tok::Greater, tok::Not})
+      Add(p, {tok::Assign, tok::Equal});
+    Add(tok::Plus, {tok::PlusAssign, tok::Plus, tok::PlusPlus});
+    Add(tok::Minus, {tok::MinusAssign, tok::ShrAssign, tok::Minus, tok::Shr, tok::ArrowStar,
+                     tok::Greater, tok::GreaterEqual, tok::MinusMinus, tok::Arrow});
+    Add(tok::Dot, {tok::StarAssign, tok::Star});
+    Add(tok::Arrow, {tok::StarAssign, tok::Star});
+    Add(tok::Dot, {tok::Ellipsis});
+    Add(tok::Amp, {tok::AmpAssign, tok::Amp, tok::AndAnd});
+    Add(tok::Bar, {tok::BarAssign, tok::Bar, tok::OrOr});
+    Add(tok::Less, {tok::ShlAssign, tok::Shl, tok::Less, tok::LessEqual});
+    Add(tok::Greater, {tok::ShrAssign, tok::Shr, tok::Greater, tok::GreaterEqual});
+    Add(tok::Colon, {tok::Colon, tok::ColonColon});
+  }
+};
+
+constexpr PairTable kPairs;
+
+}  // namespace
+
+OutputWriter::OutputWriter(RunContext& ctx) : ctx_(ctx), out_(ctx.output) {}
+
+void OutputWriter::EnsureOpen() {
+  if (ctx_.optionPhase < 2) out_.Open();
+}
+
+void OutputWriter::OnOpened() {
+  lastWritten_ = '\n';
+  heldBlanks_ = 0;
+  column_ = 0;
+  readable_ = (ctx_.options.OutputFlags & kReadableOutput) != 0;
+}
+
+void OutputWriter::PutReadable(int c) {
+  if (c == '\n' || c == '\r') column_ = 0;
+  if (lastWritten_ == '\r' && c == '\r') return;
+  if (lastWritten_ == '\n') {
+    if (c == '\n' || c == '\r') {
+      heldBlanks_ = 0;
+      return;
+    }
+    if (c == ' ' || c == '\t') {
+      ++heldBlanks_;
+      return;
+    }
+  }
+  column_ += heldBlanks_ + 1;
+  if (heldBlanks_ != 0) {
+    std::uint32_t blanks = heldBlanks_;
+    heldBlanks_ = 0;
+    lastWritten_ = 0;
+    while (blanks-- != 0) PutReadable(' ');
+  }
+  lastWritten_ = static_cast<unsigned char>(c);
+  out_.Put(static_cast<char>(c));
+}
+
+void OutputWriter::PutOutputText(const char* s) { PutOutputText(s, std::strlen(s)); }
+
+void OutputWriter::PutOutputText(const char* s, std::size_t length) {
+  if (length != 0 && readable_ && column_ > kWrapColumn) {
+    PutOutputChar('\r');
+    PutOutputChar('\n');
+    PutOutputChar('\t');
+  }
+  if (!out_.IsConsole()) {
+    for (std::size_t i = 0; i < length; ++i) PutOutputChar(static_cast<unsigned char>(s[i]));
+    return;
+  }
+  if (length == 0) return;
+  if (readable_) column_ += static_cast<std::uint32_t>(length) + heldBlanks_;
+  for (; heldBlanks_ != 0; --heldBlanks_) out_.Put(' ');
+  lastWritten_ = static_cast<unsigned char>(s[length - 1]);
+  out_.Write(s, length);
+}
+
+void OutputWriter::PutNumber(std::uint32_t n) {
+  char digits[12];
+  int i = 0;
+  do {
+    digits[i++] = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n != 0);
+  char text[12];
+  for (int j = 0; j < i; ++j) text[j] = digits[i - 1 - j];
+  PutOutputText(text, static_cast<std::size_t>(i));
+}
+
+void OutputWriter::StartOutputLine() {
+  if (!lineStart_) {
+    if (!(readable_ && lastWritten_ == '\n')) {
+      PutOutputChar('\r');
+      PutOutputChar('\n');
+    }
+    heldBlanks_ = 0;
+  }
+  lineStart_ = false;
+  if (readable_) return;
+  const char* name = ctx_.position.fileName != nullptr ? ctx_.position.fileName : "";
+  std::uint32_t line = ctx_.source.Line();
+  if (ctx_.options.LineInfo) {
+    PutOutputText("/* ", 3);
+    PutOutputText(name);
+    PutOutputText(" ", 1);
+    PutNumber(line);
+    PutOutputText(": */", 4);
+    return;
+  }
+  if (std::strcmp(name, lastMarked_) == 0) return;
+  std::size_t length = std::strlen(name);
+  if (length >= sizeof lastMarked_) length = sizeof lastMarked_ - 1;
+  std::memcpy(lastMarked_, name, length);
+  lastMarked_[length] = 0;
+  PutOutputText("#line ", 6);
+  PutNumber(line);
+  PutOutputText(" \"", 2);
+  PutOutputText(name);
+  PutOutputText("\"\r\n", 3);
+}
+
+void OutputWriter::WriteTokenStream() {
+  EnsureOpen();
+  Scanner& scanner = ctx_.scanner;
+  TokenCode current = scanner.GetToken();
+  TokenCode previous = tok::NoToken;
+  while (current != tok::EndOfInput) {
+    const Token& token = scanner.Current();
+    if (IsWordChar(lastWritten_) && IsWordChar(static_cast<unsigned char>(kTokenNames[current][0])) &&
+        previous != tok::IntConst && previous != tok::LongConst && previous != tok::FloatConst) {
+      PutOutputChar(' ');
+    }
+    switch (current) {
+      case tok::Identifier:
+        PutOutputText(token.ident->name, token.ident->length);
+        break;
+      case tok::CharConst:
+      case tok::IntConst:
+      case tok::LongConst:
+        if (scanner.wideChar) {
+          PutOutputText("L", 1);
+          scanner.wideChar = false;
+        }
+        PutOutputText(token.spelling);
+        break;
+      case tok::FloatConst:
+        PutOutputText(token.spelling);
+        break;
+      case tok::String:
+        WriteString();
+        break;
+      case tok::Asm:
+        WriteAsm();
+        break;
+      case tok::Try:
+        if (kPairs.space[previous][current]) PutOutputChar(' ');
+        PutOutputText(ctx_.frontEndCpp ? "try" : "__try");
+        break;
+      default:
+        if (kPairs.space[previous][current]) PutOutputChar(' ');
+        PutOutputText(kTokenNames[current]);
+        break;
+    }
+    previous = current;
+    current = scanner.GetToken();
+  }
+}
+
+void OutputWriter::WriteString() {
+  Scanner& scanner = ctx_.scanner;
+  // A string whose characters come from a stringized argument or a special macro's text.
+  bool fromMacro = scanner.macroText != nullptr;
+  bool stringized = fromMacro;
+  if (scanner.wideString) PutOutputText("L", 1);
+  PutOutputChar('"');
+  scanner.ResetQuoteTracking();
+  auto put = [this](int c) {
+    if (c > 0xFF) {
+      PutOutputChar((c >> 8) & 0xFF);
+      PutOutputChar(c & 0xFF);
+    } else {
+      PutOutputChar(c);
+    }
+  };
+  for (;;) {
+    int c = scanner.StringReaderChar();
+    if (c < 0) break;
+    if (!fromMacro && (c == '\n' || c == '\r' || c == 0x1A)) {
+      // An unescaped line break ends the literal; the break is left for the scanner.
+      ctx_.source.Unget();
+      ctx_.diag.ReportError(358);
+      break;
+    }
+    if (fromMacro && c == 0x1A) break;
+    if (c == '\\') {
+      int d = scanner.StringReaderChar();
+      if (!fromMacro && (d == '\n' || d == '\r')) {
+        ctx_.source.CountNewline(d);
+        continue;
+      }
+      PutOutputChar('\\');
+      if (d < 0) {
+        if (fromMacro) break;
+        // The backslash escaped the closing quote: write it and read on.
+        PutOutputChar('"');
+        continue;
+      }
+      if (!fromMacro && d == 0x1A) {
+        ctx_.source.Unget();
+        ctx_.diag.ReportError(358);
+        break;
+      }
+      c = d;
+    }
+    if (stringized && c == '"') PutOutputChar('\\');
+    put(c);
+  }
+  PutOutputChar('"');
+  scanner.wideString = false;
+}
+
+void OutputWriter::WriteAsm() {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  PutOutputText("asm", 3);
+  bool onlyBlanks = true;
+  bool inBraces = false;
+  for (;;) {
+    int c = src.NextByte();
+    if (c == 0x1A) {
+      src.Unget();
+      return;
+    }
+    if (c == '\n' || c == '\r') {
+      int d = src.NextByte();
+      bool pair = (c == '\r' && d == '\n') || (c == '\n' && d == '\r');
+      bool goOn = onlyBlanks || inBraces;
+      if (pair) {
+        PutOutputChar(c);
+        src.SetLine(src.Line() + 1);
+        if (!goOn) return;
+        PutOutputChar(d);
+      } else {
+        src.Unget();
+        src.SetLine(src.Line() + 1);
+        if (!goOn) return;
+      }
+      continue;
+    }
+    if (c == '{') {
+      if (inBraces) {
+        PutOutputChar(c);
+        return;
+      }
+      if (onlyBlanks) {
+        inBraces = true;
+        onlyBlanks = false;
+      }
+    } else if (c == '}' && inBraces) {
+      PutOutputChar(c);
+      return;
+    } else if (c != ' ' && c != '\t') {
+      onlyBlanks = false;
+    }
+    PutOutputChar(c);
+  }
+  (void)scanner;
+}
+
+}  // namespace tpx

@@ -1,0 +1,67 @@
+// The output writer: the character and text sinks (with the readable-mode filter), the new-line
+// hook that ends each output line and writes its line marker, and the token output loop with
+// its spacing rules.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "output/output_file.h"
+#include "source/tokens.h"
+
+namespace tpx {
+
+struct RunContext;
+
+class OutputWriter {
+ public:
+  static constexpr unsigned kWrapColumn = 150;
+
+  explicit OutputWriter(RunContext& ctx);
+
+  // Per input file: the next new-line hook writes no line break, and no file is marked yet.
+  void SetLineStart() {
+    lineStart_ = true;
+    lastMarked_[0] = 0;
+  }
+
+  // Opens the output when this run has not opened it yet.
+  void EnsureOpen();
+
+  void PutOutputChar(int c) {
+    if (!out_.IsOpen()) return;
+    if (readable_) {
+      PutReadable(c);
+      return;
+    }
+    lastWritten_ = static_cast<unsigned char>(c);
+    out_.Put(static_cast<char>(c));
+  }
+  void PutOutputText(const char* s);
+  void PutOutputText(const char* s, std::size_t length);
+  void StartOutputLine();
+  void WriteTokenStream();
+
+  unsigned char LastWritten() const { return lastWritten_; }
+  void ClearHeldBlanks() { heldBlanks_ = 0; }
+
+  // Called by the output file when it has just been opened.
+  void OnOpened();
+
+ private:
+  void PutReadable(int c);
+  void PutNumber(std::uint32_t n);
+  void WriteString();
+  void WriteAsm();
+
+  RunContext& ctx_;
+  OutputFile& out_;
+  bool readable_ = false;
+  bool lineStart_ = true;
+  unsigned char lastWritten_ = '\n';
+  std::uint32_t heldBlanks_ = 0;
+  std::uint32_t column_ = 0;
+  char lastMarked_[4096] = {};
+};
+
+}  // namespace tpx

@@ -1,0 +1,172 @@
+#include "source/ident_table.h"
+
+#include <cstring>
+
+#include "memory/memory.h"
+
+namespace tpx {
+
+namespace {
+
+// The tag byte written before each entry, so the arena can be walked record by record.
+constexpr unsigned char kEntryTag = 0xFA;
+
+struct Keyword {
+  const char* spelling;
+  std::uint8_t code;
+};
+
+const Keyword kGroup0[] = {
+    {"__automated", 125}, {"__published", 126}, {"__dispid", 127}, {"__closure", 89},
+    {"__property", 90},   {"__int8", 77},       {"__int16", 78},   {"__int32", 79},
+    {"__int64", 80},      {"_fastcall", 84},    {"asm", 97},       {"_asm", 97},
+    {"cdecl", 83},        {"_cdecl", 83},       {"_export", 92},   {"_import", 93},
+    {"pascal", 82},       {"_pascal", 82},      {"_fortran", 85},  {"_stdcall", 86},
+};
+const Keyword kGroup1[] = {
+    {"const", 87},      {"signed", 69},     {"volatile", 88},   {"__thread", 140},
+    {"__import", 93},   {"__declspec", 94}, {"__fastcall", 84}, {"__asm", 97},
+    {"__cdecl", 83},    {"__export", 92},   {"__pascal", 82},   {"__fortran", 85},
+    {"__stdcall", 86},
+};
+const Keyword kGroup2[] = {{"enum", 75}, {"void", 76}};
+const Keyword kGroup3[] = {
+    {"auto", 63},     {"break", 106},  {"case", 109},   {"char", 64},      {"continue", 107},
+    {"default", 108}, {"do", 103},     {"double", 72},  {"else", 100},     {"extern", 60},
+    {"float", 71},    {"for", 101},    {"goto", 98},    {"if", 99},        {"int", 67},
+    {"long", 70},     {"register", 62}, {"return", 105}, {"short", 66},    {"sizeof", 46},
+    {"static", 59},   {"struct", 73},  {"switch", 104}, {"typedef", 61},   {"union", 74},
+    {"unsigned", 68}, {"while", 102},
+};
+// Group 4 holds the operator spellings, each with its own code; no identifier can match them,
+// so installing them only adds entries that the scanner never finds.
+const Keyword kGroup4[] = {
+    {"(", 1},   {")", 2},    {"[", 3},    {"]", 4},   {"{", 5},   {"}", 6},   {";", 7},
+    {",", 8},   {"...", 9},  {"=", 11},   {"+=", 12}, {"-=", 13}, {"*=", 14}, {"/=", 15},
+    {"%=", 16}, {"&=", 17},  {"|=", 18},  {"^=", 19}, {"<<=", 20}, {">>=", 21}, {"+", 22},
+    {"-", 23},  {"*", 24},   {"/", 25},   {"%", 26},  {"&", 27},  {"|", 28},  {"^", 29},
+    {"<<", 30}, {">>", 31},  {"?", 32},   {":", 33},  {"||", 34}, {"&&", 35}, {".*", 36},
+    {"->*", 37}, {"==", 38}, {"!=", 39},  {"<", 40},  {">", 41},  {"<=", 42}, {">=", 43},
+    {"!", 44},  {"~", 45},   {"sizeof", 46}, {"++", 47}, {"--", 48}, {".", 49}, {"->", 50},
+    {"::", 115},
+};
+const Keyword kGroup5[] = {
+    {"catch", 111},      {"class", 116},       {"delete", 117},      {"friend", 118},
+    {"inline", 119},     {"mutable", 135},     {"namespace", 134},   {"new", 120},
+    {"operator", 121},   {"private", 122},     {"protected", 123},   {"public", 124},
+    {"template", 132},   {"this", 130},        {"throw", 112},       {"try", 110},
+    {"using", 133},      {"virtual", 131},     {"wchar_t", 65},      {"__rtti", 95},
+    {"typeid", 96},      {"bool", 81},         {"true", 128},        {"false", 129},
+    {"const_cast", 136}, {"static_cast", 137}, {"dynamic_cast", 138}, {"reinterpret_cast", 139},
+    {"explicit", 141},   {"typename", 142},    {"__classid", 143},   {"export", 91},
+};
+
+struct KeywordGroup {
+  const Keyword* words;
+  std::size_t count;
+};
+template <std::size_t N>
+constexpr KeywordGroup Group(const Keyword (&words)[N]) {
+  return {words, N};
+}
+const KeywordGroup kGroups[6] = {Group(kGroup0), Group(kGroup1), Group(kGroup2),
+                                 Group(kGroup3), Group(kGroup4), Group(kGroup5)};
+
+}  // namespace
+
+CharHash::CharHash() {
+  std::memset(values_, 0, sizeof values_);
+  std::uint32_t seed = 1;
+  auto draw = [&seed]() {
+    for (;;) {
+      seed = seed * 1664525u + 1u;
+      std::int32_t value = static_cast<std::int32_t>(seed) >> 16;
+      if (value != 0) return value;
+    }
+  };
+  for (int c = '0'; c <= '9'; ++c) values_[c] = draw();
+  for (int c = 'A'; c <= 'Z'; ++c) values_[c] = draw();
+  for (int c = 'a'; c <= 'z'; ++c) values_[c] = draw();
+  values_['_'] = draw();
+}
+
+const CharHash kCharHash;
+
+std::uint32_t HashName(const char* name, std::size_t length) {
+  std::uint32_t hash = 0;
+  for (std::size_t i = 0; i < length; ++i)
+    hash += static_cast<std::uint32_t>(kCharHash[static_cast<unsigned char>(name[i])]);
+  return hash - static_cast<std::uint32_t>(length);
+}
+
+void IdentTable::Clear() { std::memset(buckets_, 0, sizeof buckets_); }
+
+void IdentTable::Setup(int level, bool cplusplus, bool compatLevelSet) {
+  Clear();
+  int lastGroup = cplusplus ? 5 : 3;
+  for (int g = level; g <= lastGroup; ++g) {
+    for (std::size_t i = 0; i < kGroups[g].count; ++i)
+      Install(kGroups[g].words[i].spelling, kGroups[g].words[i].code);
+  }
+  if (compatLevelSet) Install("__inline", 119);
+  if (cplusplus && level != 0) Install("asm", 97);
+  if (!cplusplus) Install("__try", 110);
+  if (!(cplusplus && level == 1)) {
+    Install("__except", 113);
+    Install("__finally", 114);
+  }
+}
+
+void IdentTable::Install(const char* spelling, std::uint8_t code) {
+  LookupName(spelling)->keyword = code;
+}
+
+IdentEntry* IdentTable::MakeEntry(const char* spelling, std::size_t length) {
+  // Each entry sits on a pointer boundary with its tag byte just before it.
+  constexpr std::size_t kAlign = alignof(IdentEntry);
+  char* at = arena_.AllocationPointer();
+  char* record = reinterpret_cast<char*>(
+      (reinterpret_cast<std::uintptr_t>(at) + 1 + kAlign - 1) & ~(std::uintptr_t{kAlign} - 1));
+  std::size_t size = offsetof(IdentEntry, name) + length + 1;
+  char* end = record + ((size + kAlign - 1) & ~(kAlign - 1));
+  if (end > arena_.CommitEnd()) arena_.Grow(static_cast<std::size_t>(end - arena_.CommitEnd()));
+  record[-1] = static_cast<char>(kEntryTag);
+  arena_.SetAllocationPointer(end);
+  auto* entry = reinterpret_cast<IdentEntry*>(record);
+  entry->reserved = 0;
+  entry->definition = kNotMacro;
+  entry->keyword = 0;
+  entry->length = static_cast<std::uint16_t>(length);
+  std::memcpy(entry->name, spelling, length);
+  entry->name[length] = 0;
+  return entry;
+}
+
+IdentEntry* IdentTable::Lookup(const char* spelling, std::size_t length, std::uint32_t hash) {
+  IdentEntry*& head = buckets_[hash & (kBuckets - 1)];
+  for (IdentEntry* e = head; e != nullptr; e = e->next) {
+    if (e->length == length && std::memcmp(e->name, spelling, length) == 0) return e;
+  }
+  IdentEntry* entry = MakeEntry(spelling, length);
+  entry->next = head;
+  head = entry;
+  return entry;
+}
+
+IdentEntry* IdentTable::LookupName(const char* name) {
+  std::size_t length = std::strlen(name);
+  if (length > 0xFFFF) length = 0xFFFF;
+  return Lookup(name, length, HashName(name, length));
+}
+
+bool IdentTable::IsDefined(const char* name) { return LookupName(name)->IsMacro(); }
+
+void IdentTable::ForEachMacro(MacroVisitor visit, void* owner) const {
+  for (IdentEntry* head : buckets_) {
+    for (IdentEntry* e = head; e != nullptr; e = e->next) {
+      if (e->IsMacro() && !visit(owner, e)) return;
+    }
+  }
+}
+
+}  // namespace tpx

@@ -1,0 +1,74 @@
+// The identifier table: one hash table for keywords, macro names and plain identifiers. Entries
+// live in the per-file arena and are never removed; undefining a macro only clears its
+// definition.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tpx {
+
+class SaveArena;
+struct MacroDef;
+
+struct IdentEntry {
+  IdentEntry* next;          // next entry of the same bucket
+  std::uint32_t reserved;    // set to 0 when the entry is made
+  MacroDef* definition;      // the macro definition, or kNotMacro
+  std::uint8_t keyword;      // token code of the keyword, 0 for none
+  std::uint16_t length;
+  char name[1];              // the name's bytes and a terminating zero
+
+  bool IsMacro() const;
+};
+
+// The definition of a name that is not a macro: all bits set.
+MacroDef* const kNotMacro = reinterpret_cast<MacroDef*>(~std::uintptr_t{0});
+inline bool IdentEntry::IsMacro() const { return definition != kNotMacro; }
+
+// The per-character hash values: non-zero exactly for digits, letters and '_'.
+class CharHash {
+ public:
+  CharHash();
+  std::int32_t operator[](unsigned char c) const { return values_[c]; }
+  const std::int32_t* Values() const { return values_; }
+
+ private:
+  std::int32_t values_[256];
+};
+extern const CharHash kCharHash;
+
+// Hash of a name: the sum of its bytes' values minus its length, modulo 2^32.
+std::uint32_t HashName(const char* name, std::size_t length);
+
+class IdentTable {
+ public:
+  static constexpr unsigned kBuckets = 32768;
+
+  explicit IdentTable(SaveArena& arena) : arena_(arena) {}
+
+  // Empties the table and installs the keywords for a file. `level` is the language level
+  // (0 default, 1 -A, 2 -AU, 3 -AK).
+  void Setup(int level, bool cplusplus, bool compatLevelSet);
+  // Forgets every entry without touching the arena (the arena is emptied separately).
+  void Clear();
+
+  // Finds the entry with this spelling, making a new one when there is none.
+  IdentEntry* Lookup(const char* spelling, std::size_t length, std::uint32_t hash);
+  IdentEntry* LookupName(const char* name);
+  bool IsDefined(const char* name);
+
+  // Calls `visit` for every entry that is a macro, bucket by bucket and each chain from its
+  // head; stops when `visit` returns false.
+  using MacroVisitor = bool (*)(void* owner, IdentEntry* entry);
+  void ForEachMacro(MacroVisitor visit, void* owner) const;
+
+ private:
+  void Install(const char* spelling, std::uint8_t code);
+  IdentEntry* MakeEntry(const char* spelling, std::size_t length);
+
+  SaveArena& arena_;
+  IdentEntry* buckets_[kBuckets] = {};
+};
+
+}  // namespace tpx

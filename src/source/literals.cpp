@@ -1,0 +1,599 @@
+// Numbers, character constants and string literals: the parts of the scanner that read and
+// convert constants.
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "driver/context.h"
+#include "platform/platform.h"
+#include "source/scanner.h"
+#include "source/source_stack.h"
+
+namespace tpx {
+
+namespace {
+
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsHexDigit(int c) {
+  return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+int HexValue(int c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 87; }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Numbers.
+
+void Scanner::CopyNumber(int first) {
+  const signed char* saved = table;
+  if (table == kTokenTable) table = kBodyTable;
+  ScanNumber(first);
+  table = saved;
+}
+
+TokenCode Scanner::Number(int first) {
+  Begin();
+  noExpand = false;
+  int radix = ScanNumber(first);
+  return NumberValue(radix);
+}
+
+int Scanner::ScanNumber(int first) {
+  bool tokenMode = table == kTokenTable;
+  char* start = text_ + textPos_;
+  std::size_t room = kTextBufferSize - 1 - textPos_;
+  std::size_t length = 0;
+  auto append = [&](int c) {
+    if (length < room) start[length++] = static_cast<char>(c);
+  };
+  int radix = 10;
+  bool floating = false;
+  bool exponent = false;
+  std::uint8_t type = ctype::Int;
+  std::uint8_t explicitSize = 0;
+
+  append(first);
+  if (first == '.') {
+    floating = true;
+  } else if (first == '0') {
+    int c = src_.NextByte();
+    if (c == 'x' || c == 'X') {
+      append(c);
+      radix = 16;
+    } else {
+      src_.Unget();
+      radix = 8;
+    }
+  }
+
+  for (;;) {
+    int c = src_.NextByte();
+    if (c >= '0' && c <= '7') {
+      append(c);
+      continue;
+    }
+    if (c == '8' || c == '9') {
+      if (radix == 8 && !floating) break;
+      append(c);
+      continue;
+    }
+    if (c == '.') {
+      if (tokenMode) {
+        if (exponent)
+          ctx_.diag.ReportError(51);
+        else if (floating)
+          ctx_.diag.ReportError(230);
+        else if (radix == 16)
+          ctx_.diag.ReportError(51);
+      }
+      floating = true;
+      append(c);
+      continue;
+    }
+    int lower = c | 0x20;
+    if (c < 0x80 && lower >= 'a' && lower <= 'd') {
+      if (radix != 16) break;
+      append(c);
+      continue;
+    }
+    if (lower == 'e' && c < 0x80) {
+      if (radix == 16) {
+        append(c);
+        continue;
+      }
+      if (exponent) break;
+      exponent = true;
+      floating = true;
+      append(c);
+      int d = src_.NextByte();
+      if (d == '+' || d == '-') {
+        append(d);
+        d = src_.NextByte();
+      }
+      if (!IsDigit(d)) {
+        if (tokenMode) ctx_.diag.ReportError(311);
+        type = ctype::Double;
+        src_.Unget();
+        goto done;
+      }
+      append(d);
+      continue;
+    }
+    if (lower == 'f' && c < 0x80) {
+      if (radix == 16) {
+        append(c);
+        continue;
+      }
+      if (floating) {
+        type = ctype::Float;
+        append(c);
+        goto done_consumed;
+      }
+      break;
+    }
+    if (floating) {
+      if (lower == 'l' && c < 0x80) {
+        type = ctype::LongDouble;
+        append(c);
+        goto done_consumed;
+      }
+      break;
+    }
+    if (lower == 'u' && c < 0x80) {
+      type = ctype::UnsignedInt;
+      append(c);
+      int d = src_.NextByte();
+      if ((d | 0x20) == 'l') {
+        type = ctype::UnsignedLong;
+        append(d);
+        goto done_consumed;
+      }
+      if ((d | 0x20) == 'i') {
+        append(d);
+        ScanSizeSuffix(true, type, explicitSize, append);
+        goto done_consumed;
+      }
+      src_.Unget();
+      goto done_consumed;
+    }
+    if (lower == 'l' && c < 0x80) {
+      type = ctype::Long;
+      append(c);
+      int d = src_.NextByte();
+      if ((d | 0x20) == 'u') {
+        type = ctype::UnsignedLong;
+        append(d);
+      } else {
+        src_.Unget();
+      }
+      goto done_consumed;
+    }
+    if (lower == 'i' && c < 0x80) {
+      append(c);
+      ScanSizeSuffix(false, type, explicitSize, append);
+      goto done_consumed;
+    }
+    break;
+  }
+  src_.Unget();
+done_consumed:
+done:
+  if (floating && type == ctype::Int) type = ctype::Double;
+  start[length] = 0;
+  token_.spelling = start;
+  token_.type = type;
+  token_.explicitSize = explicitSize;
+  if (!tokenMode) textPos_ += length;
+  return floating ? 0 : radix;
+}
+
+// Reads the digits of an "i8", "i16", "i32" or "i64" suffix (the "i" is already taken).
+template <typename Append>
+void Scanner::ScanSizeSuffix(bool isUnsigned, std::uint8_t& type, std::uint8_t& explicitSize,
+                             Append& append) {
+  int size = 0;
+  int d = src_.NextByte();
+  if (d == '8') {
+    append(d);
+    size = 8;
+  } else if (d == '1' || d == '3' || d == '6') {
+    int e = src_.NextByte();
+    if ((d == '1' && e == '6') || (d == '3' && e == '2') || (d == '6' && e == '4')) {
+      append(d);
+      append(e);
+      size = (d - '0') * 10 + (e - '0');
+    } else {
+      append(d);
+      d = e;
+    }
+  }
+  if (size != 0) {
+    int f = src_.NextByte();
+    if (!IsDigit(f)) {
+      src_.Unget();
+      explicitSize = static_cast<std::uint8_t>(size);
+      static const std::uint8_t kSigned[] = {ctype::Char, ctype::Short, ctype::Long, ctype::Int64};
+      static const std::uint8_t kUnsigned[] = {ctype::UnsignedChar, ctype::UnsignedShort,
+                                               ctype::UnsignedLong, ctype::UnsignedInt64};
+      int index = size == 8 ? 0 : size == 16 ? 1 : size == 32 ? 2 : 3;
+      type = isUnsigned ? kUnsigned[index] : kSigned[index];
+      return;
+    }
+    d = f;
+  }
+  if (table == kTokenTable) ctx_.diag.ReportError(83);
+  src_.Unget();
+  (void)d;
+}
+
+TokenCode Scanner::NumberValue(int radix) {
+  if (table != kTokenTable) return token_.code = tok::IntConst;
+  const char* spelling = token_.spelling;
+  bool strict = ctx_.options.LanguageMode == 1;
+  if (radix == 0) {
+    // Floating: converted in extended precision, then rounded to the suffix's type.
+    char digits[512];
+    std::size_t n = 0;
+    for (const char* p = spelling; *p != 0 && n < sizeof digits - 1; ++p) {
+      int lower = *p | 0x20;
+      if (lower == 'f' || lower == 'l') break;
+      digits[n++] = *p;
+    }
+    digits[n] = 0;
+    long double value = std::strtold(digits, nullptr);
+    if (token_.type == ctype::Float)
+      value = static_cast<float>(value);
+    else if (token_.type == ctype::Double)
+      value = static_cast<double>(value);
+    if (strict && std::isinf(value)) {
+      ctx_.diag.ReportError(312);
+      value = 0;
+    }
+    token_.floatValue = value;
+    return token_.code = tok::FloatConst;
+  }
+
+  const char* p = spelling;
+  if (radix == 16) p += 2;
+  std::uint64_t value = 0;
+  bool wide = token_.explicitSize == 64;
+  bool reported = false;
+  std::uint8_t type = token_.type;
+  for (; *p != 0; ++p) {
+    int lower = *p | 0x20;
+    if (lower == 'l' || lower == 'i' || lower == 'u') break;
+    unsigned digit = IsDigit(*p) ? static_cast<unsigned>(*p - '0') : static_cast<unsigned>(lower - 87);
+    if (wide) {
+      value = value * static_cast<unsigned>(radix) + digit;
+      continue;
+    }
+    std::uint64_t next = value * static_cast<unsigned>(radix) + digit;
+    if (next > 0xFFFFFFFFu) {
+      if (strict) {
+        if (!reported) {
+          ctx_.diag.ReportError(312);
+          reported = true;
+        }
+        type = ctype::UnsignedLong;
+        value = next & 0xFFFFFFFFu;
+        continue;
+      }
+      wide = true;
+    }
+    value = next;
+  }
+
+  if (wide) {
+    token_.value64 = value;
+    bool unsignedSuffix = token_.explicitSize == 64 && type == ctype::UnsignedInt64;
+    if (unsignedSuffix)
+      token_.type = ctype::UnsignedInt64;
+    else if (type != ctype::UnsignedInt && type != ctype::UnsignedLong && (value >> 63) == 0)
+      token_.type = ctype::Int64;
+    else
+      token_.type = ctype::UnsignedInt64;
+    return token_.code = tok::LongConst;
+  }
+
+  std::uint32_t v = static_cast<std::uint32_t>(value);
+  if (token_.explicitSize == 8) v &= 0xFF;
+  if (token_.explicitSize == 16) v &= 0xFFFF;
+  if (type == ctype::Int) {
+    if (v > 0x7FFFFFFFu) type = ctype::UnsignedLong;
+  } else if (type == ctype::Long) {
+    if (v > 0x7FFFFFFFu) type = ctype::UnsignedLong;
+  }
+  token_.value = v;
+  token_.type = type;
+  return token_.code = tok::IntConst;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Literals.
+
+int Scanner::ReadLiteralChar(int terminator) {
+  int c = src_.NextByte();
+  if (IsLeadByte(c)) {
+    int t = src_.NextByte();
+    if (t != 0x1A && t != '\n' && t != '\r') return c * 256 + t;
+    src_.Unget();
+  }
+  if (c == terminator) return -1;
+  if (terminator != '\'' || c != '\\') return c;
+  return ReadEscape();
+}
+
+// Decodes the escape after a backslash in a character constant.
+int Scanner::ReadEscape() {
+  int d = src_.NextByte();
+  switch (d) {
+    case 'n': return 10;
+    case 'r': return 13;
+    case 't': return 9;
+    case 'v': return 11;
+    case 'f': return 12;
+    case 'a': return 7;
+    case 'b': return 8;
+    case '\n':
+    case '\r':
+      src_.CountNewline(d);
+      return ReadLiteralChar('\'');
+    case 0x1A:
+      ctx_.diag.ReportError(358);
+      return -1;
+    case 'x': {
+      unsigned value = 0;
+      int digits = 0;
+      bool reported = false;
+      for (;;) {
+        int h = src_.NextByte();
+        if (h == '\\') {
+          int n = src_.NextByte();
+          if (n == '\n' || n == '\r') {
+            src_.CountNewline(n);
+            continue;
+          }
+          src_.Unget();
+          src_.Unget();
+          break;
+        }
+        if (!IsHexDigit(h)) {
+          src_.Unget();
+          break;
+        }
+        ++digits;
+        if (!reported) {
+          value = value * 16 + static_cast<unsigned>(HexValue(h));
+          if (value > 255) {
+            ctx_.diag.ReportError(312);
+            reported = true;
+            value = 0;
+          }
+        }
+      }
+      int after = src_.NextByte();
+      src_.Unget();
+      if (digits == 0 || (after != '\'' && after != '\\')) {
+        ctx_.diag.ReportError(311);
+        return -1;
+      }
+      if (digits >= 4) ctx_.diag.ReportWarning(454);
+      return static_cast<int>(value);
+    }
+    default:
+      if (d >= '0' && d <= '7') {
+        unsigned value = static_cast<unsigned>(d - '0');
+        for (int i = 1; i < 3; ++i) {
+          int o = src_.NextByte();
+          if (o < '0' || o > '7') {
+            src_.Unget();
+            break;
+          }
+          value = value * 8 + static_cast<unsigned>(o - '0');
+        }
+        if (value > 255) {
+          ctx_.diag.ReportError(312);
+          value = 0;
+        }
+        return static_cast<int>(value);
+      }
+      return d;
+  }
+}
+
+TokenCode Scanner::CharConstant() {
+  noExpand = false;
+  char* raw = text_ + textPos_;
+  std::size_t room = kTextBufferSize - 2 - textPos_;
+  std::size_t n = 0;
+  auto append = [&](int c) {
+    if (n < room) raw[n++] = static_cast<char>(c);
+  };
+  append('\'');
+  for (;;) {
+    int c = src_.NextByte();
+    if (c == '\n' || c == '\r' || c == 0x1A) {
+      src_.Unget();
+      raw[n] = 0;
+      ctx_.diag.ReportError(358);
+      token_.spelling = raw;
+      token_.value = 0;
+      token_.type = ctype::Int;
+      token_.explicitSize = 0;
+      return token_.code = tok::IntConst;
+    }
+    append(c);
+    if (c == '\'') break;
+    if (c == '\\') {
+      int d = src_.NextByte();
+      append(d);
+      if (d == '\r' || d == '\n') {
+        int e = src_.NextByte();
+        if ((d == '\r' && e == '\n') || (d == '\n' && e == '\r'))
+          append(e);
+        else
+          src_.Unget();
+      }
+    } else if (IsLeadByte(c)) {
+      append(src_.NextByte());
+    }
+  }
+  raw[n] = 0;
+  token_.spelling = raw;
+
+  // Read the text back with the escapes decoded.
+  src_.PushText(raw + 1);
+  unsigned char bytes[4] = {};
+  unsigned count = 0;
+  for (;;) {
+    int v = ReadLiteralChar('\'');
+    if (v < 0) break;
+    if (v > 0xFF) {
+      if (count < 4) bytes[count] = static_cast<unsigned char>(v >> 8);
+      ++count;
+      if (count < 4) bytes[count] = static_cast<unsigned char>(v);
+      ++count;
+    } else {
+      if (count < 4) bytes[count] = static_cast<unsigned char>(v);
+      ++count;
+    }
+  }
+  if (count == 0 || count > 4) ctx_.diag.ReportError(138);
+  unsigned kept = count < 4 ? count : 4;
+  token_.explicitSize = 0;
+
+  if (wideChar) {
+    std::uint32_t value = 0;
+    for (unsigned i = 0; i < kept; ++i) value = (value << 8) | bytes[i];
+    std::uint32_t codePage = ctx_.options.CodePage;
+    if (codePage != 437 && kept != 0) {
+      std::uint16_t wide[5];
+      int units = platform::MultiByteToUtf16(codePage, reinterpret_cast<const char*>(bytes),
+                                             static_cast<int>(kept), wide, 5);
+      if (units == 1)
+        value = wide[0];
+      else if (units >= 2)
+        value = (static_cast<std::uint32_t>(wide[0]) << 16) | wide[1];
+      else
+        value = 0;
+    }
+    token_.value = kept > 2 ? value : (value & 0xFFFF);
+    token_.type = ctype::WChar;
+    return token_.code = count == 1 ? tok::CharConst : tok::IntConst;
+  }
+
+  if (count == 1) {
+    token_.value = ctx_.options.UnsignedChar
+                       ? bytes[0]
+                       : static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(bytes[0])));
+    token_.type = ctx_.frontEndCpp ? ctype::Char : ctype::Int;
+    return token_.code = tok::CharConst;
+  }
+  std::uint32_t value = 0;
+  for (unsigned i = 0; i < kept; ++i) value |= static_cast<std::uint32_t>(bytes[i]) << (8 * i);
+  token_.value = value;
+  token_.type = ctype::Int;
+  return token_.code = tok::IntConst;
+}
+
+int Scanner::StringReaderChar() {
+  if (macroText == nullptr) return ReadLiteralChar('"');
+  for (;;) {
+    int c = *macroText;
+    if (c == 0 || c == 0x1A) {
+      macroText = nullptr;
+      return -1;
+    }
+    ++macroText;
+    if (c == 0xFB || c == 0xFC) continue;
+    if (c == 0xFF) {
+      c = *macroText;
+      if (c == 0) {
+        macroText = nullptr;
+        return -1;
+      }
+      ++macroText;
+      return c;
+    }
+    if (c == '"' || c == '\'') {
+      if (quoteState_ == 0)
+        quoteState_ = c;
+      else if (quoteState_ == c)
+        quoteState_ = 0;
+      return c;
+    }
+    if (IsLeadByte(c)) {
+      while (*macroText == 0xFB || *macroText == 0xFC) ++macroText;
+      int t = *macroText;
+      if (t != 0 && t != 0x1A) {
+        ++macroText;
+        return c * 256 + t;
+      }
+    }
+    return c;
+  }
+}
+
+int Scanner::CopyLiteral(int quote, EmitByte emit, void* owner, bool report) {
+  emit(owner, quote);
+  if (macroText != nullptr) {
+    // A stringized argument: its quotes and the backslashes inside its strings are escaped.
+    const unsigned char* p = macroText;
+    macroText = nullptr;
+    bool inString = false;
+    for (; *p != 0 && *p != 0x1A; ++p) {
+      int c = *p;
+      if (c == 0xFB || c == 0xFC) continue;
+      if (c == 0xFF) {
+        if (p[1] == 0) break;
+        emit(owner, *++p);
+        continue;
+      }
+      if (c == '"') {
+        inString = !inString;
+        emit(owner, '\\');
+      } else if (c == '\\' && inString) {
+        emit(owner, '\\');
+      }
+      emit(owner, c);
+    }
+    emit(owner, quote);
+    return 1;
+  }
+  for (;;) {
+    int c = src_.NextByte();
+    if (c == quote) {
+      emit(owner, c);
+      return 1;
+    }
+    if (c == '\n' || c == '\r' || c == 0x1A) {
+      if (report) {
+        ctx_.diag.ReportError(358);
+        emit(owner, quote);
+      }
+      src_.Unget();
+      return 0;
+    }
+    if (c == '\\') {
+      int d = src_.NextByte();
+      if (d == '\n' || d == '\r') {
+        src_.CountNewline(d);
+        continue;
+      }
+      emit(owner, c);
+      emit(owner, d);
+      if (IsLeadByte(d)) emit(owner, src_.NextByte());
+      continue;
+    }
+    emit(owner, c);
+    if (IsLeadByte(c)) {
+      int t = src_.NextByte();
+      if (t == '\n' || t == '\r' || t == 0x1A)
+        src_.Unget();
+      else
+        emit(owner, t);
+    }
+  }
+}
+
+}  // namespace tpx

@@ -1,0 +1,824 @@
+#include "source/scanner.h"
+
+#include <cstring>
+
+#include "driver/context.h"
+#include "platform/platform.h"
+#include "source/ident_table.h"
+#include "source/source_stack.h"
+
+namespace tpx {
+
+namespace {
+
+struct TableBuilder {
+  signed char t[256];
+};
+
+constexpr TableBuilder BuildSourceTable(bool lIsPrefix) {
+  TableBuilder b{};
+  for (int i = 0; i < 256; ++i) b.t[i] = static_cast<signed char>(cls::Illegal);
+  const char* ones = "()[]{};,?~";
+  const signed char codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 32, 45};
+  for (int i = 0; ones[i] != 0; ++i) b.t[static_cast<unsigned char>(ones[i])] = codes[i];
+  b.t['!'] = cls::Bang;
+  b.t['%'] = cls::Percent;
+  b.t['&'] = cls::Amp;
+  b.t['*'] = cls::Star;
+  b.t['+'] = cls::Plus;
+  b.t['/'] = cls::Slash;
+  b.t['^'] = cls::Caret;
+  b.t['|'] = cls::Bar;
+  b.t['='] = cls::Equal;
+  b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = b.t[0xFB] = cls::Blank;
+  for (int c = 'A'; c <= 'Z'; ++c) b.t[c] = cls::Letter;
+  for (int c = 'a'; c <= 'z'; ++c) b.t[c] = cls::Letter;
+  b.t['_'] = cls::Letter;
+  if (lIsPrefix) b.t['L'] = cls::WidePrefix;
+  for (int c = '0'; c <= '9'; ++c) b.t[c] = cls::Digit;
+  b.t['"'] = cls::DoubleQuote;
+  b.t['\''] = cls::SingleQuote;
+  b.t['-'] = cls::Minus;
+  b.t['.'] = cls::Dot;
+  b.t['<'] = cls::Less;
+  b.t['>'] = cls::Greater;
+  b.t['\n'] = b.t['\r'] = cls::LineBreak;
+  b.t['\\'] = cls::Backslash;
+  b.t[0x1A] = cls::EndOfFile;
+  b.t[':'] = cls::Colon;
+  return b;
+}
+
+constexpr TableBuilder BuildBodyTable() {
+  TableBuilder b{};
+  for (int i = 0; i < 256; ++i) b.t[i] = static_cast<signed char>(cls::BodyOther);
+  for (int c = 'A'; c <= 'Z'; ++c) b.t[c] = cls::Letter;
+  for (int c = 'a'; c <= 'z'; ++c) b.t[c] = cls::Letter;
+  b.t['_'] = cls::Letter;
+  b.t['L'] = cls::WidePrefix;
+  for (int c = '0'; c <= '9'; ++c) b.t[c] = cls::Digit;
+  b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = cls::BodyBlank;
+  b.t['\n'] = b.t['\r'] = cls::LineBreak;
+  b.t[0x1A] = cls::EndOfFile;
+  b.t['"'] = b.t['\''] = cls::BodyQuote;
+  b.t['#'] = cls::BodyHash;
+  b.t['/'] = cls::BodySlash;
+  b.t['\\'] = cls::BodyBackslash;
+  return b;
+}
+
+constexpr TableBuilder kTokenTableData = BuildSourceTable(true);
+constexpr TableBuilder kBaseTableData = BuildSourceTable(false);
+constexpr TableBuilder kBodyTableData = BuildBodyTable();
+
+// Operator group: the code alone, followed by '=', and doubled (0: no doubled form).
+struct OperatorForms {
+  unsigned char alone, withEqual, doubled;
+};
+constexpr OperatorForms OperatorFormsOf(int c) {
+  switch (c) {
+    case '!': return {44, 39, 0};
+    case '%': return {26, 16, 0};
+    case '&': return {27, 17, 35};
+    case '*': return {24, 14, 0};
+    case '+': return {22, 12, 47};
+    case '/': return {25, 15, 0};
+    case '^': return {29, 19, 0};
+    case '|': return {28, 18, 34};
+    default: return {11, 38, 38};  // '='
+  }
+}
+
+// A byte returned by NextAfterSplice when a backslash not followed by a line break was
+// consumed; the byte after it has been put back.
+constexpr int kHeldBackslash = 0x100 | '\\';
+
+}  // namespace
+
+const signed char* const kTokenTable = kTokenTableData.t;
+const signed char* const kBaseTable = kBaseTableData.t;
+const signed char* const kBodyTable = kBodyTableData.t;
+
+Scanner::Scanner(RunContext& ctx) : ctx_(ctx), src_(ctx.source) {}
+
+void Scanner::Initialise() {
+  table = kTokenTable;
+  textPos_ = 0;
+  text_[0] = 0;
+  unsigned limit = ctx_.scannerIdentifierLength;
+  if (limit == 0 || (ctx_.frontEndCpp && ctx_.options.LanguageMode == 1)) limit = 250;
+  identLimit_ = limit;
+  src_.Reset();
+  token_ = Token{};
+  slot_ = Token{};
+  wideChar = wideString = directiveLine = noExpand = false;
+  pendingBackslash_ = false;
+  macroText = nullptr;
+  quoteState_ = 0;
+  ctx_.writer.SetLineStart();
+}
+
+void Scanner::RebuildLeadBytes() { platform::LeadByteTable(ctx_.options.CodePage, leadBytes_); }
+
+bool Scanner::KeepComments() const {
+  return (ctx_.options.OutputFlags & (kKeepComments | kReadableOutput)) != 0;
+}
+
+bool Scanner::LineCommentsAllowed() const {
+  return ctx_.frontEndCpp || ctx_.options.LanguageMode == 0;
+}
+
+void Scanner::Begin() {
+  token_.line = src_.Line();
+  token_.file = ctx_.position.fileName;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The token interface.
+
+TokenCode Scanner::GetToken() {
+  if (slot_.code != tok::NoToken) {
+    token_ = slot_;
+    slot_.code = tok::NoToken;
+    return token_.code;
+  }
+  return Scan();
+}
+
+void Scanner::UngetToken() { slot_ = token_; }
+
+TokenCode Scanner::PeekToken() {
+  if (slot_.code != tok::NoToken) return slot_.code;
+  Token saved = token_;
+  Scan();
+  slot_ = token_;
+  token_.code = saved.code;
+  token_.line = saved.line;
+  token_.file = saved.file;
+  return slot_.code;
+}
+
+int Scanner::ReadByte() {
+  if (pendingBackslash_) {
+    pendingBackslash_ = false;
+    heldDelivered_ = true;
+    return '\\';
+  }
+  heldDelivered_ = false;
+  return src_.NextByte();
+}
+
+void Scanner::UnreadByte() {
+  if (heldDelivered_) {
+    pendingBackslash_ = true;
+    heldDelivered_ = false;
+  } else {
+    src_.Unget();
+  }
+}
+
+int Scanner::NextAfterSplice() {
+  int c = src_.NextByte();
+  while (c == '\\') {
+    int n = src_.NextByte();
+    if (!IsLineBreak(n)) {
+      src_.Unget();
+      return kHeldBackslash;
+    }
+    src_.CountNewline(n);
+    c = src_.NextByte();
+  }
+  return c;
+}
+
+void Scanner::PutBack(int c) {
+  if (c == kHeldBackslash)
+    pendingBackslash_ = true;
+  else
+    src_.Unget();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The token loop.
+
+TokenCode Scanner::Scan() {
+  int c;
+  if (pendingBackslash_) {
+    pendingBackslash_ = false;
+    c = '\\';
+  } else {
+    c = src_.NextByte();
+  }
+  for (;;) {
+    int k = table[c];
+    if (k > 0) {
+      Begin();
+      token_.code = static_cast<TokenCode>(k);
+      return token_.code;
+    }
+    switch (k) {
+      case cls::Blank:
+        if (c != 0xFB) ctx_.writer.PutOutputChar(c);
+        // A run of blanks goes straight through.
+        while (src_.cursor < src_.limit && (*src_.cursor == ' ' || *src_.cursor == '\t'))
+          ctx_.writer.PutOutputChar(*src_.cursor++);
+        c = src_.NextByte();
+        continue;
+
+      case cls::LineBreak:
+        if (directiveLine) {
+          Begin();
+          token_.code = tok::EndOfLine;
+          return tok::EndOfLine;
+        }
+        src_.CountNewline(c);
+        c = LineStart();
+        if (c == '#') {
+          ctx_.directives.ReadDirective(false, true);
+          c = ReadByte();
+        }
+        continue;
+
+      case cls::EndOfFile:
+        if (src_.EndOfFile(false) == 0) {
+          Begin();
+          token_.code = tok::EndOfInput;
+          return tok::EndOfInput;
+        }
+        c = src_.NextByte();
+        continue;
+
+      case cls::Bang:
+      case cls::Percent:
+      case cls::Amp:
+      case cls::Star:
+      case cls::Plus:
+      case cls::Caret:
+      case cls::Bar:
+      case cls::Equal:
+        return OperatorGroup(c);
+
+      case cls::Slash: {
+        Begin();
+        int n = NextAfterSplice();
+        if (n == '*') {
+          BlockComment();
+          c = ReadByte();
+          continue;
+        }
+        if (n == '/' && LineCommentsAllowed()) {
+          LineComment();
+          c = ReadByte();
+          continue;
+        }
+        if (n == '=') return token_.code = tok::SlashAssign;
+        PutBack(n);
+        return token_.code = tok::Slash;
+      }
+
+      case cls::Letter:
+        if (TokenCode t = Identifier(c); t != tok::NoToken) return t;
+        c = NextAfterIdentifier();
+        continue;
+
+      case cls::Digit:
+        return Number(c);
+
+      case cls::DoubleQuote:
+        Begin();
+        wideString = false;
+        return token_.code = tok::String;
+
+      case cls::SingleQuote:
+        Begin();
+        wideChar = false;
+        return CharConstant();
+
+      case cls::WidePrefix: {
+        Begin();
+        int n = src_.NextByte();
+        if (n == '"') {
+          wideString = true;
+          return token_.code = tok::String;
+        }
+        if (n == '\'') {
+          wideChar = true;
+          return CharConstant();
+        }
+        src_.Unget();
+        if (TokenCode t = Identifier(c); t != tok::NoToken) return t;
+        c = NextAfterIdentifier();
+        continue;
+      }
+
+      case cls::Minus: {
+        Begin();
+        int n = src_.NextByte();
+        if (n == '-') return token_.code = tok::MinusMinus;
+        if (n == '=') return token_.code = tok::MinusAssign;
+        if (n == '>') {
+          if (ctx_.frontEndCpp) {
+            if (src_.NextByte() == '*') return token_.code = tok::ArrowStar;
+            src_.Unget();
+          }
+          return token_.code = tok::Arrow;
+        }
+        src_.Unget();
+        return token_.code = tok::Minus;
+      }
+
+      case cls::Dot: {
+        Begin();
+        int n = src_.NextByte();
+        if (n >= '0' && n <= '9') {
+          src_.Unget();
+          return Number('.');
+        }
+        if (n == '.') {
+          if (src_.NextByte() == '.') return token_.code = tok::Ellipsis;
+          ctx_.diag.ReportError(380);
+          src_.Unget();
+          return token_.code = tok::Dot;
+        }
+        if (n == '*') return token_.code = tok::DotStar;
+        src_.Unget();
+        return token_.code = tok::Dot;
+      }
+
+      case cls::Less:
+      case cls::Greater: {
+        Begin();
+        bool less = c == '<';
+        int n = src_.NextByte();
+        if (n == '=') return token_.code = less ? tok::LessEqual : tok::GreaterEqual;
+        if (n == c) {
+          if (src_.NextByte() == '=') return token_.code = less ? tok::ShlAssign : tok::ShrAssign;
+          src_.Unget();
+          return token_.code = less ? tok::Shl : tok::Shr;
+        }
+        src_.Unget();
+        return token_.code = less ? tok::Less : tok::Greater;
+      }
+
+      case cls::Colon:
+        Begin();
+        if (src_.NextByte() == ':') return token_.code = tok::ColonColon;
+        src_.Unget();
+        return token_.code = tok::Colon;
+
+      case cls::Backslash: {
+        if (KeepComments()) ctx_.writer.PutOutputChar('\\');
+        int n = src_.NextByte();
+        if (IsLineBreak(n)) {
+          src_.CountNewline(n);
+          c = src_.NextByte();
+          continue;
+        }
+        if (n == '?') {
+          Begin();
+          return token_.code = tok::Question;
+        }
+        src_.Unget();
+        ReportIllegal('\\');
+        c = src_.NextByte();
+        continue;
+      }
+
+      default:  // illegal character
+        ReportIllegal(c);
+        c = src_.NextByte();
+        continue;
+    }
+  }
+}
+
+TokenCode Scanner::OperatorGroup(int first) {
+  Begin();
+  OperatorForms forms = OperatorFormsOf(first);
+  int n = NextAfterSplice();
+  TokenCode code;
+  if (forms.doubled != 0 && n == first) {
+    code = forms.doubled;
+  } else if (n == '=') {
+    code = forms.withEqual;
+  } else {
+    PutBack(n);
+    code = forms.alone;
+  }
+  return token_.code = code;
+}
+
+// Skips the blanks, comments and splices at the start of a line and returns the first other
+// byte, consumed. The blanks are written only when comments are kept.
+int Scanner::LineStart() {
+  bool keep = KeepComments();
+  for (;;) {
+    int c = src_.NextByte();
+    switch (c) {
+      case ' ':
+      case '\t':
+      case '\v':
+      case '\f':
+        if (keep) ctx_.writer.PutOutputChar(c);
+        continue;
+      case 0xFB:
+      case 0:
+        continue;
+      case '/': {
+        int n = NextAfterSplice();
+        if (n == '*') {
+          BlockComment();
+          continue;
+        }
+        if (n == '/' && LineCommentsAllowed()) {
+          LineComment();
+          continue;
+        }
+        PutBack(n);
+        return '/';
+      }
+      case '\\': {
+        int n = src_.NextByte();
+        if (IsLineBreak(n)) {
+          src_.CountNewline(n);
+          continue;
+        }
+        src_.Unget();
+        return '\\';
+      }
+      default:
+        return c;
+    }
+  }
+}
+
+int Scanner::SkipBlanks() {
+  for (;;) {
+    int c = ReadByte();
+    switch (c) {
+      case ' ':
+      case '\t':
+      case '\v':
+      case '\f':
+      case 0xFB:
+        continue;
+      case '/': {
+        int n = NextAfterSplice();
+        if (n == '*') {
+          BlockComment();
+          continue;
+        }
+        if (n == '/' && LineCommentsAllowed()) {
+          LineComment();
+          continue;
+        }
+        PutBack(n);
+        return '/';
+      }
+      case '\\': {
+        int n = src_.NextByte();
+        if (IsLineBreak(n)) {
+          src_.CountNewline(n);
+          continue;
+        }
+        src_.Unget();
+        return '\\';
+      }
+      default:
+        return c;
+    }
+  }
+}
+
+void Scanner::ReportIllegal(int c) {
+  char text[3] = {static_cast<char>(c), 0, 0};
+  unsigned code = static_cast<unsigned>(c);
+  if (IsLeadByte(c)) {
+    // A line break or the end of input is never taken as a trail byte: it would be lost.
+    int t = src_.NextByte();
+    if (t == '\n' || t == '\r' || t == 0x1A) {
+      src_.Unget();
+    } else {
+      text[1] = static_cast<char>(t);
+      code = code * 256 + static_cast<unsigned>(t);
+    }
+  }
+  ctx_.diag.ReportError(214, text, code);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Identifiers.
+
+TokenCode Scanner::Identifier(int first) {
+  Begin();
+  const char* start = ReadIdentifier(first);
+  if (table == kBodyTable) return token_.code = tok::Identifier;
+  return IdentifierResult(start, identLength_, identHash_);
+}
+
+const char* Scanner::ReadIdentifier(int first) {
+  const std::int32_t* values = kCharHash.Values();
+  char* start = text_ + textPos_;
+  std::size_t room = kTextBufferSize - 1 - textPos_;
+  std::size_t max = identLimit_ < room ? identLimit_ : room;
+  std::size_t length = 0;
+  std::uint32_t hash = 0;
+  if (max > 0) {
+    start[length++] = static_cast<char>(first);
+    hash = static_cast<std::uint32_t>(values[first]);
+  }
+  for (;;) {
+    const unsigned char* cur = src_.cursor;
+    const unsigned char* lim = src_.limit;
+    while (cur < lim) {
+      unsigned char b = *cur;
+      std::int32_t h = values[b];
+      if (h == 0) break;
+      ++cur;
+      if (length < max) {
+        start[length++] = static_cast<char>(b);
+        hash += static_cast<std::uint32_t>(h);
+      }
+    }
+    src_.cursor = cur;
+    int b = src_.NextByte();
+    if (values[b] != 0) {
+      if (length < max) {
+        start[length++] = static_cast<char>(b);
+        hash += static_cast<std::uint32_t>(values[b]);
+      }
+      continue;
+    }
+    if (b == '\\') {
+      int n = src_.NextByte();
+      if (IsLineBreak(n)) {
+        src_.CountNewline(n);
+        continue;
+      }
+      src_.Unget();
+      pendingBackslash_ = true;
+      break;
+    }
+    src_.Unget();
+    break;
+  }
+  start[length] = 0;
+  hash -= static_cast<std::uint32_t>(length);
+  token_.spelling = start;
+  identLength_ = length;
+  identHash_ = hash;
+  return start;
+}
+
+int Scanner::NextAfterIdentifier() {
+  if (redispatch_ >= 0) {
+    int c = redispatch_;
+    redispatch_ = -1;
+    return c;
+  }
+  return ReadByte();
+}
+
+TokenCode Scanner::IdentifierResult(const char* spelling, std::size_t length, std::uint32_t hash) {
+  IdentEntry* entry = ctx_.idents.Lookup(spelling, length, hash);
+  token_.ident = entry;
+  bool marked = noExpand && !paste;
+  noExpand = false;
+  paste = false;
+  if (!marked) {
+    if (length >= 2 && spelling[0] == '_' && (spelling[1] == '_' || spelling[1] == 'W')) {
+      ctx_.writer.EnsureOpen();
+      int number = ctx_.macros.SpecialNumber(spelling, length);
+      if (number != 0) {
+        redispatch_ = ctx_.macros.SpecialMacroValue(number);
+        return tok::NoToken;
+      }
+    }
+    if (directiveLine && length == 7 && std::memcmp(spelling, "defined", 7) == 0)
+      return DefinedOperator();
+    if (entry->IsMacro() && ctx_.macros.Expand(entry)) return tok::NoToken;
+  }
+  if (table != kTokenTable) return token_.code = tok::Identifier;
+  if (entry->keyword != 0 && !(directiveLine && ctx_.options.LanguageMode == 1))
+    return token_.code = entry->keyword;
+  return token_.code = tok::Identifier;
+}
+
+TokenCode Scanner::DefinedOperator() {
+  bool defined = false;
+  int c = SkipBlanks();
+  bool parenthesised = c == '(';
+  if (parenthesised) c = SkipBlanks();
+  if (c < 0x100 && kBaseTable[c] == cls::Letter) {
+    ReadIdentifier(c);
+    defined = ctx_.macros.IsDefinedForOperator(token_.spelling, identLength_, identHash_);
+    if (parenthesised) {
+      c = SkipBlanks();
+      if (c != ')') {
+        ctx_.diag.ReportError(196);
+        UnreadHeld(c);
+      }
+    }
+  } else {
+    ctx_.diag.ReportError(196);
+    UnreadHeld(c);
+  }
+  return Number(defined ? '1' : '0');
+}
+
+void Scanner::UnreadHeld(int c) {
+  if (c == kHeldBackslash || c == '\\')
+    UnreadByte();
+  else
+    src_.Unget();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Comments.
+
+int Scanner::ReadCommentByte(bool keep) {
+  int c = src_.NextByte();
+  if (keep && c != '\n' && c != '\r') ctx_.writer.PutOutputChar(c);
+  return c;
+}
+
+void Scanner::BlockComment() {
+  std::uint32_t startLine = src_.Line();
+  int depth = 1;
+  bool keep = KeepComments();
+  bool nested = ctx_.options.NestedComments != 0;
+  if (keep) {
+    ctx_.writer.PutOutputChar('/');
+    ctx_.writer.PutOutputChar('*');
+  }
+  int c = ReadCommentByte(keep);
+  for (;;) {
+    switch (c) {
+      case '\n':
+      case '\r':
+        src_.CountNewline(c);
+        c = ReadCommentByte(keep);
+        continue;
+      case 0x1A:
+        ctx_.diag.ReportError(194, static_cast<int>(startLine));
+        return;
+      case '*': {
+        int d = ReadCommentByte(keep);
+        while (d == '\\') {
+          int e = ReadCommentByte(keep);
+          if (e != '\n' && e != '\r') {
+            d = e;
+            break;
+          }
+          src_.CountNewline(e);
+          d = ReadCommentByte(keep);
+        }
+        if (d == '/') {
+          if (--depth == 0) return;
+          c = ReadCommentByte(keep);
+        } else {
+          c = d;
+        }
+        continue;
+      }
+      case '/':
+        if (nested) {
+          int d = ReadCommentByte(keep);
+          if (d == '*') {
+            ++depth;
+            c = ReadCommentByte(keep);
+          } else {
+            c = d;
+          }
+          continue;
+        }
+        c = ReadCommentByte(keep);
+        continue;
+      default:
+        c = ReadCommentByte(keep);
+        continue;
+    }
+  }
+}
+
+void Scanner::LineComment() {
+  std::uint32_t startLine = src_.Line();
+  for (;;) {
+    int c = src_.NextByte();
+    if (IsLeadByte(c)) {
+      // The trail byte goes with its lead byte; a line break or the end of input never does.
+      int t = src_.NextByte();
+      if (t == '\n' || t == '\r' || t == 0x1A) src_.Unget();
+      continue;
+    }
+    if (c == '\n' || c == '\r') {
+      src_.Unget();
+      return;
+    }
+    if (c == 0x1A) {
+      ctx_.diag.ReportError(194, static_cast<int>(startLine));
+      return;
+    }
+    if (c == '\\') {
+      int n = src_.NextByte();
+      if (n == '\n' || n == '\r') {
+        ctx_.diag.ReportWarning(500);
+        src_.CountNewline(n);
+      } else {
+        src_.Unget();
+      }
+    }
+  }
+}
+
+}  // namespace tpx
+
+namespace tpx {
+
+// The body of a function-like #define, read with the body table.
+TokenCode Scanner::ScanBody() {
+  auto endsInSpace = [this]() { return textPos_ > bodyStart_ && text_[textPos_ - 1] == ' '; };
+  for (;;) {
+    int c = ReadByte();
+    switch (kBodyTable[c]) {
+      case cls::Letter:
+        Begin();
+        ReadIdentifier(c);
+        return token_.code = tok::Identifier;
+      case cls::WidePrefix: {
+        int n = src_.NextByte();
+        if (n == '"' || n == '\'') {
+          AppendByte('L');
+          if (CopyLiteral(n, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendEscaped(b); },
+                          this, false) == 0)
+            return token_.code = tok::EndOfLine;
+          continue;
+        }
+        src_.Unget();
+        Begin();
+        ReadIdentifier(c);
+        return token_.code = tok::Identifier;
+      }
+      case cls::Digit:
+        ScanNumber(c);
+        continue;
+      case cls::BodyBlank:
+        if (!endsInSpace()) AppendByte(' ');
+        continue;
+      case cls::LineBreak:
+      case cls::EndOfFile:
+        UnreadByte();
+        return token_.code = tok::EndOfLine;
+      case cls::BodyQuote:
+        if (CopyLiteral(c, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendEscaped(b); },
+                        this, false) == 0)
+          return token_.code = tok::EndOfLine;
+        continue;
+      case cls::BodyHash: {
+        int n = src_.NextByte();
+        if (n == '#') {
+          while (textPos_ > bodyStart_ && text_[textPos_ - 1] == ' ') --textPos_;
+          AppendByte(0xFE);
+        } else {
+          src_.Unget();
+          AppendByte(0xFD);
+        }
+        int b = src_.NextByte();
+        while (b == ' ' || b == '\t') b = src_.NextByte();
+        src_.Unget();
+        continue;
+      }
+      case cls::BodySlash: {
+        int n = NextAfterSplice();
+        if (n == '*') {
+          BlockComment();
+          if (!endsInSpace()) AppendByte(' ');
+          continue;
+        }
+        if (n == '/' && LineCommentsAllowed()) {
+          LineComment();
+          if (!endsInSpace()) AppendByte(' ');
+          continue;
+        }
+        PutBack(n);
+        AppendByte('/');
+        continue;
+      }
+      case cls::BodyBackslash: {
+        int n = src_.NextByte();
+        if (n == '\n' || n == '\r') {
+          src_.CountNewline(n);
+          continue;
+        }
+        src_.Unget();
+        AppendByte('\\');
+        continue;
+      }
+      default:
+        AppendEscaped(c);
+        continue;
+    }
+  }
+}
+
+}  // namespace tpx

@@ -1,0 +1,225 @@
+// The table-driven scanner: turns the byte stream of the source stack into tokens, writing the
+// white space it skips straight to the output, reading comments, and handing directive lines to
+// the directive dispatch and macro names to macro expansion before a caller sees a token.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "source/tokens.h"
+
+namespace tpx {
+
+struct RunContext;
+class SourceStack;
+struct IdentEntry;
+
+// Classes of the class tables: a positive entry is the code of a one-character token; zero or
+// a negative entry selects a handler by its negation.
+namespace cls {
+inline constexpr int Bang = 0;
+inline constexpr int Percent = -1;
+inline constexpr int Amp = -2;
+inline constexpr int Star = -3;
+inline constexpr int Plus = -4;
+inline constexpr int Slash = -5;
+inline constexpr int Caret = -6;
+inline constexpr int Bar = -7;
+inline constexpr int Equal = -8;
+inline constexpr int Blank = -9;
+inline constexpr int Letter = -10;
+inline constexpr int Digit = -11;
+inline constexpr int DoubleQuote = -12;
+inline constexpr int SingleQuote = -14;
+inline constexpr int Minus = -15;
+inline constexpr int Dot = -16;
+inline constexpr int Less = -17;
+inline constexpr int Illegal = -18;
+inline constexpr int Greater = -19;
+inline constexpr int LineBreak = -20;
+inline constexpr int Backslash = -22;
+inline constexpr int EndOfFile = -24;
+inline constexpr int BodyOther = -25;
+inline constexpr int ArgQuote = -26;
+inline constexpr int BodyBackslash = -27;
+inline constexpr int BodyHash = -28;
+inline constexpr int BodySlash = -29;
+inline constexpr int BodyQuote = -30;
+inline constexpr int BodyBlank = -32;
+inline constexpr int Colon = -33;
+inline constexpr int WidePrefix = -34;
+}  // namespace cls
+
+// The class tables (token mode, base, #define body), 256 entries each.
+extern const signed char* const kTokenTable;
+extern const signed char* const kBaseTable;
+extern const signed char* const kBodyTable;
+
+// Constant type codes.
+namespace ctype {
+inline constexpr std::uint8_t Char = 1;
+inline constexpr std::uint8_t SignedChar = 2;
+inline constexpr std::uint8_t UnsignedChar = 3;
+inline constexpr std::uint8_t WChar = 4;
+inline constexpr std::uint8_t Short = 5;
+inline constexpr std::uint8_t UnsignedShort = 6;
+inline constexpr std::uint8_t Int = 7;
+inline constexpr std::uint8_t UnsignedInt = 8;
+inline constexpr std::uint8_t Long = 9;
+inline constexpr std::uint8_t UnsignedLong = 10;
+inline constexpr std::uint8_t Int64 = 11;
+inline constexpr std::uint8_t UnsignedInt64 = 12;
+inline constexpr std::uint8_t Float = 13;
+inline constexpr std::uint8_t Double = 14;
+inline constexpr std::uint8_t LongDouble = 15;
+}  // namespace ctype
+
+struct Token {
+  TokenCode code = tok::NoToken;
+  std::uint32_t line = 0;       // line where the token began
+  const char* file = nullptr;   // file where the token began
+  IdentEntry* ident = nullptr;  // identifiers and keywords
+  const char* spelling = nullptr;  // numbers and character constants: the text as scanned
+  std::uint32_t value = 0;      // tokens 54 and 55
+  std::uint8_t type = 0;        // constant type code
+  std::uint8_t explicitSize = 0;
+  std::uint64_t value64 = 0;    // token 56
+  long double floatValue = 0;   // token 57
+};
+
+class Scanner {
+ public:
+  static constexpr std::size_t kTextBufferSize = 16384;
+
+  explicit Scanner(RunContext& ctx);
+
+  // Per input file: tables, buffers, flags and the reader state.
+  void Initialise();
+  // Rebuilds the lead-byte table for the code page in force.
+  void RebuildLeadBytes();
+
+  // The token interface: next token (from the save slot when it is full), push-back of the
+  // current token, and a look at the next one.
+  TokenCode GetToken();
+  void UngetToken();
+  TokenCode PeekToken();
+  const Token& Current() const { return token_; }
+  Token& Current() { return token_; }
+
+  // The first byte after blanks, comments and splices, consumed (line breaks are returned).
+  int SkipBlanks();
+
+  // Raw byte access for the directive and macro layers (a backslash held back by an operator
+  // is delivered first).
+  int ReadByte();
+  void UnreadByte();
+
+  // The token text buffer.
+  char* Text() { return text_; }
+  std::size_t TextPosition() const { return textPos_; }
+  void SetTextPosition(std::size_t position) { textPos_ = position; }
+  void AppendByte(int c) {
+    if (textPos_ < kTextBufferSize - 1)
+      text_[textPos_++] = static_cast<char>(c);
+    else
+      textOverflow_ = true;
+  }
+  // True (once) when an append found the buffer full since the last call.
+  bool TakeTextOverflow() {
+    bool overflow = textOverflow_;
+    textOverflow_ = false;
+    return overflow;
+  }
+  void AppendEscaped(int c) {
+    if (c >= 0x80 && c != 0xFB) AppendByte(0xFF);
+    AppendByte(c);
+  }
+
+  // Comments (called right after "/*" or "//" was read).
+  void BlockComment();
+  void LineComment();
+  bool LineCommentsAllowed() const;
+  bool KeepComments() const;
+
+  // Copy literal: copies the rest of a literal (opening quote already read) to `emit`.
+  using EmitByte = void (*)(void* owner, int c);
+  int CopyLiteral(int quote, EmitByte emit, void* owner, bool report);
+  // The next character of a literal, escapes decoded when the terminator is a single quote;
+  // -1 at the terminator.
+  int ReadLiteralChar(int terminator);
+  // The string reader: the next character of a string body (from macro text when a macro-text
+  // pointer is set), -1 at its end.
+  int StringReaderChar();
+  void ResetQuoteTracking() { quoteState_ = 0; }
+  const unsigned char* macroText = nullptr;
+
+  bool IsLeadByte(int c) const { return leadBytes_[c & 0xFF]; }
+
+  // Reads an identifier starting with `first` into the token text buffer at the write position
+  // (which does not move) without looking it up; returns its spelling.
+  const char* ReadIdentifier(int first);
+  std::size_t IdentifierLength() const { return identLength_; }
+  std::uint32_t IdentifierHash() const { return identHash_; }
+  // Copies a number's spelling into the token text buffer, advancing the write position.
+  void CopyNumber(int first);
+  // The #define body reader: copies the body into the token text buffer and returns only
+  // identifiers (52, spelling at the write position) and the end of the line (10, left unread).
+  void BeginBody(std::size_t start) { bodyStart_ = start; }
+  TokenCode ScanBody();
+
+  // Flags read and written by the other layers.
+  bool wideChar = false;
+  bool wideString = false;
+  bool directiveLine = false;
+  bool noExpand = false;
+  bool paste = false;
+  const signed char* table = kTokenTable;
+
+  // Reports an illegal character (with its trail byte when it is a lead byte).
+  void ReportIllegal(int c);
+
+ private:
+  TokenCode Scan();
+  TokenCode Dispatch(int c);
+  int LineStart();
+  int NextAfterSplice();
+  TokenCode OperatorGroup(int first);
+  TokenCode Identifier(int first);
+  TokenCode IdentifierResult(const char* spelling, std::size_t length, std::uint32_t hash);
+  TokenCode DefinedOperator();
+  int NextAfterIdentifier();
+  void UnreadHeld(int c);
+  void PutBack(int c);
+  int ReadCommentByte(bool keep);
+  template <typename Append>
+  void ScanSizeSuffix(bool isUnsigned, std::uint8_t& type, std::uint8_t& explicitSize,
+                      Append& append);
+  TokenCode Number(int first);
+  TokenCode CharConstant();
+  void Begin();
+  bool IsLineBreak(int c) const { return c == '\n' || c == '\r'; }
+
+  // Numbers and literals.
+  int ScanNumber(int first);
+  TokenCode NumberValue(int radix);
+  int ReadEscape();
+
+  RunContext& ctx_;
+  SourceStack& src_;
+  Token token_;
+  Token slot_;
+  char text_[kTextBufferSize];
+  std::size_t textPos_ = 0;
+  bool pendingBackslash_ = false;
+  bool heldDelivered_ = false;
+  bool textOverflow_ = false;
+  int redispatch_ = -1;
+  std::size_t identLength_ = 0;
+  std::uint32_t identHash_ = 0;
+  std::size_t bodyStart_ = 0;
+  int quoteState_ = 0;
+  bool leadBytes_[256] = {};
+  unsigned identLimit_ = 250;
+};
+
+}  // namespace tpx

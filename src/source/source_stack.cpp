@@ -1,0 +1,359 @@
+#include "source/source_stack.h"
+
+#include <cstring>
+
+#include "directives/conditional.h"
+#include "driver/context.h"
+#include "platform/platform.h"
+
+namespace tpx {
+
+namespace {
+
+// What a file reads after its last byte: a line feed, then the end-of-input byte.
+const unsigned char kEndOfData[2] = {'\n', 0x1A};
+
+std::uint32_t GuardHash(const char* name) {
+  std::uint32_t hash = 0;
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(name); *p != 0; ++p)
+    hash += static_cast<std::uint32_t>((*p & ~0x20u)) - 1u;
+  return hash;
+}
+
+bool EqualIgnoringCase(const char* a, const char* b) {
+  for (; *a != 0 && *b != 0; ++a, ++b) {
+    unsigned char x = static_cast<unsigned char>(*a), y = static_cast<unsigned char>(*b);
+    if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x + 32);
+    if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y + 32);
+    if (x != y) return false;
+  }
+  return *a == 0 && *b == 0;
+}
+
+}  // namespace
+
+void SourceStack::Reset() {
+  top_ = nullptr;
+  currentFile_ = nullptr;
+  depth_ = 0;
+  fileName_ = nullptr;
+  line_ = 0;
+  totalLines_ = 0;
+  stats_ = nullptr;
+  statsTail_ = nullptr;
+  conditionals = nullptr;
+  cursor = nullptr;
+  limit = nullptr;
+}
+
+void SourceStack::SetLine(std::uint32_t line) {
+  line_ = line;
+  ctx_.position.messageLine = static_cast<std::int32_t>(line);
+}
+
+void SourceStack::SetFileName(const char* name) {
+  std::size_t length = std::strlen(name);
+  char* copy = static_cast<char*>(ctx_.memory.blocks.Allocate(length + 1));
+  std::memcpy(copy, name, length + 1);
+  fileName_ = copy;
+  ctx_.position.fileName = copy;
+}
+
+bool SourceStack::ReleaseOneHandle() {
+  SourceFile* outermost = nullptr;
+  for (SourceFile* r = top_; r != nullptr; r = r->below) {
+    if (r->kind >= 0 && r->kind < SourceFile::kPushedText) outermost = r;
+  }
+  if (outermost == nullptr) return false;
+  platform::CloseFile(outermost->handle);
+  outermost->handle = -1;
+  outermost->kind = SourceFile::kReleased;
+  return true;
+}
+
+int SourceStack::OpenWithRetry(const char* name) {
+  int handle = platform::OpenForReading(name);
+  while (handle < 0 && platform::LastOpenFailedForHandles() && ReleaseOneHandle())
+    handle = platform::OpenForReading(name);
+  return handle;
+}
+
+bool SourceStack::GuardedAndDefined(const char* name) const {
+  std::uint32_t hash = GuardHash(name);
+  for (IncludeGuardEntry* g = guards_; g != nullptr; g = g->next) {
+    if (g->hash == hash && EqualIgnoringCase(g->fileName, name))
+      return ctx_.idents.IsDefined(g->macroName);
+  }
+  return false;
+}
+
+int SourceStack::OpenSourceFile(const char* name) {
+  int handle = OpenWithRetry(name);
+  if (handle < 0) return 0;
+  if (depth_ != 0 && GuardedAndDefined(name)) {
+    platform::CloseFile(handle);
+    return 2;
+  }
+  ++depth_;
+  if (depth_ >= kMaxDepth) {
+    platform::CloseFile(handle);
+    --depth_;
+    ctx_.diag.ReportFatal(msg::IncludeTooDeep);
+  }
+  auto* record = static_cast<SourceFile*>(ctx_.memory.blocks.Allocate(kFileRecordSize));
+  std::memset(record, 0, sizeof(SourceFile));
+  record->kind = handle;
+  record->handle = handle;
+  record->buffer = reinterpret_cast<const unsigned char*>(record + 1);
+  PushRecord(record);
+  currentFile_ = record;
+  record->includerName = fileName_;
+  record->includerLine = line_;
+  record->includerConditionals = conditionals;
+  conditionals = nullptr;
+  if (ctx_.options.OutputFlags & kHeaderStatistics) UpdateStatisticsAtOpen(name);
+  SetFileName(name);
+  line_ = 0;
+  PushText("\n");
+  return 1;
+}
+
+void SourceStack::PushText(const char* text) {
+  auto* record = static_cast<SourceFile*>(ctx_.memory.blocks.Allocate(sizeof(SourceFile)));
+  record->kind = SourceFile::kPushedText;
+  record->count = static_cast<std::uint32_t>(std::strlen(text));
+  record->offset = 0;
+  record->buffer = reinterpret_cast<const unsigned char*>(text);
+  PushRecord(record);
+}
+
+void SourceStack::PushRecord(SourceFile* record) {
+  if (top_ != nullptr) top_->offset = static_cast<std::uint32_t>(cursor - top_->buffer);
+  record->below = top_;
+  top_ = record;
+  cursor = record->buffer + record->offset;
+  limit = record->buffer + record->count;
+}
+
+void SourceStack::PopRecord() {
+  top_ = top_->below;
+  if (top_ != nullptr) {
+    cursor = top_->buffer + top_->offset;
+    limit = top_->buffer + top_->count;
+  } else {
+    cursor = limit = nullptr;
+  }
+}
+
+int SourceStack::Refill() {
+  for (;;) {
+    SourceFile* record = top_;
+    if (record == nullptr) return 0x1A;
+    if (record->kind == SourceFile::kPushedText) {
+      PopRecord();
+      ctx_.memory.blocks.Free(record);
+      if (cursor < limit) return *cursor++;
+      continue;
+    }
+    if (record->kind == SourceFile::kMacroText) {
+      return ctx_.macros.MacroTextEnd();
+    }
+    unsigned char* data = reinterpret_cast<unsigned char*>(record + 1);
+    if (record->buffer != data) {
+      // The record was pointing at the end-of-data text: the file is exhausted.
+      cursor = kEndOfData + 1;
+      limit = kEndOfData + 2;
+      return 0x1A;
+    }
+    if (record->kind == SourceFile::kReleased) {
+      int handle = OpenWithRetry(fileName_);
+      if (handle < 0 || !platform::SeekFile(handle, record->fileOffset + record->count)) {
+        if (handle >= 0) platform::CloseFile(handle);
+        // The file cannot be read again: end it here.
+        record->buffer = kEndOfData;
+        record->count = 2;
+        cursor = kEndOfData + 1;
+        limit = kEndOfData + 2;
+        return '\n';
+      }
+      record->kind = handle;
+      record->handle = handle;
+    }
+    long n = platform::ReadFile(record->handle, data, kReadSize);
+    if (n >= 1) {
+      record->fileOffset += record->count;
+      record->count = static_cast<std::uint32_t>(n);
+      cursor = data + 1;
+      limit = data + n;
+      return data[0];
+    }
+    record->buffer = kEndOfData;
+    record->count = 2;
+    cursor = kEndOfData + 1;
+    limit = kEndOfData + 2;
+    return '\n';
+  }
+}
+
+void SourceStack::FreeConditionals() {
+  while (conditionals != nullptr) {
+    ConditionalFrame* frame = conditionals;
+    conditionals = frame->next;
+    ctx_.memory.blocks.Free(frame);
+  }
+}
+
+int SourceStack::EndOfFile(bool quiet) {
+  if (top_ == nullptr) return 0;
+  if (!top_->IsFile()) {
+    SourceFile* record = top_;
+    PopRecord();
+    if (record->kind == SourceFile::kPushedText) ctx_.memory.blocks.Free(record);
+    return 1;
+  }
+  SourceFile* record = top_;
+  if (conditionals != nullptr) {
+    if (!quiet) ctx_.diag.ReportError(195, static_cast<int>(conditionals->line));
+    FreeConditionals();
+  }
+  if (ctx_.options.OutputFlags & kHeaderStatistics) UpdateStatisticsAtClose();
+  if (record->kind >= 0) platform::CloseFile(record->handle);
+  conditionals = record->includerConditionals;
+  --depth_;
+  if (record->below != nullptr) {
+    line_ = record->includerLine;
+    ctx_.position.messageLine = static_cast<std::int32_t>(line_);
+    fileName_ = const_cast<char*>(record->includerName);
+    ctx_.position.fileName = fileName_;
+    PopRecord();
+    ctx_.memory.blocks.Free(record);
+    RecomputeCurrentFile();
+    ApplyStandardNames();
+    return 1;
+  }
+  PopRecord();
+  ctx_.memory.blocks.Free(record);
+  top_ = nullptr;
+  currentFile_ = nullptr;
+  return 0;
+}
+
+void SourceStack::RecomputeCurrentFile() {
+  currentFile_ = top_;
+  while (currentFile_ != nullptr && currentFile_->kind == SourceFile::kPushedText)
+    currentFile_ = currentFile_->below;
+}
+
+void SourceStack::ApplyStandardNames() {
+  if (currentFile_ != nullptr) ctx_.macros.SetStandardNames(currentFile_->standardNames != 0);
+}
+
+void SourceStack::CountNewline(int c) {
+  if (c != 0) {
+    int next = NextByte();
+    if (!((c == '\r' && next == '\n') || (c == '\n' && next == '\r'))) Unget();
+  }
+  ++line_;
+  ctx_.position.messageLine = static_cast<std::int32_t>(line_);
+  ++totalLines_;
+  ctx_.writer.StartOutputLine();
+}
+
+void SourceStack::ResetGuards() { guards_ = nullptr; }
+
+void SourceStack::RecordGuard(const char* macroName) {
+  std::uint32_t hash = GuardHash(fileName_);
+  for (IncludeGuardEntry* g = guards_; g != nullptr; g = g->next) {
+    if (g->hash == hash && EqualIgnoringCase(g->fileName, fileName_)) return;
+  }
+  std::size_t fileLength = std::strlen(fileName_);
+  std::size_t macroLength = std::strlen(macroName);
+  auto* entry = static_cast<IncludeGuardEntry*>(
+      ctx_.memory.blocks.Allocate(sizeof(IncludeGuardEntry) + fileLength + macroLength + 2));
+  char* strings = reinterpret_cast<char*>(entry + 1);
+  entry->hash = hash;
+  entry->fileName = strings;
+  std::memcpy(strings, fileName_, fileLength + 1);
+  entry->macroName = strings + fileLength + 1;
+  std::memcpy(entry->macroName, macroName, macroLength + 1);
+  entry->next = guards_;
+  guards_ = entry;
+}
+
+void SourceStack::UpdateStatisticsAtOpen(const char* name) {
+  HeaderStatEntry* entry = nullptr;
+  for (HeaderStatEntry* e = stats_; e != nullptr; e = e->next) {
+    if (std::strcmp(e->name, name) == 0) {
+      entry = e;
+      break;
+    }
+  }
+  if (entry != nullptr) {
+    ++entry->timesOpened;
+  } else {
+    std::size_t length = std::strlen(name);
+    entry = static_cast<HeaderStatEntry*>(
+        ctx_.memory.blocks.Allocate(sizeof(HeaderStatEntry) + length + 1));
+    entry->name = reinterpret_cast<char*>(entry + 1);
+    std::memcpy(entry->name, name, length + 1);
+    entry->lines = 0;
+    entry->totalAtOpen = static_cast<std::uint32_t>(totalLines_);
+    entry->totalAtClose = 0;
+    entry->timesOpened = 1;
+    entry->included = nullptr;
+    entry->next = nullptr;
+    if (statsTail_ != nullptr)
+      statsTail_->next = entry;
+    else
+      stats_ = entry;
+    statsTail_ = entry;
+  }
+  if (stats_ == statsTail_ || fileName_ == nullptr) return;
+  for (HeaderStatEntry* e = stats_; e != nullptr; e = e->next) {
+    if (std::strcmp(e->name, fileName_) != 0) continue;
+    HeaderStatNode** link = &e->included;
+    for (; *link != nullptr; link = &(*link)->next) {
+      if ((*link)->entry == entry) return;
+    }
+    auto* node = static_cast<HeaderStatNode*>(ctx_.memory.blocks.Allocate(sizeof(HeaderStatNode)));
+    node->entry = entry;
+    node->next = nullptr;
+    *link = node;
+    return;
+  }
+}
+
+void SourceStack::UpdateStatisticsAtClose() {
+  for (HeaderStatEntry* e = stats_; e != nullptr; e = e->next) {
+    if (std::strcmp(e->name, fileName_) != 0) continue;
+    if (e->lines == 0) e->lines = line_;
+    if (e->totalAtClose == 0) e->totalAtClose = static_cast<std::uint32_t>(totalLines_);
+    return;
+  }
+}
+
+void SourceStack::LineDirective(const char* text) {
+  while (*text == ' ' || *text == '\t') ++text;
+  if (*text < '0' || *text > '9') {
+    ctx_.diag.ReportError(61, "line");
+    return;
+  }
+  std::uint32_t number = 0;
+  while (*text >= '0' && *text <= '9') number = number * 10 + static_cast<std::uint32_t>(*text++ - '0');
+  while (*text == ' ') ++text;
+  if (*text != 0) {
+    std::size_t length = std::strlen(text);
+    if (length < 2 || text[0] != '"' || text[length - 1] != '"') {
+      ctx_.diag.ReportError(60, "line");
+      return;
+    }
+    char name[4096];
+    std::size_t n = length - 2 < sizeof name - 1 ? length - 2 : sizeof name - 1;
+    std::memcpy(name, text + 1, n);
+    name[n] = 0;
+    if (!EqualIgnoringCase(name, fileName_ != nullptr ? fileName_ : "")) SetFileName(name);
+  }
+  SetLine(number - 1);
+}
+
+}  // namespace tpx

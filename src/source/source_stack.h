@@ -1,0 +1,137 @@
+// The stack of input records (files, pushed texts, macro texts) that feeds the scanner through
+// one cursor, with line counting, the end-of-file checks, the include-guard list and the
+// statistics hooks.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tpx {
+
+struct RunContext;
+struct ConditionalFrame;
+
+struct SourceFile {
+  static constexpr std::int32_t kPushedText = 200;
+  static constexpr std::int32_t kMacroText = 201;
+  static constexpr std::int32_t kReleased = -1;
+
+  std::int32_t kind;    // 0..199: an open file's handle; 200, 201, or -1 (handle released)
+  std::uint32_t count;  // valid bytes in the buffer
+  std::uint32_t offset; // read position, saved when another record is pushed on top
+  const unsigned char* buffer;
+  SourceFile* below;
+  // File records only.
+  const char* includerName;
+  std::uint32_t includerLine;
+  std::uint32_t fileOffset;  // position in the file of the buffer's first byte
+  ConditionalFrame* includerConditionals;
+  std::uint8_t standardNames;
+  std::int32_t handle;  // the open handle (kind mirrors it for open files)
+
+  bool IsFile() const { return kind < kPushedText; }
+};
+
+struct IncludeGuardEntry {
+  IncludeGuardEntry* next;
+  std::uint32_t hash;
+  char* fileName;
+  char* macroName;
+};
+
+struct HeaderStatEntry;
+struct HeaderStatNode {
+  HeaderStatEntry* entry;
+  HeaderStatNode* next;
+};
+struct HeaderStatEntry {
+  char* name;
+  std::uint32_t lines;
+  std::uint32_t totalAtOpen;
+  std::uint32_t totalAtClose;
+  std::uint32_t timesOpened;
+  HeaderStatNode* included;
+  HeaderStatEntry* next;
+};
+
+class SourceStack {
+ public:
+  // Size of a file record with its buffer, and the most one read asks for.
+  static constexpr std::size_t kFileRecordSize = 16384;
+  static constexpr std::size_t kReadSize = 15872;
+  static constexpr int kMaxDepth = 1000;
+
+  explicit SourceStack(RunContext& ctx) : ctx_(ctx) {}
+
+  // Clears the reader state for a new input file.
+  void Reset();
+
+  // 0: the file does not open; 1: opened and pushed; 2: skipped by the include-guard list.
+  int OpenSourceFile(const char* name);
+  // Pushes a zero-terminated text (not copied); reading returns below where it left off.
+  void PushText(const char* text);
+  void PushRecord(SourceFile* record);
+  void PopRecord();
+
+  // The next byte, refilling as needed.
+  int NextByte() {
+    if (cursor < limit) return *cursor++;
+    return Refill();
+  }
+  void Unget() { --cursor; }
+  int Refill();
+
+  // Ends the top record: 1 when reading goes on in an enclosing record, 0 when the stack
+  // became empty.
+  int EndOfFile(bool quiet);
+  // Counts a line break whose first character `c` was just read (0: consumed in full).
+  void CountNewline(int c);
+
+  // Include guards.
+  void RecordGuard(const char* macroName);
+  void ResetGuards();
+  // `#line` with its (macro-expanded) text.
+  void LineDirective(const char* text);
+
+  // Gives up the handle of the outermost open file; false when there is none.
+  bool ReleaseOneHandle();
+
+  SourceFile* Top() const { return top_; }
+  SourceFile* CurrentFile() const { return currentFile_; }
+  int Depth() const { return depth_; }
+  const char* FileName() const { return fileName_; }
+  std::uint32_t Line() const { return line_; }
+  void SetLine(std::uint32_t line);
+  std::uint64_t TotalLines() const { return totalLines_; }
+  HeaderStatEntry* Statistics() const { return stats_; }
+
+  // The conditional stack of the current file (owned by the directive layer).
+  ConditionalFrame* conditionals = nullptr;
+
+  // Hot reader state: the scanner reads through these directly.
+  const unsigned char* cursor = nullptr;
+  const unsigned char* limit = nullptr;
+
+ private:
+  int OpenWithRetry(const char* name);
+  bool GuardedAndDefined(const char* name) const;
+  void SetFileName(const char* name);
+  void UpdateStatisticsAtOpen(const char* name);
+  void UpdateStatisticsAtClose();
+  void FreeConditionals();
+  void ApplyStandardNames();
+  void RecomputeCurrentFile();
+
+  RunContext& ctx_;
+  SourceFile* top_ = nullptr;
+  SourceFile* currentFile_ = nullptr;
+  int depth_ = 0;
+  char* fileName_ = nullptr;
+  std::uint32_t line_ = 0;
+  std::uint64_t totalLines_ = 0;
+  IncludeGuardEntry* guards_ = nullptr;
+  HeaderStatEntry* stats_ = nullptr;
+  HeaderStatEntry* statsTail_ = nullptr;
+};
+
+}  // namespace tpx

@@ -1,0 +1,328 @@
+// Identifier table, scanner and number conversion, driven through a real run context with the
+// source text pushed directly onto the source stack.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "driver/context.h"
+
+namespace tpx {
+namespace {
+
+TEST(CharHash, ValuesOfTheFirstDraws) {
+  EXPECT_EQ(kCharHash['0'], 25);
+  EXPECT_EQ(kCharHash['A'], -26603);
+  EXPECT_EQ(kCharHash['a'], 6125);
+  EXPECT_EQ(kCharHash['_'], -8758);
+  EXPECT_EQ(kCharHash['$'], 0);
+  EXPECT_EQ(kCharHash[' '], 0);
+  for (int c = 0; c < 256; ++c) {
+    bool identChar = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                     c == '_';
+    EXPECT_EQ(kCharHash[static_cast<unsigned char>(c)] != 0, identChar) << c;
+  }
+}
+
+TEST(CharHash, NameHashIsSumMinusLength) {
+  std::uint32_t expected = static_cast<std::uint32_t>(kCharHash['a'] + kCharHash['0']) - 2u;
+  EXPECT_EQ(HashName("a0", 2), expected);
+  // Bytes that are not identifier characters count only through the length.
+  EXPECT_EQ(HashName("a+", 2), static_cast<std::uint32_t>(kCharHash['a']) - 2u);
+}
+
+TEST(TokenNames, SpellingTableFollowsTheCodes) {
+  EXPECT_STREQ(kTokenNames[tok::EndOfInput], "*EOF*");
+  EXPECT_STREQ(kTokenNames[tok::EndOfLine], "*EOL*");
+  EXPECT_STREQ(kTokenNames[tok::ArrowStar], "->*");
+  EXPECT_STREQ(kTokenNames[tok::String], "string");
+  EXPECT_STREQ(kTokenNames[59], "static");
+  EXPECT_STREQ(kTokenNames[tok::Asm], "asm");
+  EXPECT_STREQ(kTokenNames[tok::Try], "try");
+  EXPECT_STREQ(kTokenNames[tok::ColonColon], "::");
+  EXPECT_STREQ(kTokenNames[143], "__classid");
+  EXPECT_STREQ(kTokenNames[157], "asm ptr modifier");
+  EXPECT_STREQ(kTokenNames[tok::NoToken], "*NOTOKEN*");
+  EXPECT_STREQ(kTokenNames[161], "*TOKEN STREAM: FILE_NEW*");
+}
+
+// A run context with its pools up, tables set for a file, and a capture of the messages.
+class ScannerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ctx_.memory.Startup();
+    ctx_.memory.StartOfFile();
+    messages_ = std::tmpfile();
+  }
+  void TearDown() override {
+    ctx_.memory.EndOfFileRelease();
+    ctx_.memory.Shutdown();
+    std::fclose(messages_);
+  }
+
+  // Sets the file up for `language` (0 C, 1 C++) and the current options.
+  void Start(bool cpp = false) {
+    ctx_.frontEndCpp = cpp;
+    ctx_.options.CodePage = ctx_.options.CodePage == 0 ? 1252 : ctx_.options.CodePage;
+    ctx_.idents.Setup(ctx_.options.LanguageMode, cpp, ctx_.options.CompatLevel != 0);
+    ctx_.diag.ResetFileCounters();
+    ctx_.diag.LoadWarningEnable();
+    ctx_.scanner.Initialise();
+    ctx_.scanner.RebuildLeadBytes();
+  }
+
+  // Scans `text` and returns its tokens.
+  std::vector<Token> Scan(const char* text) {
+    text_ = text;
+    ctx_.source.PushText(text_.c_str());
+    std::vector<Token> tokens;
+    for (int guard = 0; guard < 1000; ++guard) {
+      TokenCode t = ctx_.scanner.GetToken();
+      if (t == tok::EndOfInput) break;
+      Token copy = ctx_.scanner.Current();
+      tokens.push_back(copy);
+    }
+    return tokens;
+  }
+
+  std::vector<TokenCode> Codes(const char* text) {
+    std::vector<TokenCode> codes;
+    for (const Token& t : Scan(text)) codes.push_back(t.code);
+    return codes;
+  }
+
+  std::string Output() {
+    std::fflush(stdout);
+    return {};
+  }
+
+  RunContext ctx_;
+  std::FILE* messages_ = nullptr;
+  std::string text_;
+};
+
+TEST_F(ScannerTest, OperatorsAndSplicesInOperatorGroups) {
+  Start();
+  EXPECT_EQ(Codes("a+++b"),
+            (std::vector<TokenCode>{tok::Identifier, tok::PlusPlus, tok::Plus, tok::Identifier}));
+  EXPECT_EQ(Codes("+\\\n+"), (std::vector<TokenCode>{tok::PlusPlus}));
+  // No splice inside the other multi-character operators.
+  EXPECT_EQ(Codes("-\\\n>"), (std::vector<TokenCode>{tok::Minus, tok::Greater}));
+  EXPECT_EQ(Codes("... :: <<= >>= -> ->* .*"),
+            (std::vector<TokenCode>{tok::Ellipsis, tok::ColonColon, tok::ShlAssign, tok::ShrAssign,
+                                    tok::Arrow, tok::Arrow, tok::Star, tok::DotStar}));
+  EXPECT_EQ(Codes("== != &= &&"),
+            (std::vector<TokenCode>{tok::Equal, tok::NotEqual, tok::AmpAssign, tok::AndAnd}));
+}
+
+TEST_F(ScannerTest, ArrowStarOnlyInCpp) {
+  Start(true);
+  EXPECT_EQ(Codes("->*"), (std::vector<TokenCode>{tok::ArrowStar}));
+}
+
+TEST_F(ScannerTest, KeywordsFollowLanguageAndLevel) {
+  Start();
+  auto codeOf = [this](const char* word) { return ctx_.idents.LookupName(word)->keyword; };
+  EXPECT_EQ(codeOf("int"), 67);
+  EXPECT_EQ(codeOf("pascal"), 82);
+  EXPECT_EQ(codeOf("class"), 0);
+  EXPECT_EQ(codeOf("new"), 0);
+  EXPECT_EQ(codeOf("__try"), 110);
+  EXPECT_EQ(codeOf("__except"), 113);
+
+  ctx_.options.LanguageMode = 3;  // -AK
+  Start();
+  EXPECT_EQ(codeOf("const"), 0);
+  EXPECT_EQ(codeOf("signed"), 0);
+  EXPECT_EQ(codeOf("volatile"), 0);
+  EXPECT_EQ(codeOf("enum"), 0);
+  EXPECT_EQ(codeOf("void"), 0);
+  EXPECT_EQ(codeOf("int"), 67);
+
+  ctx_.options.LanguageMode = 1;  // -A
+  Start();
+  EXPECT_EQ(codeOf("pascal"), 0);
+  EXPECT_EQ(codeOf("__int64"), 0);
+  EXPECT_EQ(codeOf("__pascal"), 82);
+
+  ctx_.options.LanguageMode = 0;
+  Start(true);
+  EXPECT_EQ(codeOf("class"), 116);
+  EXPECT_EQ(codeOf("wchar_t"), 65);
+  EXPECT_EQ(codeOf("__try"), 0);
+  ctx_.options.LanguageMode = 1;
+  Start(true);
+  EXPECT_EQ(codeOf("asm"), 97);
+  EXPECT_EQ(codeOf("__except"), 0);
+}
+
+TEST_F(ScannerTest, IdentifierTableEntries) {
+  Start();
+  IdentEntry* a = ctx_.idents.LookupName("name");
+  EXPECT_EQ(ctx_.idents.LookupName("name"), a);
+  EXPECT_NE(ctx_.idents.LookupName("Name"), a);
+  EXPECT_FALSE(a->IsMacro());
+  EXPECT_FALSE(ctx_.idents.IsDefined("name"));
+  EXPECT_EQ(a->length, 4);
+  EXPECT_STREQ(a->name, "name");
+}
+
+TEST_F(ScannerTest, IdentifierLengthLimit) {
+  ctx_.scannerIdentifierLength = 8;
+  Start();
+  std::vector<Token> tokens = Scan("abcdefghXY abcdefghZZ");
+  ASSERT_EQ(tokens.size(), 2u);
+  EXPECT_EQ(tokens[0].ident, tokens[1].ident);
+  EXPECT_STREQ(tokens[0].ident->name, "abcdefgh");
+}
+
+TEST_F(ScannerTest, WidePrefix) {
+  Start();
+  std::vector<Token> tokens = Scan("L'a' L x");
+  ASSERT_EQ(tokens.size(), 3u);
+  EXPECT_EQ(tokens[0].code, tok::CharConst);
+  EXPECT_EQ(tokens[0].type, 4);
+  EXPECT_EQ(tokens[0].value, 'a');
+  EXPECT_EQ(tokens[1].code, tok::Identifier);
+  EXPECT_STREQ(tokens[1].ident->name, "L");
+}
+
+struct NumberCase {
+  const char* text;
+  TokenCode code;
+  std::uint8_t type;
+  std::uint64_t value;
+};
+
+TEST_F(ScannerTest, IntegerConstants) {
+  Start();
+  const NumberCase cases[] = {
+      {"0x1F", tok::IntConst, 7, 31},
+      {"0xFFFFFFFF", tok::IntConst, 10, 0xFFFFFFFFu},
+      {"2147483647", tok::IntConst, 7, 2147483647u},
+      {"2147483648", tok::IntConst, 10, 2147483648u},
+      {"4294967296", tok::LongConst, 11, 4294967296ull},
+      {"012", tok::IntConst, 7, 10},
+      {"10u", tok::IntConst, 8, 10},
+      {"10ul", tok::IntConst, 10, 10},
+      {"10L", tok::IntConst, 9, 10},
+      {"10lu", tok::IntConst, 10, 10},
+      {"3000000000L", tok::IntConst, 10, 3000000000u},
+      {"5i64", tok::LongConst, 11, 5},
+      {"5ui64", tok::LongConst, 12, 5},
+      {"300ui8", tok::IntConst, 3, 300 & 0xFF},
+      {"70000i16", tok::IntConst, 5, 70000 & 0xFFFF},
+      {"7i32", tok::IntConst, 9, 7},
+      {"0xFFFFFFFFFFFFFFFF", tok::LongConst, 12, ~0ull},
+  };
+  for (const NumberCase& c : cases) {
+    std::vector<Token> tokens = Scan(c.text);
+    ASSERT_EQ(tokens.size(), 1u) << c.text;
+    EXPECT_EQ(tokens[0].code, c.code) << c.text;
+    EXPECT_EQ(tokens[0].type, c.type) << c.text;
+    if (c.code == tok::LongConst)
+      EXPECT_EQ(tokens[0].value64, c.value) << c.text;
+    else
+      EXPECT_EQ(tokens[0].value, c.value) << c.text;
+  }
+  EXPECT_EQ(ctx_.diag.ErrorCount(), 0u);
+}
+
+TEST_F(ScannerTest, OctalStopsAtEightAndNine) {
+  Start();
+  std::vector<Token> tokens = Scan("09");
+  ASSERT_EQ(tokens.size(), 2u);
+  EXPECT_EQ(tokens[0].value, 0u);
+  EXPECT_EQ(tokens[1].value, 9u);
+}
+
+TEST_F(ScannerTest, FloatingConstants) {
+  Start();
+  std::vector<Token> tokens = Scan("1.5e+3 2.5f 1e5 .25 3.0L");
+  ASSERT_EQ(tokens.size(), 5u);
+  EXPECT_EQ(tokens[0].code, tok::FloatConst);
+  EXPECT_EQ(tokens[0].type, 14);
+  EXPECT_EQ(tokens[0].floatValue, 1500.0L);
+  EXPECT_EQ(tokens[1].type, 13);
+  EXPECT_EQ(tokens[1].floatValue, 2.5L);
+  EXPECT_EQ(tokens[2].type, 14);
+  EXPECT_EQ(tokens[3].floatValue, 0.25L);
+  EXPECT_EQ(tokens[4].type, 15);
+  EXPECT_EQ(ctx_.diag.ErrorCount(), 0u);
+  // The spelling is the text as scanned (it lives in the shared token text buffer).
+  ASSERT_EQ(Scan("1.5e+3").size(), 1u);
+  EXPECT_STREQ(ctx_.scanner.Current().spelling, "1.5e+3");
+}
+
+TEST_F(ScannerTest, NumberErrors) {
+  Start();
+  testing::internal::CaptureStdout();
+  Scan("1.2.3");
+  Scan("0x1.5");
+  Scan("1e+x");
+  Scan("5i7");
+  std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_NE(out.find("Too many decimal points"), std::string::npos) << out;
+  EXPECT_NE(out.find("Misplaced decimal point"), std::string::npos) << out;
+  EXPECT_NE(out.find("Incorrect number format"), std::string::npos) << out;
+  EXPECT_NE(out.find("Illegal number suffix"), std::string::npos) << out;
+  EXPECT_EQ(ctx_.diag.ErrorCount(), 4u);
+}
+
+TEST_F(ScannerTest, StrictModeWrapsAndReports) {
+  ctx_.options.LanguageMode = 1;
+  Start();
+  testing::internal::CaptureStdout();
+  std::vector<Token> tokens = Scan("4294967296");
+  std::string out = testing::internal::GetCapturedStdout();
+  ASSERT_EQ(tokens.size(), 1u);
+  EXPECT_EQ(tokens[0].code, tok::IntConst);
+  EXPECT_EQ(tokens[0].type, 10);
+  EXPECT_EQ(tokens[0].value, 0u);
+  EXPECT_NE(out.find("Numeric constant too large"), std::string::npos);
+}
+
+TEST_F(ScannerTest, CharacterConstants) {
+  Start();
+  std::vector<Token> tokens = Scan("'a' 'ab' '\\x41' '\\377' '\\n' '\\''");
+  ASSERT_EQ(tokens.size(), 6u);
+  EXPECT_EQ(tokens[0].code, tok::CharConst);
+  EXPECT_EQ(tokens[0].value, 'a');
+  EXPECT_EQ(tokens[1].code, tok::IntConst);
+  EXPECT_EQ(tokens[1].value, 0x6261u);
+  EXPECT_EQ(tokens[2].code, tok::CharConst);
+  EXPECT_EQ(tokens[2].value, 65u);
+  // Plain char is signed by default.
+  EXPECT_EQ(tokens[3].value, 0xFFFFFFFFu);
+  EXPECT_EQ(tokens[4].value, 10u);
+  EXPECT_EQ(tokens[5].value, static_cast<std::uint32_t>('\''));
+  EXPECT_EQ(ctx_.diag.ErrorCount(), 0u);
+}
+
+TEST_F(ScannerTest, UnsignedCharOption) {
+  ctx_.options.UnsignedChar = 1;
+  Start();
+  std::vector<Token> tokens = Scan("'\\377'");
+  ASSERT_EQ(tokens.size(), 1u);
+  EXPECT_EQ(tokens[0].value, 255u);
+}
+
+TEST_F(ScannerTest, CharacterConstantErrors) {
+  Start();
+  testing::internal::CaptureStdout();
+  Scan("'' 'abcde' '\\400' '\\x0041'");
+  std::string out = testing::internal::GetCapturedStdout();
+  std::size_t count = 0;
+  for (std::size_t at = out.find("one or two characters long"); at != std::string::npos;
+       at = out.find("one or two characters long", at + 1))
+    ++count;
+  EXPECT_EQ(count, 2u) << out;
+  EXPECT_NE(out.find("Numeric constant too large"), std::string::npos) << out;
+  EXPECT_NE(out.find("Warning: Hexadecimal value contains more than 3 digits"), std::string::npos)
+      << out;
+}
+
+}  // namespace
+}  // namespace tpx
