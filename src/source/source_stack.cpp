@@ -141,14 +141,18 @@ void SourceStack::PopRecord() {
     cursor = top_->buffer + top_->offset;
     limit = top_->buffer + top_->count;
   } else {
-    cursor = limit = nullptr;
+    cursor = limit = kEndOfData + 2;
   }
 }
 
 int SourceStack::Refill() {
   for (;;) {
     SourceFile* record = top_;
-    if (record == nullptr) return 0x1A;
+    if (record == nullptr) {
+      // An empty stack reads as the end of input, and one byte can still be put back.
+      cursor = limit = kEndOfData + 2;
+      return 0x1A;
+    }
     if (record->kind == SourceFile::kPushedText) {
       PopRecord();
       ctx_.memory.blocks.Free(record);
