@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 SANITIZE := build/sanitize
 
-.PHONY: all build run test test-release test-sanitize clean
+.PHONY: all build run test test-release test-sanitize bench win32 test-win32 clean
 
 all: build
 
@@ -27,6 +27,17 @@ test-sanitize:
 	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DTPX32_SANITIZE=ON
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
+
+# Side-by-side timing against other preprocessors (see bench/README.md).
+bench: build
+	bash bench/run.sh
+
+# The 32-bit Windows console program, and its tests run under Wine.
+win32:
+	bash cmake/win32.sh build
+
+test-win32:
+	bash cmake/win32.sh test
 
 clean:
 	rm -rf build
