@@ -121,8 +121,21 @@ void OutputFile::PutSlow(char c) {
   if (fill_ == kBufferSize) FlushFull();
 }
 
-void OutputFile::Write(const char* text, std::size_t length) {
-  for (std::size_t i = 0; i < length; ++i) Put(text[i]);
+void OutputFile::WriteSlow(const char* text, std::size_t length) {
+  if (console_) {
+    std::fwrite(text, 1, length, stdout);
+    return;
+  }
+  if (handle_ == kClosed) return;
+  while (length != 0) {
+    std::size_t room = kBufferSize - fill_;
+    std::size_t n = length < room ? length : room;
+    std::memcpy(buffer_ + fill_, text, n);
+    fill_ += n;
+    text += n;
+    length -= n;
+    if (fill_ == kBufferSize) FlushFull();
+  }
 }
 
 void OutputFile::Write(const char* text) { Write(text, std::strlen(text)); }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace tpx {
 
@@ -37,7 +38,15 @@ class OutputFile {
       PutSlow(c);
     }
   }
-  void Write(const char* text, std::size_t length);
+  void Write(const char* text, std::size_t length) {
+    if (!console_ && length <= kBufferSize - fill_) {
+      std::memcpy(buffer_ + fill_, text, length);
+      fill_ += length;
+      if (fill_ == kBufferSize) FlushFull();
+      return;
+    }
+    WriteSlow(text, length);
+  }
   void Write(const char* text);
 
   // Writes what remains, closes the file; a short write deletes it and is the fatal "Error
@@ -70,6 +79,7 @@ class OutputFile {
  private:
   void FlushFull();
   void PutSlow(char c);
+  void WriteSlow(const char* text, std::size_t length);
   void ResetState();
 
   RunContext& ctx_;

@@ -91,11 +91,18 @@ void OutputWriter::PutOutputText(const char* s, std::size_t length) {
     PutOutputChar('\n');
     PutOutputChar('\t');
   }
+  if (length == 0) return;
+  if (!readable_) {
+    // Without the readable filter the text goes into the buffer (or to the console) whole.
+    if (!out_.IsOpen()) return;
+    lastWritten_ = static_cast<unsigned char>(s[length - 1]);
+    out_.Write(s, length);
+    return;
+  }
   if (!out_.IsConsole()) {
     for (std::size_t i = 0; i < length; ++i) PutOutputChar(static_cast<unsigned char>(s[i]));
     return;
   }
-  if (length == 0) return;
   if (readable_) column_ += static_cast<std::uint32_t>(length) + heldBlanks_;
   for (; heldBlanks_ != 0; --heldBlanks_) out_.Put(' ');
   lastWritten_ = static_cast<unsigned char>(s[length - 1]);

@@ -352,8 +352,16 @@ void SourceStack::LineDirective(const char* text) {
       return;
     }
     char name[4096];
-    std::size_t n = length - 2 < sizeof name - 1 ? length - 2 : sizeof name - 1;
-    std::memcpy(name, text + 1, n);
+    std::size_t n = 0;
+    bool strict = ctx_.options.LanguageMode == 1;
+    for (std::size_t i = 1; i + 1 < length && n < sizeof name - 1; ++i) {
+      unsigned char b = static_cast<unsigned char>(text[i]);
+      // In strict mode the name goes through the string reader, which drops the marker bytes
+      // that macro expansion leaves in text.
+      if (strict && (b == 0xFB || b == 0xFC)) continue;
+      if (strict && b == 0xFF && i + 2 < length) b = static_cast<unsigned char>(text[++i]);
+      name[n++] = static_cast<char>(b);
+    }
     name[n] = 0;
     if (!EqualIgnoringCase(name, fileName_ != nullptr ? fileName_ : "")) SetFileName(name);
   }
