@@ -44,6 +44,15 @@ struct PairTable {
 
 constexpr PairTable kPairs;
 
+struct TokenNameLengths {
+  std::uint8_t length[tok::Count];
+  TokenNameLengths() {
+    for (TokenCode t = 0; t < tok::Count; ++t)
+      length[t] = static_cast<std::uint8_t>(std::strlen(kTokenNames[t]));
+  }
+};
+const TokenNameLengths kTokenNameLengths;
+
 }  // namespace
 
 OutputWriter::OutputWriter(RunContext& ctx) : ctx_(ctx), out_(ctx.output) {}
@@ -53,6 +62,7 @@ void OutputWriter::EnsureOpen() {
 }
 
 void OutputWriter::OnOpened() {
+  markerName_ = nullptr;
   lastWritten_ = '\n';
   heldBlanks_ = 0;
   column_ = 0;
@@ -134,11 +144,25 @@ void OutputWriter::StartOutputLine() {
   const char* name = ctx_.position.fileName != nullptr ? ctx_.position.fileName : "";
   std::uint32_t line = ctx_.source.Line();
   if (ctx_.options.LineInfo) {
-    PutOutputText("/* ", 3);
-    PutOutputText(name);
-    PutOutputText(" ", 1);
-    PutNumber(line);
-    PutOutputText(": */", 4);
+    if (name != markerName_) {
+      std::size_t length = std::strlen(name);
+      if (length > sizeof marker_ - 32) length = sizeof marker_ - 32;
+      std::memcpy(marker_, "/* ", 3);
+      std::memcpy(marker_ + 3, name, length);
+      marker_[3 + length] = ' ';
+      markerPrefix_ = 4 + length;
+      markerName_ = name;
+    }
+    char* p = marker_ + markerPrefix_;
+    char digits[10];
+    int n = 0;
+    do {
+      digits[n++] = static_cast<char>('0' + line % 10);
+      line /= 10;
+    } while (line != 0);
+    while (n > 0) *p++ = digits[--n];
+    std::memcpy(p, ": */", 4);
+    PutOutputText(marker_, static_cast<std::size_t>(p + 4 - marker_));
     return;
   }
   if (std::strcmp(name, lastMarked_) == 0) return;
@@ -192,7 +216,7 @@ void OutputWriter::WriteTokenStream() {
         break;
       default:
         if (kPairs.space[previous][current]) PutOutputChar(' ');
-        PutOutputText(kTokenNames[current]);
+        PutOutputText(kTokenNames[current], kTokenNameLengths.length[current]);
         break;
     }
     previous = current;

@@ -37,6 +37,16 @@ class OutputWriter {
     lastWritten_ = static_cast<unsigned char>(c);
     out_.Put(static_cast<char>(c));
   }
+  // White space copied from the source (its first byte may be any blank, the rest spaces and
+  // tabs).
+  void PutBlanks(const char* s, std::size_t length) {
+    if (readable_) {
+      for (std::size_t i = 0; i < length; ++i) PutOutputChar(static_cast<unsigned char>(s[i]));
+    } else if (out_.IsOpen()) {
+      lastWritten_ = static_cast<unsigned char>(s[length - 1]);
+      out_.Write(s, length);
+    }
+  }
   void PutOutputText(const char* s);
   void PutOutputText(const char* s, std::size_t length);
   void StartOutputLine();
@@ -62,6 +72,11 @@ class OutputWriter {
   std::uint32_t heldBlanks_ = 0;
   std::uint32_t column_ = 0;
   char lastMarked_[4096] = {};
+  // The line marker being built: the part up to the line number is kept while the file name
+  // stays the same.
+  const char* markerName_ = nullptr;
+  std::size_t markerPrefix_ = 0;
+  char marker_[4200] = {};
 };
 
 }  // namespace tpx

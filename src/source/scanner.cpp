@@ -217,13 +217,20 @@ TokenCode Scanner::Scan() {
       return token_.code;
     }
     switch (k) {
-      case cls::Blank:
-        if (c != 0xFB) ctx_.writer.PutOutputChar(c);
-        // A run of blanks goes straight through.
-        while (src_.cursor < src_.limit && (*src_.cursor == ' ' || *src_.cursor == '\t'))
-          ctx_.writer.PutOutputChar(*src_.cursor++);
+      case cls::Blank: {
+        if (c == 0xFB) {
+          c = src_.NextByte();
+          continue;
+        }
+        // A run of blanks goes to the output in one piece.
+        const unsigned char* run = src_.cursor - 1;
+        const unsigned char* end = src_.cursor;
+        while (end < src_.limit && (*end == ' ' || *end == '\t')) ++end;
+        src_.cursor = end;
+        ctx_.writer.PutBlanks(reinterpret_cast<const char*>(run), static_cast<std::size_t>(end - run));
         c = src_.NextByte();
         continue;
+      }
 
       case cls::LineBreak:
         if (directiveLine) {
