@@ -62,7 +62,7 @@ void SourceStack::SetFileName(const char* name) {
 bool SourceStack::ReleaseOneHandle() {
   SourceFile* outermost = nullptr;
   for (SourceFile* r = top_; r != nullptr; r = r->below) {
-    if (r->kind >= 0 && r->kind < SourceFile::kPushedText) outermost = r;
+    if (r->kind == SourceFile::kOpenFile) outermost = r;
   }
   if (outermost == nullptr) return false;
   platform::CloseFile(outermost->handle);
@@ -102,7 +102,7 @@ int SourceStack::OpenSourceFile(const char* name) {
   }
   auto* record = static_cast<SourceFile*>(ctx_.memory.blocks.Allocate(kFileRecordSize));
   std::memset(record, 0, sizeof(SourceFile));
-  record->kind = handle;
+  record->kind = SourceFile::kOpenFile;
   record->handle = handle;
   record->buffer = reinterpret_cast<const unsigned char*>(record + 1);
   PushRecord(record);
@@ -180,7 +180,7 @@ int SourceStack::Refill() {
         limit = kEndOfData + 2;
         return '\n';
       }
-      record->kind = handle;
+      record->kind = SourceFile::kOpenFile;
       record->handle = handle;
     }
     long n = platform::ReadFile(record->handle, data, kReadSize);
@@ -221,7 +221,7 @@ int SourceStack::EndOfFile(bool quiet) {
     FreeConditionals();
   }
   if (ctx_.options.OutputFlags & kHeaderStatistics) UpdateStatisticsAtClose();
-  if (record->kind >= 0) platform::CloseFile(record->handle);
+  if (record->kind == SourceFile::kOpenFile) platform::CloseFile(record->handle);
   conditionals = record->includerConditionals;
   --depth_;
   if (record->below != nullptr) {

@@ -12,11 +12,14 @@ struct RunContext;
 struct ConditionalFrame;
 
 struct SourceFile {
+  // An open file. Its handle is kept in `handle`: the kind stays below the codes of pushed and
+  // macro texts whatever number the system gives the handle.
+  static constexpr std::int32_t kOpenFile = 0;
   static constexpr std::int32_t kPushedText = 200;
   static constexpr std::int32_t kMacroText = 201;
   static constexpr std::int32_t kReleased = -1;
 
-  std::int32_t kind;    // 0..199: an open file's handle; 200, 201, or -1 (handle released)
+  std::int32_t kind;    // kOpenFile, kPushedText, kMacroText, or kReleased
   std::uint32_t count;  // valid bytes in the buffer
   std::uint32_t offset; // read position, saved when another record is pushed on top
   const unsigned char* buffer;
