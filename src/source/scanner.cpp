@@ -89,6 +89,17 @@ constexpr OperatorForms OperatorFormsOf(int c) {
   }
 }
 
+// The bytes that end a sweep over ordinary comment text.
+struct CommentStops {
+  bool stop[256] = {};      // block comments: '*', '/', line breaks, end of input
+  bool lineStop[256] = {};  // line comments: line breaks, backslash, end of input
+  constexpr CommentStops() {
+    stop['*'] = stop['/'] = stop['\n'] = stop['\r'] = stop[0x1A] = true;
+    lineStop['\n'] = lineStop['\r'] = lineStop['\\'] = lineStop[0x1A] = true;
+  }
+};
+constexpr CommentStops kCommentStops;
+
 // A byte returned by NextAfterSplice when a backslash not followed by a line break was
 // consumed; the byte after it has been put back.
 constexpr int kHeldBackslash = 0x100 | '\\';
@@ -426,7 +437,13 @@ int Scanner::LineStart() {
       case '\t':
       case '\v':
       case '\f':
-        if (keep) ctx_.writer.PutOutputChar(c);
+        if (keep) {
+          ctx_.writer.PutOutputChar(c);
+        } else {
+          const unsigned char* p = src_.cursor;
+          while (p < src_.limit && (*p == ' ' || *p == '\t')) ++p;
+          src_.cursor = p;
+        }
         continue;
       case 0xFB:
       case 0:
@@ -702,6 +719,13 @@ void Scanner::BlockComment() {
         c = ReadCommentByte(keep);
         continue;
       default:
+        if (!keep) {
+          // Ordinary comment bytes are passed over in one sweep of the buffer.
+          const unsigned char* p = src_.cursor;
+          const unsigned char* end = src_.limit;
+          while (p < end && !kCommentStops.stop[*p]) ++p;
+          src_.cursor = p;
+        }
         c = ReadCommentByte(keep);
         continue;
     }
@@ -711,6 +735,14 @@ void Scanner::BlockComment() {
 void Scanner::LineComment() {
   std::uint32_t startLine = src_.Line();
   for (;;) {
+    {
+      // Ordinary bytes (not a line break, backslash, end of input or lead byte) are passed
+      // over in one sweep of the buffer.
+      const unsigned char* p = src_.cursor;
+      const unsigned char* end = src_.limit;
+      while (p < end && !kCommentStops.lineStop[*p] && !leadBytes_[*p]) ++p;
+      src_.cursor = p;
+    }
     int c = src_.NextByte();
     if (IsLeadByte(c)) {
       // The trail byte goes with its lead byte; a line break or the end of input never does.

@@ -68,11 +68,17 @@ class DriverTest : public ::testing::Test {
 // handles and are reopened by name when reading returns to them.
 TEST_F(DriverTest, NestedIncludesSurviveAShortageOfHandles) {
   const int depth = 40;
-  for (int i = 1; i < depth; ++i)
-    Write("h" + std::to_string(i) + ".h",
-          "a" + std::to_string(i) + "\n#include \"h" + std::to_string(i + 1) + ".h\"\nb" +
-              std::to_string(i) + "\n");
-  Write("h" + std::to_string(depth) + ".h", "last\n");
+  auto header = [](int i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "h%d.h", i);
+    return std::string(name);
+  };
+  for (int i = 1; i < depth; ++i) {
+    char text[96];
+    std::snprintf(text, sizeof text, "a%d\n#include \"%s\"\nb%d\n", i, header(i + 1).c_str(), i);
+    Write(header(i), text);
+  }
+  Write(header(depth), "last\n");
   Write("main.c", "#include \"h1.h\"\nend\n");
 
   // The same run with plenty of handles gives the reference output.
