@@ -201,6 +201,7 @@ int Driver::ProtectedRun(const char* path) {
   std::fenv_t environment;
   std::fegetenv(&environment);
   ctx_.fileStartTime = std::time(nullptr);
+  ctx_.memory.arena.SetZeroFill(true);
   int result = run_.PreprocessFile(path);
   std::fesetenv(&environment);
   insideFileRun = false;
