@@ -814,6 +814,7 @@ void Macros::StoreByte(int c) {
   if (scanner.noExpand) {
     scanner.AppendByte(kNoExpand);
     scanner.noExpand = false;
+    argumentPlain_ = false;
   }
   scanner.AppendByte(c);
 }
@@ -824,6 +825,7 @@ int Macros::CollectArgument() {
   std::size_t start = scanner.TextPosition();
   int depth = 0;
   bool afterBackslash = false;
+  argumentPlain_ = true;
   auto space = [&]() {
     std::size_t pos = scanner.TextPosition();
     if (pos == start || scanner.Text()[pos - 1] != ' ') StoreByte(' ');
@@ -893,12 +895,14 @@ int Macros::CollectArgument() {
       if (scanner.noExpand) {
         scanner.AppendByte(kNoExpand);
         scanner.noExpand = false;
+        argumentPlain_ = false;
       }
       scanner.CopyLiteral(c, AppendToScanner, &scanner, true);
       continue;
     }
     if (c == kEndByte || c == kNoExpand) {
       scanner.AppendByte(c);
+      argumentPlain_ = false;
       continue;
     }
     if (c == kEscape) {
@@ -910,6 +914,7 @@ int Macros::CollectArgument() {
       if (scanner.noExpand) {
         scanner.AppendByte(kNoExpand);
         scanner.noExpand = false;
+        argumentPlain_ = false;
       }
       scanner.CopyNumber(c);
       continue;
@@ -930,6 +935,7 @@ int Macros::CollectArgument() {
         scanner.SetTextPosition(at + 1 + length);
       } else {
         scanner.SetTextPosition(at + length);
+        argumentPlain_ = false;
       }
       continue;
     }
@@ -967,18 +973,25 @@ MacroArg* Macros::ExpandArgument(std::size_t start) {
   unsigned char* raw = block + 1;
 
   scanner.SetTextPosition(start);
-  PushMacroText(raw, nullptr, nullptr, true);
-  SourceFile* record = src.Top();
-  ExpandText(true);
-  // The argument's own record ends at its end byte; take it off the stack now.
-  if (src.Top() == record) {
-    src.PopRecord();
-    auto* r = static_cast<MacroText*>(record);
-    r->nextFree = freeRecords_;
-    freeRecords_ = r;
+  if (argumentPlain_ && !scanner.TakeTextOverflow()) {
+    // Every identifier of the argument is marked as never to be expanded and it holds no
+    // other marker: expanding it would give the same text back.
+    std::memcpy(text + start, raw, length);
+    scanner.SetTextPosition(start + length);
+  } else {
+    PushMacroText(raw, nullptr, nullptr, true);
+    SourceFile* record = src.Top();
+    ExpandText(true);
+    // The argument's own record ends at its end byte; take it off the stack now.
+    if (src.Top() == record) {
+      src.PopRecord();
+      auto* r = static_cast<MacroText*>(record);
+      r->nextFree = freeRecords_;
+      freeRecords_ = r;
+    }
+    if (scanner.TakeTextOverflow()) ctx_.diag.ReportError(229);
   }
   raw[length] = 0;
-  if (scanner.TakeTextOverflow()) ctx_.diag.ReportError(229);
 
   std::size_t expandedEnd = scanner.TextPosition();
   std::size_t expandedStart = start;

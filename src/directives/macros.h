@@ -88,6 +88,9 @@ class Macros {
 
   RunContext& ctx_;
   MacroText* freeRecords_ = nullptr;
+  // Set while an argument is collected: false once it holds anything that expansion could
+  // change (an unmarked identifier, or a marker byte not standing before an identifier).
+  bool argumentPlain_ = true;
 };
 
 }  // namespace tpx
