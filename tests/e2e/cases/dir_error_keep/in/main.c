@@ -1,0 +1,5 @@
+kept
+#define X 1
+#error spliced \
+text X
+never

@@ -1,0 +1,3 @@
+x
+#ifndef B
+y
