@@ -1,0 +1,10 @@
+#include "guard.h"
+#include "guard.h"
+#include "GUARD.H"
+#include "noguard.h"
+#include "noguard.h"
+#include "else.h"
+#include "else.h"
+#include "after.h"
+#include "after.h"
+G_VALUE

@@ -1,0 +1,1 @@
+#include "h2.h"

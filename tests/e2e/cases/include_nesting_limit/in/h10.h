@@ -1,0 +1,1 @@
+#include "h11.h"

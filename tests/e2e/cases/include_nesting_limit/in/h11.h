@@ -1,0 +1,1 @@
+#include "h12.h"

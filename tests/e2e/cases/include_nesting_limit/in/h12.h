@@ -1,0 +1,1 @@
+#include "h13.h"

@@ -1,0 +1,1 @@
+#include "h14.h"

@@ -1,0 +1,1 @@
+#include "h15.h"

@@ -1,0 +1,1 @@
+#include "h16.h"

@@ -1,0 +1,1 @@
+#include "h17.h"

@@ -1,0 +1,1 @@
+#include "h18.h"

@@ -1,0 +1,1 @@
+#include "h19.h"

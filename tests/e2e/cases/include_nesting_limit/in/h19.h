@@ -1,0 +1,1 @@
+#include "h20.h"

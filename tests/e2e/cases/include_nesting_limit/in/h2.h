@@ -1,0 +1,1 @@
+#include "h3.h"

@@ -1,0 +1,1 @@
+#include "h21.h"

@@ -1,0 +1,1 @@
+#include "h22.h"

@@ -1,0 +1,1 @@
+#include "h23.h"

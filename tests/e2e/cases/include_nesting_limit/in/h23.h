@@ -1,0 +1,1 @@
+#include "h24.h"

@@ -1,0 +1,1 @@
+#include "h25.h"

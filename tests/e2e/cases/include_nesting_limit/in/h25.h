@@ -1,0 +1,1 @@
+#include "h26.h"

@@ -1,0 +1,1 @@
+#include "h27.h"

@@ -1,0 +1,1 @@
+#include "h28.h"

@@ -1,0 +1,1 @@
+#include "h29.h"

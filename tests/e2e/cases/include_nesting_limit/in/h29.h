@@ -1,0 +1,1 @@
+#include "h30.h"

@@ -1,0 +1,1 @@
+#include "h4.h"

@@ -1,0 +1,1 @@
+#include "h32.h"

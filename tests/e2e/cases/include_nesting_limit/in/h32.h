@@ -1,0 +1,1 @@
+#include "h33.h"

@@ -1,0 +1,1 @@
+#include "h34.h"

@@ -1,0 +1,1 @@
+#include "h35.h"

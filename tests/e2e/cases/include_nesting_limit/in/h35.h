@@ -1,0 +1,1 @@
+#include "h36.h"

@@ -1,0 +1,1 @@
+#include "h37.h"

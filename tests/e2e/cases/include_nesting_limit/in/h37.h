@@ -1,0 +1,1 @@
+#include "h38.h"

@@ -1,0 +1,1 @@
+#include "h39.h"

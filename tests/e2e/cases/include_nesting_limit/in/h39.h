@@ -1,0 +1,1 @@
+#include "h40.h"

@@ -1,0 +1,1 @@
+#include "h5.h"

@@ -1,0 +1,1 @@
+#include "h41.h"

@@ -1,0 +1,1 @@
+#include "h42.h"

@@ -1,0 +1,1 @@
+#include "h43.h"

@@ -1,0 +1,1 @@
+#include "h44.h"

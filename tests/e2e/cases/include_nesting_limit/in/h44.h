@@ -1,0 +1,1 @@
+#include "h45.h"

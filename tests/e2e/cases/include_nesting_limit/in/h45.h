@@ -1,0 +1,1 @@
+#include "h46.h"

@@ -1,0 +1,1 @@
+#include "h47.h"

@@ -1,0 +1,1 @@
+#include "h48.h"

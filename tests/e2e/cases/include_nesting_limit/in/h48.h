@@ -1,0 +1,1 @@
+#include "h49.h"

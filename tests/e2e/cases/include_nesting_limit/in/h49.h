@@ -1,0 +1,1 @@
+#include "h50.h"

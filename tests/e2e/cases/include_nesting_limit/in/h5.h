@@ -1,0 +1,1 @@
+#include "h6.h"

@@ -1,0 +1,1 @@
+#include "h51.h"

@@ -1,0 +1,1 @@
+#include "h52.h"

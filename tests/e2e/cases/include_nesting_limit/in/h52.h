@@ -1,0 +1,1 @@
+#include "h53.h"

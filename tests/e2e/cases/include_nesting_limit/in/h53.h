@@ -1,0 +1,1 @@
+#include "h54.h"

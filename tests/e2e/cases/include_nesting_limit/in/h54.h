@@ -1,0 +1,1 @@
+#include "h55.h"

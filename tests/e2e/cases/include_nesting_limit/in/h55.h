@@ -1,0 +1,1 @@
+#include "h56.h"

@@ -1,0 +1,1 @@
+#include "h57.h"

@@ -1,0 +1,1 @@
+#include "h58.h"

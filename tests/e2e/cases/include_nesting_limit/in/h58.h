@@ -1,0 +1,1 @@
+#include "h59.h"

@@ -1,0 +1,1 @@
+#include "h60.h"

@@ -1,0 +1,1 @@
+#include "h7.h"

@@ -1,0 +1,1 @@
+#include "h61.h"

@@ -1,0 +1,1 @@
+#include "h62.h"

@@ -1,0 +1,1 @@
+#include "h63.h"

@@ -1,0 +1,1 @@
+#include "h64.h"

@@ -1,0 +1,1 @@
+#include "h65.h"

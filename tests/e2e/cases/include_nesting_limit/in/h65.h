@@ -1,0 +1,1 @@
+#include "h66.h"

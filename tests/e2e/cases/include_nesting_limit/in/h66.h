@@ -1,0 +1,1 @@
+#include "h67.h"

@@ -1,0 +1,1 @@
+#include "h68.h"

@@ -1,0 +1,1 @@
+#include "h69.h"

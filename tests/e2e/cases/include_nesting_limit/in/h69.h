@@ -1,0 +1,1 @@
+#include "h70.h"

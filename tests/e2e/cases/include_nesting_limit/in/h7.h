@@ -1,0 +1,1 @@
+#include "h8.h"

@@ -1,0 +1,1 @@
+#include "h71.h"

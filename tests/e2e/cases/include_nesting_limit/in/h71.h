@@ -1,0 +1,1 @@
+#include "h72.h"

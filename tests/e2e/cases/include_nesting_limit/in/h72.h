@@ -1,0 +1,1 @@
+#include "h73.h"

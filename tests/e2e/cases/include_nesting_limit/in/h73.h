@@ -1,0 +1,1 @@
+#include "h74.h"

@@ -1,0 +1,1 @@
+#include "h75.h"

@@ -1,0 +1,1 @@
+#include "h76.h"

@@ -1,0 +1,1 @@
+#include "h77.h"

@@ -1,0 +1,1 @@
+#include "h78.h"

@@ -1,0 +1,1 @@
+#include "h79.h"

@@ -1,0 +1,1 @@
+#include "h80.h"

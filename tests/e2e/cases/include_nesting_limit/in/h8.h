@@ -1,0 +1,1 @@
+#include "h9.h"

@@ -1,0 +1,1 @@
+#include "h81.h"

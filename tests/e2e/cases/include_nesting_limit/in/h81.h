@@ -1,0 +1,1 @@
+#include "h82.h"

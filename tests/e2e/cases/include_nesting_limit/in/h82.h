@@ -1,0 +1,1 @@
+#include "h83.h"

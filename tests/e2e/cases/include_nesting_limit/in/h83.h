@@ -1,0 +1,1 @@
+#include "h84.h"

@@ -1,0 +1,1 @@
+#include "h85.h"

@@ -1,0 +1,1 @@
+#include "h86.h"

@@ -1,0 +1,1 @@
+#include "h87.h"

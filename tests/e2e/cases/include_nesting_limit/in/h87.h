@@ -1,0 +1,1 @@
+#include "h88.h"

@@ -1,0 +1,1 @@
+#include "h89.h"

@@ -1,0 +1,1 @@
+#include "h90.h"

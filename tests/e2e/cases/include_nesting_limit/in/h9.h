@@ -1,0 +1,1 @@
+#include "h10.h"

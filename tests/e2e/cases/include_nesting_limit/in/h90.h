@@ -1,0 +1,1 @@
+#include "h91.h"

@@ -1,0 +1,1 @@
+#include "h92.h"

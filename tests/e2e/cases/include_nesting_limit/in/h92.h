@@ -1,0 +1,1 @@
+#include "h93.h"

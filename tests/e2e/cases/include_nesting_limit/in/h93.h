@@ -1,0 +1,1 @@
+#include "h94.h"

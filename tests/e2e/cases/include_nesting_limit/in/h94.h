@@ -1,0 +1,1 @@
+#include "h95.h"

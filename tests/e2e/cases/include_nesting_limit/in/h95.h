@@ -1,0 +1,1 @@
+#include "h96.h"

@@ -1,0 +1,1 @@
+#include "h97.h"

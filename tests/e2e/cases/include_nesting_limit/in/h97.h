@@ -1,0 +1,1 @@
+#include "h98.h"

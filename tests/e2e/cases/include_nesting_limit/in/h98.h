@@ -1,0 +1,1 @@
+#include "h99.h"

@@ -1,0 +1,4 @@
+#ifdef DEEPER
+#include "h999.h"
+#endif
+deepest

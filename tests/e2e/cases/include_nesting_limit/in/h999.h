@@ -1,0 +1,1 @@
+too_deep

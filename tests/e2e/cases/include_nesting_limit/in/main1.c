@@ -1,0 +1,2 @@
+#include "h1.h"
+back_in_main

@@ -1,0 +1,3 @@
+#define DEEPER
+#include "h1.h"
+never

@@ -1,0 +1,1 @@
+from_working_folder

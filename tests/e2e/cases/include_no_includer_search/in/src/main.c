@@ -1,0 +1,3 @@
+#include "beside.h"
+#include "onlybeside.h"
+end

@@ -1,0 +1,1 @@
+from_cfginc_order_h

@@ -1,0 +1,1 @@
+from_inc2_algorith_h

@@ -1,0 +1,1 @@
+from_inc2_order_h

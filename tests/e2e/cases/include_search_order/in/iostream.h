@@ -1,0 +1,1 @@
+from_iostream_h

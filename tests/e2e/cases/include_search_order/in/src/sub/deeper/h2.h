@@ -1,0 +1,2 @@
+h2
+#include "top.h"

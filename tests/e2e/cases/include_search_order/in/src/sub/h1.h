@@ -1,0 +1,2 @@
+h1
+#include "deeper/h2.h"

@@ -1,0 +1,1 @@
+from_work_h

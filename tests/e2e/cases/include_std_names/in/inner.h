@@ -1,0 +1,1 @@
+inner __USING_STD_NAMES__

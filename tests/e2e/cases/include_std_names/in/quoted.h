@@ -1,0 +1,1 @@
+quoted __USING_STD_NAMES__

@@ -1,0 +1,1 @@
+ext __USING_STD_NAMES__
