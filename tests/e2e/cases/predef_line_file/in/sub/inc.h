@@ -1,0 +1,2 @@
+first
+__LINE__ __FILE__

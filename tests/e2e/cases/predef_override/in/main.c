@@ -1,0 +1,3 @@
+__FLAT__ NEWMAC [EMPTYDEF] __TLS__
+#define __FLAT__ 3
+__FLAT__

@@ -1,0 +1,3 @@
+a1
+#include "nested.h"
+a3

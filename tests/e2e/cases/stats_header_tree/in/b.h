@@ -1,0 +1,2 @@
+#include "nested.h"
+b2

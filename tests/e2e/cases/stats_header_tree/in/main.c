@@ -1,0 +1,4 @@
+#include "a.h"
+#include "b.h"
+#include "a.h"
+main_line

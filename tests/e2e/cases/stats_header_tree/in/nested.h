@@ -1,0 +1,2 @@
+#include "deep.h"
+n2
