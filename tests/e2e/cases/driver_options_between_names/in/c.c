@@ -1,0 +1,1 @@
+  X Y __MEMSENTRY__

@@ -1,0 +1,3 @@
+y = '\x0041';
+x @
+not reached @

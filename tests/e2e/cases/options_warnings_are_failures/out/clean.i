@@ -1,0 +1,3 @@
+/* clean.c 1: */c
+/* clean.c 2: */
+/* clean.c 3: */

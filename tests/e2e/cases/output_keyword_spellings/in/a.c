@@ -1,0 +1,1 @@
+_cdecl cdecl pascal _pascal _fastcall _stdcall _export _import _fortran __try try

@@ -1,0 +1,1 @@
+try __try _cdecl __fastcall

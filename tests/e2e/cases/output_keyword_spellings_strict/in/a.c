@@ -1,0 +1,1 @@
+pascal _cdecl __cdecl __try

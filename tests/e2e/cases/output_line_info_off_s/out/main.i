@@ -1,0 +1,5 @@
+#line 1 "main.c"
+a
+
+b
+

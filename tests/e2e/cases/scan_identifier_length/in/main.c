@@ -1,0 +1,2 @@
+abcdefghij abcdefghXY abcdefg abc\
+defghijk

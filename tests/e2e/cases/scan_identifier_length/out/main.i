@@ -1,0 +1,4 @@
+/* main.c 1: */abcdefgh abcdefgh abcdefg 
+/* main.c 2: */abcdefgh
+/* main.c 3: */
+/* main.c 4: */

@@ -1,0 +1,5 @@
+a // x \
+b // y \
+c
+d // \ not at the end
+e

@@ -1,0 +1,6 @@
+s = "abcd";
+t = "ef\
+gh";
+u = "ij\\";
+v = "kl mn";
+w
