@@ -14,4 +14,4 @@ f(1)
 h(h(2)) h(m)
 self(self(1))
 AA BB
-call(h) call(call)
+call(call)

@@ -14,6 +14,6 @@
 /* main.c 14: */2 m+1
 /* main.c 15: */self(self(1)+1)+self(1)+1
 /* main.c 16: */AA + AA BB + BB
-/* main.c 17: */h(9) call(9)
+/* main.c 17: */call(9)
 /* main.c 18: */
 /* main.c 19: */

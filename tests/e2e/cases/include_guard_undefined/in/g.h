@@ -1,0 +1,4 @@
+#ifndef G_H
+#define G_H
+g_body
+#endif

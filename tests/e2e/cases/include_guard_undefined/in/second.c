@@ -1,0 +1,2 @@
+#include "g.h"
+#include "g.h"

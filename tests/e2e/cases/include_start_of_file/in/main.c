@@ -1,0 +1,5 @@
+#include "blank.h"
+#include "empty.h"
+#include "nonl.h"
+#include "dir.h"
+D end
