@@ -1,0 +1,4 @@
+#ifdef __STDC__
+stdc __STDC__
+#endif
+__STDC__ __cplusplus

@@ -1,0 +1,4 @@
+#include "h.h"
+before
+#error stop here
+after
