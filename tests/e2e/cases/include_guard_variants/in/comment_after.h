@@ -1,0 +1,6 @@
+#ifndef C
+#define C
+#endif /* c */ // line comment
+
+   
+/* block */

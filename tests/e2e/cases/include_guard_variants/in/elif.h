@@ -1,0 +1,4 @@
+#ifndef E
+#define E
+#elif
+#endif

@@ -1,0 +1,5 @@
+#ifdef X
+#endif
+#ifndef IF
+#define IF
+#endif

@@ -1,0 +1,6 @@
+#ifndef N
+#define N
+#ifdef N
+inner
+#endif
+#endif

@@ -1,0 +1,3 @@
+#ifndef ND
+nd_body
+#endif

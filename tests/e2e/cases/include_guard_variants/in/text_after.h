@@ -1,0 +1,4 @@
+#ifndef T
+#define T
+#endif
+trailing_text
