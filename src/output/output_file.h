@@ -40,7 +40,13 @@ class OutputFile {
   }
   void Write(const char* text, std::size_t length) {
     if (!console_ && length <= kBufferSize - fill_) {
-      std::memcpy(buffer_ + fill_, text, length);
+      char* to = buffer_ + fill_;
+      // Token texts are short: a plain loop beats a call for them.
+      if (length <= 16) {
+        for (std::size_t i = 0; i < length; ++i) to[i] = text[i];
+      } else {
+        std::memcpy(to, text, length);
+      }
       fill_ += length;
       if (fill_ == kBufferSize) FlushFull();
       return;

@@ -95,19 +95,12 @@ void OutputWriter::PutReadable(int c) {
 
 void OutputWriter::PutOutputText(const char* s) { PutOutputText(s, std::strlen(s)); }
 
-void OutputWriter::PutOutputText(const char* s, std::size_t length) {
-  if (length != 0 && readable_ && column_ > kWrapColumn) {
+void OutputWriter::PutReadableText(const char* s, std::size_t length) {
+  if (length == 0) return;
+  if (column_ > kWrapColumn) {
     PutOutputChar('\r');
     PutOutputChar('\n');
     PutOutputChar('\t');
-  }
-  if (length == 0) return;
-  if (!readable_) {
-    // Without the readable filter the text goes into the buffer (or to the console) whole.
-    if (!out_.IsOpen()) return;
-    lastWritten_ = static_cast<unsigned char>(s[length - 1]);
-    out_.Write(s, length);
-    return;
   }
   if (!out_.IsConsole()) {
     for (std::size_t i = 0; i < length; ++i) PutOutputChar(static_cast<unsigned char>(s[i]));

@@ -48,7 +48,16 @@ class OutputWriter {
     }
   }
   void PutOutputText(const char* s);
-  void PutOutputText(const char* s, std::size_t length);
+  void PutOutputText(const char* s, std::size_t length) {
+    if (!readable_ && length != 0) {
+      // Without the readable filter the text goes into the buffer (or to the console) whole.
+      if (!out_.IsOpen()) return;
+      lastWritten_ = static_cast<unsigned char>(s[length - 1]);
+      out_.Write(s, length);
+      return;
+    }
+    PutReadableText(s, length);
+  }
   void StartOutputLine();
   void WriteTokenStream();
 
@@ -60,6 +69,7 @@ class OutputWriter {
 
  private:
   void PutReadable(int c);
+  void PutReadableText(const char* s, std::size_t length);
   void PutNumber(std::uint32_t n);
   void WriteString();
   void WriteAsm();

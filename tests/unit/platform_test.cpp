@@ -1,3 +1,5 @@
+// The POSIX platform layer; the Win32 one is tested in platform_win32_test.cpp.
+#ifndef _WIN32
 #include <gtest/gtest.h>
 
 #include <dirent.h>
@@ -150,7 +152,7 @@ TEST_F(FindFilesTest, StarBacktracksOverRepeatedText) {
 }
 
 TEST_F(FindFilesTest, ResultsComeInDirectoryOrder) {
-  for (int i = 0; i < 20; ++i) MakeFile("f" + std::to_string(i) + ".c");
+  for (int i = 0; i < 20; ++i) MakeFile(std::string("f").append(std::to_string(i)).append(".c"));
   MakeFile("other.h");
   Names expected;
   DIR* d = opendir(dir_.c_str());
@@ -761,3 +763,4 @@ TEST(InterruptHandler, AHandlerThatReturnsStillEndsTheProcess) {
 }
 
 }  // namespace
+#endif  // _WIN32
