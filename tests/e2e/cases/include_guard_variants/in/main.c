@@ -1,7 +1,5 @@
 #include "text_after.h"
 #include "text_after.h"
-#include "elif.h"
-#include "elif.h"
 #include "nested.h"
 #include "nested.h"
 #include "nodefine.h"

@@ -18,24 +18,6 @@
 /* text_after.h 6: */
 /* main.c 3: */
 
-/* elif.h 1: */
-
-/* elif.h 2: */
-/* elif.h 3: */
-/* elif.h 4: */
-/* elif.h 5: */
-/* elif.h 6: */
-/* main.c 4: */
-
-/* elif.h 1: */
-
-/* elif.h 2: */
-/* elif.h 3: */
-/* elif.h 4: */
-/* elif.h 5: */
-/* elif.h 6: */
-/* main.c 5: */
-
 /* nested.h 1: */
 
 /* nested.h 2: */
@@ -45,44 +27,44 @@
 /* nested.h 6: */
 /* nested.h 7: */
 /* nested.h 8: */
+/* main.c 4: */
+/* main.c 5: */
+
+/* nodefine.h 1: */
+
+/* nodefine.h 2: */nd_body
+/* nodefine.h 3: */
+/* nodefine.h 4: */
+/* nodefine.h 5: */
 /* main.c 6: */
+
+/* nodefine.h 1: */
+
+/* nodefine.h 2: */nd_body
+/* nodefine.h 3: */
+/* nodefine.h 4: */
+/* nodefine.h 5: */
 /* main.c 7: */
 
-/* nodefine.h 1: */
+/* ifdef_first.h 1: */
 
-/* nodefine.h 2: */nd_body
-/* nodefine.h 3: */
-/* nodefine.h 4: */
-/* nodefine.h 5: */
+/* ifdef_first.h 2: */
+/* ifdef_first.h 3: */
+/* ifdef_first.h 4: */
+/* ifdef_first.h 5: */
+/* ifdef_first.h 6: */
+/* ifdef_first.h 7: */
 /* main.c 8: */
 
-/* nodefine.h 1: */
+/* ifdef_first.h 1: */
 
-/* nodefine.h 2: */nd_body
-/* nodefine.h 3: */
-/* nodefine.h 4: */
-/* nodefine.h 5: */
+/* ifdef_first.h 2: */
+/* ifdef_first.h 3: */
+/* ifdef_first.h 4: */
+/* ifdef_first.h 5: */
+/* ifdef_first.h 6: */
+/* ifdef_first.h 7: */
 /* main.c 9: */
-
-/* ifdef_first.h 1: */
-
-/* ifdef_first.h 2: */
-/* ifdef_first.h 3: */
-/* ifdef_first.h 4: */
-/* ifdef_first.h 5: */
-/* ifdef_first.h 6: */
-/* ifdef_first.h 7: */
-/* main.c 10: */
-
-/* ifdef_first.h 1: */
-
-/* ifdef_first.h 2: */
-/* ifdef_first.h 3: */
-/* ifdef_first.h 4: */
-/* ifdef_first.h 5: */
-/* ifdef_first.h 6: */
-/* ifdef_first.h 7: */
-/* main.c 11: */
 
 /* comment_after.h 1: */
 
@@ -93,14 +75,13 @@
 /* comment_after.h 6: */
 /* comment_after.h 7: */
 /* comment_after.h 8: */
+/* main.c 10: */
+/* main.c 11: */
 /* main.c 12: */
-/* main.c 13: */
-/* main.c 14: */
 
 /*
-File: main.c  Total lines compiled: 78
+File: main.c  Total lines compiled: 64
   text_after.h: included:2, lines:6\6
-  elif.h: included:2, lines:6\6
   nested.h: included:1, lines:8\8
   nodefine.h: included:2, lines:5\5
   ifdef_first.h: included:2, lines:7\7

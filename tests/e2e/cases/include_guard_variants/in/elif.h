@@ -1,4 +1,0 @@
-#ifndef E
-#define E
-#elif
-#endif
