@@ -1,5 +1,7 @@
 #include "driver/context.h"
 
+#include "constexpr/condition.h"
+
 namespace tpx {
 
 RunContext::RunContext() {
@@ -14,7 +16,7 @@ RunContext::RunContext() {
       this);
   output.SetReleaseHandleHook(
       [](void* owner) { return static_cast<RunContext*>(owner)->source.ReleaseOneHandle(); }, this);
-  directives.evaluateCondition = nullptr;
+  directives.evaluateCondition = EvaluateCondition;
 }
 
 }  // namespace tpx

@@ -1,0 +1,4 @@
+#define X 1
+#if(X+)
+a
+#endif

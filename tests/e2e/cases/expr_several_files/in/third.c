@@ -1,0 +1,6 @@
+#if(defined(X))
+c
+#endif
+#if(!X)
+d
+#endif
