@@ -123,7 +123,9 @@ fetch_source() {
       dsc=$(ls "$dl"/*.dsc | head -n 1)
       dpkg-source -x "$dsc" "$dest" >/dev/null
       touch "$dest/.complete"
-      rm -rf "$dl"
+      # dpkg-source leaves copies of the upstream tarballs beside the tree; only the tree is used.
+      rm -rf "$dl" "$CACHE/src/${pkg}_"*.orig*
+
       log "fetched source package $pkg${version:-}"
       return
     fi
