@@ -238,7 +238,9 @@ TokenCode Scanner::Scan() {
         const unsigned char* end = src_.cursor;
         while (end < src_.limit && (*end == ' ' || *end == '\t')) ++end;
         src_.cursor = end;
-        ctx_.writer.PutBlanks(reinterpret_cast<const char*>(run), static_cast<std::size_t>(end - run));
+        // A directive line never reaches the output as text: its blanks are dropped.
+        if (!directiveLine)
+          ctx_.writer.PutBlanks(reinterpret_cast<const char*>(run), static_cast<std::size_t>(end - run));
         c = src_.NextByte();
         continue;
       }
