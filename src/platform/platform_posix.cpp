@@ -236,23 +236,13 @@ iconv_t ConverterFor(unsigned codePage) {
 
 }  // namespace
 
-namespace {
-
-unsigned ReadActiveCodePage() {
+unsigned ActiveCodePage() {
   // A private locale object reads the user's character set from the environment without
   // touching the process locale, so nothing else that depends on the locale changes.
   locale_t user = newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(nullptr));
   if (user == static_cast<locale_t>(nullptr)) return 1252;
   unsigned codePage = CodePageOfCharset(nl_langinfo_l(CODESET, user));
   freelocale(user);
-  return codePage;
-}
-
-}  // namespace
-
-unsigned ActiveCodePage() {
-  // The environment does not change while the program runs: it is read once.
-  static const unsigned codePage = ReadActiveCodePage();
   return codePage;
 }
 
