@@ -35,6 +35,8 @@ struct RunContext {
   unsigned char scannerIdentifierLength = 250;
   // Date and time read once per file, for the date and time macros.
   std::time_t fileStartTime = 0;
+  // The system's active code page, read once (0 until the first file needs it).
+  unsigned activeCodePage = 0;
 
   SourcePosition position;
   Diagnostics diag{options, position};

@@ -50,7 +50,10 @@ int FileRun::PreprocessFile(const char* path) {
   ctx_.memory.StartOfFile();
   ctx_.savedOptions = ctx_.options;
   ResetIncludeGuards();
-  if (ctx_.options.CodePage == 0) ctx_.options.CodePage = platform::ActiveCodePage();
+  if (ctx_.options.CodePage == 0) {
+    if (ctx_.activeCodePage == 0) ctx_.activeCodePage = platform::ActiveCodePage();
+    ctx_.options.CodePage = ctx_.activeCodePage;
+  }
   ctx_.scanner.RebuildLeadBytes();
   int result;
   try {
