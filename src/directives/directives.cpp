@@ -38,6 +38,16 @@ bool IsLineEnd(int c) { return c == '\n' || c == '\r' || c == 0x1A; }
 
 void IgnoreByte(void*, int) {}
 
+// The bytes that the rest of a directive line cannot simply pass over.
+struct RestStops {
+  bool stop[256] = {};
+  constexpr RestStops() {
+    stop['\n'] = stop['\r'] = stop[0x1A] = true;
+    stop['/'] = stop['\\'] = stop['"'] = stop['\''] = true;
+  }
+};
+constexpr RestStops kRestStops;
+
 }  // namespace
 
 int Directives::ReadDirective(bool firstDirectiveOfInclude, bool process) {
@@ -163,6 +173,13 @@ void Directives::SkipRestOfLine(int c) {
     } else if (scanner.IsLeadByte(c)) {
       int t = src.NextByte();
       if (IsLineEnd(t)) src.Unget();
+    }
+    if (!scanner.BackslashPending()) {
+      // Ordinary bytes are passed over in one sweep of the buffer.
+      const unsigned char* p = src.cursor;
+      const unsigned char* end = src.limit;
+      while (p < end && !kRestStops.stop[*p] && !scanner.IsLeadByte(*p)) ++p;
+      src.cursor = p;
     }
     c = scanner.ReadByte();
   }

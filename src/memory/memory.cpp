@@ -393,7 +393,7 @@ struct ChainedPool::Chunk {
 };
 
 namespace {
-constexpr std::size_t kLargestChainedRequest = std::size_t{1} << 40;
+constexpr std::size_t kLargestChainedRequest = std::size_t{1} << (sizeof(std::size_t) >= 8 ? 40 : 30);
 }  // namespace
 
 char* ChainedPool::ChunkData(Chunk* chunk) {

@@ -125,6 +125,53 @@ void OutputWriter::PutNumber(std::uint32_t n) {
 }
 
 void OutputWriter::StartOutputLine() {
+  const char* name = ctx_.position.fileName != nullptr ? ctx_.position.fileName : "";
+  if (!readable_ && ctx_.options.LineInfo) {
+    // The common case: the line break and the marker "/* name N: */" go out as one text,
+    // built in a buffer that keeps "\r\n/* name " and the decimal line number between calls.
+    if (name != markerName_) {
+      std::size_t length = std::strlen(name);
+      if (length > sizeof marker_ - 32) length = sizeof marker_ - 32;
+      std::memcpy(marker_, "\r\n/* ", 5);
+      std::memcpy(marker_ + 5, name, length);
+      marker_[5 + length] = ' ';
+      markerPrefix_ = 6 + length;
+      markerName_ = name;
+      markerLine_ = 0;
+      markerDigits_ = 0;
+    }
+    std::uint32_t line = ctx_.source.Line();
+    char* digits = marker_ + markerPrefix_;
+    if (line == markerLine_ + 1 && markerDigits_ != 0) {
+      // Count up in place.
+      int i = static_cast<int>(markerDigits_) - 1;
+      while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+      if (i >= 0) {
+        ++digits[i];
+      } else {
+        std::memmove(digits + 1, digits, markerDigits_);
+        digits[0] = '1';
+        ++markerDigits_;
+      }
+    } else {
+      char reversed[10];
+      std::uint32_t n = line;
+      unsigned count = 0;
+      do {
+        reversed[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+      } while (n != 0);
+      for (unsigned k = 0; k < count; ++k) digits[k] = reversed[count - 1 - k];
+      markerDigits_ = count;
+    }
+    markerLine_ = line;
+    std::memcpy(digits + markerDigits_, ": */", 4);
+    std::size_t skip = lineStart_ ? 2 : 0;
+    heldBlanks_ = 0;
+    lineStart_ = false;
+    PutOutputText(marker_ + skip, markerPrefix_ + markerDigits_ + 4 - skip);
+    return;
+  }
   if (!lineStart_) {
     if (!(readable_ && lastWritten_ == '\n')) {
       PutOutputChar('\r');
@@ -133,31 +180,8 @@ void OutputWriter::StartOutputLine() {
     heldBlanks_ = 0;
   }
   lineStart_ = false;
-  if (readable_) return;
-  const char* name = ctx_.position.fileName != nullptr ? ctx_.position.fileName : "";
+  if (readable_ || ctx_.options.LineInfo) return;
   std::uint32_t line = ctx_.source.Line();
-  if (ctx_.options.LineInfo) {
-    if (name != markerName_) {
-      std::size_t length = std::strlen(name);
-      if (length > sizeof marker_ - 32) length = sizeof marker_ - 32;
-      std::memcpy(marker_, "/* ", 3);
-      std::memcpy(marker_ + 3, name, length);
-      marker_[3 + length] = ' ';
-      markerPrefix_ = 4 + length;
-      markerName_ = name;
-    }
-    char* p = marker_ + markerPrefix_;
-    char digits[10];
-    int n = 0;
-    do {
-      digits[n++] = static_cast<char>('0' + line % 10);
-      line /= 10;
-    } while (line != 0);
-    while (n > 0) *p++ = digits[--n];
-    std::memcpy(p, ": */", 4);
-    PutOutputText(marker_, static_cast<std::size_t>(p + 4 - marker_));
-    return;
-  }
   if (std::strcmp(name, lastMarked_) == 0) return;
   std::size_t length = std::strlen(name);
   if (length >= sizeof lastMarked_) length = sizeof lastMarked_ - 1;

@@ -86,6 +86,8 @@ class OutputWriter {
   // stays the same.
   const char* markerName_ = nullptr;
   std::size_t markerPrefix_ = 0;
+  std::uint32_t markerLine_ = 0;
+  unsigned markerDigits_ = 0;
   char marker_[4200] = {};
 };
 

@@ -91,10 +91,12 @@ constexpr OperatorForms OperatorFormsOf(int c) {
 
 // The bytes that end a sweep over ordinary comment text.
 struct CommentStops {
-  bool stop[256] = {};      // block comments: '*', '/', line breaks, end of input
+  bool stop[256] = {};      // nested block comments: '*', '/', line breaks, end of input
+  bool stopFlat[256] = {};  // block comments without nesting: the same but '/'
   bool lineStop[256] = {};  // line comments: line breaks, backslash, end of input
   constexpr CommentStops() {
     stop['*'] = stop['/'] = stop['\n'] = stop['\r'] = stop[0x1A] = true;
+    stopFlat['*'] = stopFlat['\n'] = stopFlat['\r'] = stopFlat[0x1A] = true;
     lineStop['\n'] = lineStop['\r'] = lineStop['\\'] = lineStop[0x1A] = true;
   }
 };
@@ -169,15 +171,6 @@ TokenCode Scanner::PeekToken() {
   return slot_.code;
 }
 
-int Scanner::ReadByte() {
-  if (pendingBackslash_) {
-    pendingBackslash_ = false;
-    heldDelivered_ = true;
-    return '\\';
-  }
-  heldDelivered_ = false;
-  return src_.NextByte();
-}
 
 void Scanner::UnreadByte() {
   if (heldDelivered_) {
@@ -673,10 +666,12 @@ void Scanner::BlockComment() {
   int depth = 1;
   bool keep = KeepComments();
   bool nested = ctx_.options.NestedComments != 0;
-  if (keep) {
-    ctx_.writer.PutOutputChar('/');
-    ctx_.writer.PutOutputChar('*');
+  if (!keep) {
+    SkipBlockComment(startLine, nested);
+    return;
   }
+  ctx_.writer.PutOutputChar('/');
+  ctx_.writer.PutOutputChar('*');
   int c = ReadCommentByte(keep);
   for (;;) {
     switch (c) {
@@ -721,15 +716,64 @@ void Scanner::BlockComment() {
         c = ReadCommentByte(keep);
         continue;
       default:
-        if (!keep) {
-          // Ordinary comment bytes are passed over in one sweep of the buffer.
-          const unsigned char* p = src_.cursor;
-          const unsigned char* end = src_.limit;
-          while (p < end && !kCommentStops.stop[*p]) ++p;
-          src_.cursor = p;
-        }
         c = ReadCommentByte(keep);
         continue;
+    }
+  }
+}
+
+// A block comment that is not written anywhere: ordinary bytes are passed over in sweeps of
+// the buffer and only the bytes that can end it or count a line are looked at.
+void Scanner::SkipBlockComment(std::uint32_t startLine, bool nested) {
+  const bool* stop = nested ? kCommentStops.stop : kCommentStops.stopFlat;
+  int depth = 1;
+  for (;;) {
+    const unsigned char* p = src_.cursor;
+    const unsigned char* end = src_.limit;
+    while (p < end && !stop[*p]) ++p;
+    src_.cursor = p;
+    if (p == end) {
+      // Refill, then look at that byte again.
+      src_.NextByte();
+      src_.Unget();
+      continue;
+    }
+    unsigned char b = *p;
+    src_.cursor = p + 1;
+    switch (b) {
+      case '\n':
+      case '\r':
+        src_.CountNewline(b);
+        continue;
+      case 0x1A:
+        ctx_.diag.ReportError(194, static_cast<int>(startLine));
+        return;
+      case '*': {
+        int d = src_.NextByte();
+        while (d == '\\') {
+          int e = src_.NextByte();
+          if (e != '\n' && e != '\r') {
+            d = e;
+            break;
+          }
+          src_.CountNewline(e);
+          d = src_.NextByte();
+        }
+        if (d == '/') {
+          if (--depth == 0) return;
+          continue;
+        }
+        src_.Unget();
+        continue;
+      }
+      default: {  // '/' with nested comments
+        int d = src_.NextByte();
+        if (d == '*')
+          ++depth;
+        else
+          src_.Unget();
+        continue;
+      }
     }
   }
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "source/source_stack.h"
 #include "source/tokens.h"
 
 namespace tpx {
@@ -111,8 +112,13 @@ class Scanner {
 
   // Raw byte access for the directive and macro layers (a backslash held back by an operator
   // is delivered first).
-  int ReadByte();
+  int ReadByte() {
+    if (pendingBackslash_) return TakePendingBackslash();
+    heldDelivered_ = false;
+    return src_.NextByte();
+  }
   void UnreadByte();
+  bool BackslashPending() const { return pendingBackslash_; }
 
   // The token text buffer.
   char* Text() { return text_; }
@@ -191,6 +197,12 @@ class Scanner {
   void UnreadHeld(int c);
   void PutBack(int c);
   int ReadCommentByte(bool keep);
+  void SkipBlockComment(std::uint32_t startLine, bool nested);
+  int TakePendingBackslash() {
+    pendingBackslash_ = false;
+    heldDelivered_ = true;
+    return '\\';
+  }
   template <typename Append>
   void ScanSizeSuffix(bool isUnsigned, std::uint8_t& type, std::uint8_t& explicitSize,
                       Append& append);
