@@ -560,6 +560,8 @@ const char* Scanner::ReadIdentifier(int first) {
       }
     }
     src_.cursor = cur;
+    // Most identifiers end inside the buffer on a byte that is not a backslash.
+    if (cur < lim && *cur != '\\') break;
     int b = src_.NextByte();
     if (values[b] != 0) {
       if (length < max) {
