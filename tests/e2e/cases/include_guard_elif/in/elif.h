@@ -1,0 +1,4 @@
+#ifndef E
+#define E
+#elif 0
+#endif

@@ -1,0 +1,2 @@
+#include "elif.h"
+#include "elif.h"
