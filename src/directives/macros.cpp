@@ -1086,9 +1086,11 @@ void Macros::ExpandText(bool argumentText) {
         if (entry->IsMacro()) {
           scanner.SetTextPosition(at);
           if (Expand(entry)) continue;
-          // Not a call: the name stays as it is.
-          scanner.SetTextPosition(at);
+          // A function-like macro without arguments here: the name stays as it is, and
+          // unmarked, so that a call formed after substitution still expands.
           std::memmove(scanner.Text() + at, entry->name, length);
+          scanner.SetTextPosition(at + length);
+          continue;
         }
       }
       if (argumentText && scanner.TextPosition() + length + 1 < Scanner::kTextBufferSize - 1) {

@@ -347,6 +347,11 @@ void SourceStack::LineDirective(const char* text) {
   while (*text == ' ') ++text;
   if (*text != 0) {
     std::size_t length = std::strlen(text);
+    // Blanks (and comments, which expansion turned into blanks) after the name are not part
+    // of it.
+    while (length > 0 && (text[length - 1] == ' ' || text[length - 1] == '\t' ||
+                          static_cast<unsigned char>(text[length - 1]) == 0xFB))
+      --length;
     if (length < 2 || text[0] != '"' || text[length - 1] != '"') {
       ctx_.diag.ReportError(60, "line");
       return;
