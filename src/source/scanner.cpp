@@ -422,11 +422,15 @@ TokenCode Scanner::OperatorGroup(int first) {
 }
 
 // Skips the blanks, comments and splices at the start of a line and returns the first other
-// byte, consumed. The blanks are written only when comments are kept.
-int Scanner::LineStart() {
-  bool keep = KeepComments();
+// byte, consumed. The blanks are written only when comments are kept; zero bytes are dropped.
+int Scanner::LineStart() { return SkipSpace(true); }
+
+int Scanner::SkipBlanks() { return SkipSpace(false); }
+
+int Scanner::SkipSpace(bool lineStart) {
+  bool keep = lineStart && KeepComments();
   for (;;) {
-    int c = src_.NextByte();
+    int c = lineStart ? src_.NextByte() : ReadByte();
     switch (c) {
       case ' ':
       case '\t':
@@ -441,46 +445,10 @@ int Scanner::LineStart() {
         }
         continue;
       case 0xFB:
+        continue;
       case 0:
-        continue;
-      case '/': {
-        int n = NextAfterSplice();
-        if (n == '*') {
-          BlockComment();
-          continue;
-        }
-        if (n == '/' && LineCommentsAllowed()) {
-          LineComment();
-          continue;
-        }
-        PutBack(n);
-        return '/';
-      }
-      case '\\': {
-        int n = src_.NextByte();
-        if (IsLineBreak(n)) {
-          src_.CountNewline(n);
-          continue;
-        }
-        src_.Unget();
-        return '\\';
-      }
-      default:
+        if (lineStart) continue;
         return c;
-    }
-  }
-}
-
-int Scanner::SkipBlanks() {
-  for (;;) {
-    int c = ReadByte();
-    switch (c) {
-      case ' ':
-      case '\t':
-      case '\v':
-      case '\f':
-      case 0xFB:
-        continue;
       case '/': {
         int n = NextAfterSplice();
         if (n == '*') {

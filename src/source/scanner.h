@@ -188,6 +188,7 @@ class Scanner {
   TokenCode Scan();
   TokenCode Dispatch(int c);
   int LineStart();
+  int SkipSpace(bool lineStart);
   int NextAfterSplice();
   TokenCode OperatorGroup(int first);
   TokenCode Identifier(int first);
