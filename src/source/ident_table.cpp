@@ -99,7 +99,17 @@ std::uint32_t HashName(const char* name, std::size_t length) {
   return hash - static_cast<std::uint32_t>(length);
 }
 
-void IdentTable::Clear() { std::memset(buckets_, 0, sizeof buckets_); }
+void IdentTable::Clear() {
+  for (unsigned w = 0; w < kBuckets / 64; ++w) {
+    std::uint64_t bits = used_[w];
+    while (bits != 0) {
+      unsigned bit = static_cast<unsigned>(__builtin_ctzll(bits));
+      buckets_[w * 64 + bit] = nullptr;
+      bits &= bits - 1;
+    }
+    used_[w] = 0;
+  }
+}
 
 void IdentTable::Setup(int level, bool cplusplus, bool compatLevelSet) {
   Clear();
@@ -143,10 +153,12 @@ IdentEntry* IdentTable::MakeEntry(const char* spelling, std::size_t length) {
 }
 
 IdentEntry* IdentTable::Lookup(const char* spelling, std::size_t length, std::uint32_t hash) {
-  IdentEntry*& head = buckets_[hash & (kBuckets - 1)];
+  unsigned bucket = hash & (kBuckets - 1);
+  IdentEntry*& head = buckets_[bucket];
   for (IdentEntry* e = head; e != nullptr; e = e->next) {
     if (e->length == length && std::memcmp(e->name, spelling, length) == 0) return e;
   }
+  used_[bucket / 64] |= std::uint64_t{1} << (bucket % 64);
   IdentEntry* entry = MakeEntry(spelling, length);
   entry->next = head;
   head = entry;

@@ -69,6 +69,8 @@ class IdentTable {
 
   SaveArena& arena_;
   IdentEntry* buckets_[kBuckets] = {};
+  // One bit per bucket that holds entries, so emptying the table touches only those.
+  std::uint64_t used_[kBuckets / 64] = {};
 };
 
 }  // namespace tpx
