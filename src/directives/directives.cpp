@@ -297,7 +297,7 @@ void Directives::IfdefIfndef(int c, bool isIfdef, bool recordGuard) {
   if (defined == isIfdef) {
     PushConditional(1);
     if (recordGuard && !isIfdef) {
-      char* guard = static_cast<char*>(ctx_.memory.blocks.Allocate(n + 1));
+      char* guard = static_cast<char*>(ctx_.memory.arena.BlobAllocate(n + 1));
       std::memcpy(guard, saved, n + 1);
       ctx_.source.conditionals->guard = guard;
     }

@@ -117,7 +117,7 @@ int Macros::SpecialMacroValue(int number) {
       std::size_t backslashes = 0;
       for (const char* p = name; *p != 0; ++p) backslashes += *p == '\\';
       std::size_t length = std::strlen(name) + backslashes;
-      auto* text = static_cast<unsigned char*>(ctx_.memory.blocks.Allocate(length + 1));
+      auto* text = static_cast<unsigned char*>(ctx_.memory.arena.BlobAllocate(length + 1));
       std::size_t n = 0;
       for (const char* p = name; *p != 0; ++p) {
         text[n++] = static_cast<unsigned char>(*p);
@@ -132,7 +132,7 @@ int Macros::SpecialMacroValue(int number) {
       std::snprintf(digits, sizeof digits, "%u", static_cast<unsigned>(ctx_.source.Line()));
       std::size_t length = std::strlen(digits);
       if (length > 1) {
-        auto* rest = static_cast<char*>(ctx_.memory.blocks.Allocate(length));
+        auto* rest = static_cast<char*>(ctx_.memory.arena.BlobAllocate(length));
         std::memcpy(rest, digits + 1, length);
         ctx_.source.PushText(rest);
       }
@@ -140,7 +140,7 @@ int Macros::SpecialMacroValue(int number) {
     }
     case 4:
     case 5: {
-      auto* text = static_cast<unsigned char*>(ctx_.memory.blocks.Allocate(12));
+      auto* text = static_cast<unsigned char*>(ctx_.memory.arena.BlobAllocate(12));
       if (number == 4)
         FormatDate(ctx_.fileStartTime, reinterpret_cast<char*>(text));
       else

@@ -73,7 +73,8 @@ namespace {
 bool lastOpenOutOfHandles = false;
 
 int NoteOpen(int fd) {
-  lastOpenOutOfHandles = fd < 0 && errno == EMFILE;
+  // Some runtimes report a full handle table as ENFILE rather than EMFILE.
+  lastOpenOutOfHandles = fd < 0 && (errno == EMFILE || errno == ENFILE);
   return fd;
 }
 
@@ -267,9 +268,10 @@ BOOL WINAPI OnConsoleControl(DWORD event) {
   if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
   if (interruptHandler == nullptr) return FALSE;
   interruptHandler();
-  // The handler is required to end the process. Should it return anyway, the next handler
-  // (the system's) ends it.
-  return FALSE;
+  // The handler is required to end the process. Should it return anyway, the process ends as
+  // the system ends an interrupted program.
+  ::TerminateProcess(::GetCurrentProcess(), STATUS_CONTROL_C_EXIT);
+  return TRUE;
 }
 
 bool IsProcessorFault(DWORD code) {

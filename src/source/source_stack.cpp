@@ -53,7 +53,7 @@ void SourceStack::SetLine(std::uint32_t line) {
 
 void SourceStack::SetFileName(const char* name) {
   std::size_t length = std::strlen(name);
-  char* copy = static_cast<char*>(ctx_.memory.blocks.Allocate(length + 1));
+  char* copy = static_cast<char*>(ctx_.memory.arena.BlobAllocate(length + 1));
   std::memcpy(copy, name, length + 1);
   fileName_ = copy;
   ctx_.position.fileName = copy;
@@ -273,7 +273,7 @@ void SourceStack::RecordGuard(const char* macroName) {
   std::size_t fileLength = std::strlen(fileName_);
   std::size_t macroLength = std::strlen(macroName);
   auto* entry = static_cast<IncludeGuardEntry*>(
-      ctx_.memory.blocks.Allocate(sizeof(IncludeGuardEntry) + fileLength + macroLength + 2));
+      ctx_.memory.arena.BlobAllocate(sizeof(IncludeGuardEntry) + fileLength + macroLength + 2));
   char* strings = reinterpret_cast<char*>(entry + 1);
   entry->hash = hash;
   entry->fileName = strings;
@@ -297,7 +297,7 @@ void SourceStack::UpdateStatisticsAtOpen(const char* name) {
   } else {
     std::size_t length = std::strlen(name);
     entry = static_cast<HeaderStatEntry*>(
-        ctx_.memory.blocks.Allocate(sizeof(HeaderStatEntry) + length + 1));
+        ctx_.memory.arena.BlobAllocate(sizeof(HeaderStatEntry) + length + 1));
     entry->name = reinterpret_cast<char*>(entry + 1);
     std::memcpy(entry->name, name, length + 1);
     entry->lines = 0;
@@ -319,7 +319,7 @@ void SourceStack::UpdateStatisticsAtOpen(const char* name) {
     for (; *link != nullptr; link = &(*link)->next) {
       if ((*link)->entry == entry) return;
     }
-    auto* node = static_cast<HeaderStatNode*>(ctx_.memory.blocks.Allocate(sizeof(HeaderStatNode)));
+    auto* node = static_cast<HeaderStatNode*>(ctx_.memory.arena.BlobAllocate(sizeof(HeaderStatNode)));
     node->entry = entry;
     node->next = nullptr;
     *link = node;
