@@ -8,8 +8,18 @@
 //            other file the run creates is a failure (optional: no output files expected)
 //   stdout   the exact bytes the run writes to standard output
 //   status   the exit status, as a decimal number
+//   beside/  files that must stand beside the program (a configuration file, say): the program
+//            is copied into a folder of its own next to the working folder, with these files,
+//            and the copy is run (optional)
+//
+// Windows expectations: when the program under test is a Windows program (its name ends in
+// ".exe"), `stdout.win32`, `status.win32` and `out.win32/` are used instead of `stdout`,
+// `status` and `out/` where a case has them. Only cases whose results depend on the platform
+// (path separators, the letter case of found names, upper-cased -n directories, code pages)
+// have them; every other case must give the same bytes on every platform.
 //
 // Usage: e2e_runner <tpx32> <case folder> <working folder> [emulator...]
+// The emulator words (for example a Windows emulator) are put before the program's path.
 #include <sys/wait.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -83,9 +93,17 @@ int main(int argc, char** argv) {
     std::cerr << "usage: e2e_runner <tpx32> <case folder> <working folder> [emulator...]\n";
     return 2;
   }
-  const fs::path program = fs::absolute(argv[1]);
+  fs::path program = fs::absolute(argv[1]);
   const fs::path caseDir = fs::absolute(argv[2]);
   const fs::path work = fs::absolute(argv[3]);
+  const std::string programName = program.filename().string();
+  const bool windows = programName.size() > 4 &&
+                       programName.compare(programName.size() - 4, 4, ".exe") == 0;
+  // The platform's own expectation where the case has one, else the shared one.
+  auto expectation = [&](const char* name) {
+    fs::path own = caseDir / (std::string(name) + ".win32");
+    return windows && fs::exists(own) ? own : caseDir / name;
+  };
 
   std::error_code ec;
   fs::remove_all(work, ec);
@@ -93,6 +111,15 @@ int main(int argc, char** argv) {
   const fs::path inputs = caseDir / "in";
   if (fs::exists(inputs)) fs::copy(inputs, work, fs::copy_options::recursive);
   const std::set<std::string> inputFiles = ListFiles(inputs);
+  const fs::path beside = caseDir / "beside";
+  if (fs::exists(beside)) {
+    const fs::path home = work.parent_path() / (work.filename().string() + ".program");
+    fs::remove_all(home, ec);
+    fs::create_directories(home);
+    fs::copy_file(program, home / program.filename());
+    fs::copy(beside, home, fs::copy_options::recursive);
+    program = home / program.filename();
+  }
 
   std::vector<std::string> args;
   for (int i = 4; i < argc; ++i) args.push_back(argv[i]);
@@ -129,15 +156,15 @@ int main(int argc, char** argv) {
   int status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : 128 + WTERMSIG(waitStatus);
 
   bool ok = true;
-  std::string expectedStatus = ReadBytes(caseDir / "status");
+  std::string expectedStatus = ReadBytes(expectation("status"));
   if (std::atoi(expectedStatus.c_str()) != status) {
     std::cerr << "MISMATCH in exit status: expected " << std::atoi(expectedStatus.c_str())
               << ", got " << status << "\n";
     ok = false;
   }
-  ok = Compare("standard output", ReadBytes(caseDir / "stdout"), ReadBytes(stdoutPath)) && ok;
+  ok = Compare("standard output", ReadBytes(expectation("stdout")), ReadBytes(stdoutPath)) && ok;
 
-  const fs::path outputs = caseDir / "out";
+  const fs::path outputs = expectation("out");
   const std::set<std::string> expectedFiles = ListFiles(outputs);
   for (const std::string& name : expectedFiles) {
     bool exists = false;
