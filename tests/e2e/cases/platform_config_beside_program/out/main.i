@@ -1,0 +1,3 @@
+#line 1 "main.c"
+beside
+
