@@ -36,8 +36,11 @@ std::uint8_t* AsBytes(MacroDef* def) { return reinterpret_cast<std::uint8_t*>(de
 // Index of the next byte from `pos` that ends a segment of a macro text: NUL, 26, or a marker
 // byte of 0x80 and above.
 std::uint32_t SegmentEnd(const unsigned char* text, std::uint32_t pos) {
-  while (text[pos] != 0 && text[pos] != 0x1A && text[pos] < 0x80) ++pos;
-  return pos;
+  for (;;) {
+    unsigned char b = text[pos];
+    if (b == 0 || b == 0x1A || b >= 0x80) return pos;
+    ++pos;
+  }
 }
 
 void AppendToScanner(void* owner, int c) {

@@ -19,6 +19,20 @@ bool IsHexDigit(int c) {
 }
 int HexValue(int c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 87; }
 
+// The bytes that can continue a number after its digits: more digits, a point, an exponent or
+// a suffix letter (any letter, so the careful path decides), or a backslash.
+struct NumberContinues {
+  bool table[256] = {};
+  constexpr NumberContinues() {
+    for (int c = '0'; c <= '9'; ++c) table[c] = true;
+    for (int c = 'a'; c <= 'z'; ++c) table[c] = true;
+    for (int c = 'A'; c <= 'Z'; ++c) table[c] = true;
+    table['.'] = table['_'] = table['\\'] = true;
+    for (int c = 0x80; c < 0x100; ++c) table[c] = true;
+  }
+};
+constexpr NumberContinues kNumberContinues;
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -53,6 +67,26 @@ int Scanner::ScanNumber(int first) {
   std::uint8_t explicitSize = 0;
 
   append(first);
+  if (first >= '1' && first <= '9') {
+    // The common case: decimal digits ending on a byte that cannot continue a number, all
+    // inside the buffer.
+    const unsigned char* p = src_.cursor;
+    const unsigned char* end = src_.limit;
+    while (p < end && *p >= '0' && *p <= '9') ++p;
+    if (p < end && !kNumberContinues.table[*p] &&
+        static_cast<std::size_t>(p - src_.cursor) < room - length) {
+      std::size_t n = static_cast<std::size_t>(p - src_.cursor);
+      std::memcpy(start + length, src_.cursor, n);
+      length += n;
+      src_.cursor = p;
+      start[length] = 0;
+      token_.spelling = start;
+      token_.type = ctype::Int;
+      token_.explicitSize = 0;
+      if (!tokenMode) textPos_ += length;
+      return 10;
+    }
+  }
   if (first == '.') {
     floating = true;
   } else if (first == '0') {
