@@ -9,6 +9,7 @@
 
 #include "driver/context.h"
 #include "options/options.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -96,6 +97,10 @@ class OptionsTest : public testing::Test {
     return tpx::ParseOption(ctx, level, text);
   }
   std::uint8_t Ign(tpx::ignored::Index index) const { return ctx.options.Ignored[index]; }
+  // A directory as the lists complete it: with the platform's separator appended.
+  static std::string Dir(const char* name) {
+    return name + std::string(1, platform::kPathSeparator);
+  }
   std::vector<std::string> Dirs(const tpx::DirectoryRecord* list) const {
     std::vector<std::string> out;
     for (; list != nullptr; list = list->next) out.emplace_back(list->directory);
@@ -199,9 +204,9 @@ TEST_F(OptionsTest, DirectoryOptionsActOnlyOutsideTheMainPass) {
   EXPECT_EQ(ctx.lists.includeDirs, nullptr);
   EXPECT_STREQ(ctx.options.AngleSearchMode, "");
   EXPECT_EQ(Parse("Learly", tpx::kEarlyPass), 1);
-  EXPECT_EQ(Dirs(ctx.lists.libraryDirs), (std::vector<std::string>{"early/"}));
+  EXPECT_EQ(Dirs(ctx.lists.libraryDirs), (std::vector<std::string>{Dir("early")}));
   EXPECT_EQ(Parse("Iconfig", tpx::kConfigurationFile), 1);
-  EXPECT_EQ(Dirs(ctx.lists.includeDirs), (std::vector<std::string>{"config/"}));
+  EXPECT_EQ(Dirs(ctx.lists.includeDirs), (std::vector<std::string>{Dir("config")}));
 }
 
 TEST_F(OptionsTest, OtherOptionsArePassedOverInTheEarlyPass) {
@@ -669,7 +674,7 @@ TEST_F(OptionsTest, DirectoryListsAreSplitAndCompleted) {
   EXPECT_EQ(Parse("Ia;b/;;c:;\"d e\";f\\", tpx::kConfigurationFile), 1);
   tpx::ReverseDirectoryLists(ctx);
   EXPECT_EQ(Dirs(ctx.lists.includeDirs),
-            (std::vector<std::string>{"a/", "b/", "c:", "d e/", "f\\"}));
+            (std::vector<std::string>{Dir("a"), "b/", "c:", Dir("d e"), "f\\"}));
   EXPECT_STRNE(ctx.options.AngleSearchMode, "");
 }
 
@@ -684,9 +689,9 @@ TEST_F(OptionsTest, EmptyIncludeOptionStillSetsTheSearchMode) {
 TEST_F(OptionsTest, LibraryDirectoriesDoNotTouchTheSearchMode) {
   EXPECT_EQ(Parse("Lx;y", tpx::kEarlyPass), 1);
   EXPECT_STREQ(ctx.options.AngleSearchMode, "");
-  EXPECT_EQ(Dirs(ctx.lists.libraryDirs), (std::vector<std::string>{"y/", "x/"}));
+  EXPECT_EQ(Dirs(ctx.lists.libraryDirs), (std::vector<std::string>{Dir("y"), Dir("x")}));
   tpx::ReverseDirectoryLists(ctx);
-  EXPECT_EQ(Dirs(ctx.lists.libraryDirs), (std::vector<std::string>{"x/", "y/"}));
+  EXPECT_EQ(Dirs(ctx.lists.libraryDirs), (std::vector<std::string>{Dir("x"), Dir("y")}));
   EXPECT_EQ(ctx.lists.includeDirs, nullptr);
 }
 
@@ -934,7 +939,7 @@ TEST_F(ReadOptionsTest, CommandLineDirectoriesComeBeforeConfigurationDirectories
   Args args{"tpx32", "-Ifirst", "x.c"};
   ASSERT_FALSE(Read(args).exited);
   tpx::ReverseDirectoryLists(ctx);
-  EXPECT_EQ(Dirs(ctx.lists.includeDirs), (std::vector<std::string>{"first/", "second/"}));
+  EXPECT_EQ(Dirs(ctx.lists.includeDirs), (std::vector<std::string>{Dir("first"), Dir("second")}));
 }
 
 TEST_F(ReadOptionsTest, CommandLineOverridesTheConfigurationFile) {
@@ -968,7 +973,7 @@ TEST_F(ReadOptionsTest, ConfigurationMayHoldCompilerOptions) {
   Args args{"tpx32", "x.c"};
   const ExitResult r = Read(args);
   EXPECT_FALSE(r.exited) << r.output;
-  EXPECT_EQ(Dirs(ctx.lists.includeDirs), (std::vector<std::string>{"inc dir/"}));
+  EXPECT_EQ(Dirs(ctx.lists.includeDirs), (std::vector<std::string>{Dir("inc dir")}));
 }
 
 TEST_F(ReadOptionsTest, NamedConfigurationFileReplacesTheDefault) {
@@ -1193,8 +1198,8 @@ TEST_F(OptionsTest, ConfigurationTextIsParsedAtItsOwnLevel) {
   const std::string text = "-Iinc -Llib -DA=1 -j4\x1A";
   const ExitResult r = CaptureExit([&] { tpx::ParseConfigurationText(ctx, text.c_str()); });
   EXPECT_FALSE(r.exited);
-  EXPECT_EQ(Dirs(ctx.lists.includeDirs), (std::vector<std::string>{"inc/"}));
-  EXPECT_EQ(Dirs(ctx.lists.libraryDirs), (std::vector<std::string>{"lib/"}));
+  EXPECT_EQ(Dirs(ctx.lists.includeDirs), (std::vector<std::string>{Dir("inc")}));
+  EXPECT_EQ(Dirs(ctx.lists.libraryDirs), (std::vector<std::string>{Dir("lib")}));
   EXPECT_EQ(DefineValue("A"), "1\xFB");
   EXPECT_EQ(ctx.options.ErrorLimit, 4);
 }
