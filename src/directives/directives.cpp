@@ -154,14 +154,7 @@ void Directives::SkipRestOfLine(int c) {
       return;
     }
     if (c == '/') {
-      int n = src.NextByte();
-      if (n == '*') {
-        scanner.BlockComment();
-      } else if (n == '/' && scanner.LineCommentsAllowed()) {
-        scanner.LineComment();
-      } else {
-        src.Unget();
-      }
+      scanner.CommentAfterSlash();
     } else if (c == '\\') {
       int n = src.NextByte();
       if (n == '\n' || n == '\r')
@@ -194,18 +187,8 @@ void Directives::CheckRestOfLine(int c) {
       continue;
     }
     if (c == '/') {
-      int n = src.NextByte();
-      if (n == '*') {
-        scanner.BlockComment();
-        c = scanner.ReadByte();
-        continue;
-      }
-      if (n == '/' && scanner.LineCommentsAllowed()) {
-        scanner.LineComment();
-        c = scanner.ReadByte();
-        continue;
-      }
-      src.Unget();
+      // A comment, or a lone '/' that is dropped.
+      scanner.CommentAfterSlash();
       c = scanner.ReadByte();
       continue;
     }

@@ -542,19 +542,10 @@ void Macros::RecordObjectBody(std::size_t start) {
       continue;
     }
     if (c == '/') {
-      int n = src.NextByte();
-      if (n == '*') {
-        scanner.BlockComment();
+      if (scanner.CommentAfterSlash())
         space();
-        continue;
-      }
-      if (n == '/' && scanner.LineCommentsAllowed()) {
-        scanner.LineComment();
-        space();
-        continue;
-      }
-      src.Unget();
-      scanner.AppendByte('/');
+      else
+        scanner.AppendByte('/');
       continue;
     }
     if (c == '\\') {
@@ -868,19 +859,10 @@ int Macros::CollectArgument() {
       continue;
     }
     if (c == '/') {
-      int n = src.NextByte();
-      if (n == '*') {
-        scanner.BlockComment();
+      if (scanner.CommentAfterSlash())
         space();
-        continue;
-      }
-      if (n == '/' && scanner.LineCommentsAllowed()) {
-        scanner.LineComment();
-        space();
-        continue;
-      }
-      src.Unget();
-      StoreByte(c);
+      else
+        StoreByte(c);
       continue;
     }
     if (c == '\\') {
@@ -1038,18 +1020,12 @@ void Macros::ExpandText(bool argumentText) {
     }
     if (c == kEndByte) continue;
     if (c == '/') {
-      int n = src.NextByte();
-      if (n == '*' || (n == '/' && scanner.LineCommentsAllowed())) {
-        if (n == '*')
-          scanner.BlockComment();
-        else
-          scanner.LineComment();
+      if (scanner.CommentAfterSlash()) {
         std::size_t pos = scanner.TextPosition();
         if (pos == 0 || scanner.Text()[pos - 1] != ' ') scanner.AppendByte(' ');
-        continue;
+      } else {
+        scanner.AppendByte('/');
       }
-      src.Unget();
-      scanner.AppendByte('/');
       continue;
     }
     if (c == '"' || c == '\'') {

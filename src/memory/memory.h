@@ -84,6 +84,7 @@ class BlockPool {
   struct Chunk;
   struct Block;
   Chunk* NewChunk(std::size_t size);
+  void* spare_ = nullptr;  // a released standard chunk kept for reuse
   void* TakeFrom(Chunk* chunk, std::uint32_t r);
   void Unlink(Chunk* chunk);
   const Chunk* ChunkAt(std::size_t index) const;

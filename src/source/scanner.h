@@ -144,6 +144,21 @@ class Scanner {
   // Comments (called right after "/*" or "//" was read).
   void BlockComment();
   void LineComment();
+  // Called after a '/': reads the comment it opens and returns true, or puts the next byte
+  // back and returns false.
+  bool CommentAfterSlash() {
+    int n = src_.NextByte();
+    if (n == '*') {
+      BlockComment();
+      return true;
+    }
+    if (n == '/' && LineCommentsAllowed()) {
+      LineComment();
+      return true;
+    }
+    src_.Unget();
+    return false;
+  }
   bool LineCommentsAllowed() const;
   bool KeepComments() const;
 
