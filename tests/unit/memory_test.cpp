@@ -198,6 +198,28 @@ TEST_F(BlockPoolTest, FreeingEveryBlockReleasesTheChunkUnlessItIsTheLast) {
   EXPECT_EQ(pool.ChunkCount(), 1u);
 }
 
+// A pool that keeps crossing a chunk boundary gets the released chunk back rather than a
+// freshly mapped one, and the reused chunk starts as one free block like a new one.
+TEST_F(BlockPoolTest, ReleasedStandardChunkIsReusedForTheNextChunk) {
+  BlockPool& pool = mem_.blocks;
+  void* big = pool.Allocate(16352);
+  char* a = static_cast<char*>(pool.Allocate(200));
+  ASSERT_EQ(pool.ChunkCount(), 2u);
+  std::memset(a, 0x5A, 200);
+  pool.Free(a);
+  ASSERT_EQ(pool.ChunkCount(), 1u);
+  char* b = static_cast<char*>(pool.Allocate(200));
+  ASSERT_EQ(pool.ChunkCount(), 2u);
+  EXPECT_EQ(b, a);  // same region, same place in it
+  // A freshly mapped region would read as zero: the old bytes show the region was kept.
+  EXPECT_EQ(b[100], 0x5A);
+  EXPECT_EQ(pool.ChunkFreeCount(0), 16360u - 208u);
+  EXPECT_EQ(pool.CheckIntegrity(), nullptr);
+  pool.Free(b);
+  pool.Free(big);
+  EXPECT_EQ(pool.CheckIntegrity(), nullptr);
+}
+
 TEST_F(BlockPoolTest, OlderChunkIsReleasedWhenItEmpties) {
   BlockPool& pool = mem_.blocks;
   void* first = pool.Allocate(16000);
