@@ -216,10 +216,10 @@ void OutputWriter::WriteTokenStream() {
           PutOutputText("L", 1);
           scanner.wideChar = false;
         }
-        PutOutputText(token.spelling);
+        PutOutputText(token.spelling, token.spellingLength);
         break;
       case tok::FloatConst:
-        PutOutputText(token.spelling);
+        PutOutputText(token.spelling, token.spellingLength);
         break;
       case tok::String:
         WriteString();

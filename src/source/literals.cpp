@@ -81,6 +81,7 @@ int Scanner::ScanNumber(int first) {
       src_.cursor = p;
       start[length] = 0;
       token_.spelling = start;
+      token_.spellingLength = static_cast<std::uint32_t>(length);
       token_.type = ctype::Int;
       token_.explicitSize = 0;
       if (!tokenMode) textPos_ += length;
@@ -215,6 +216,7 @@ done:
   if (floating && type == ctype::Int) type = ctype::Double;
   start[length] = 0;
   token_.spelling = start;
+  token_.spellingLength = static_cast<std::uint32_t>(length);
   token_.type = type;
   token_.explicitSize = explicitSize;
   if (!tokenMode) textPos_ += length;
@@ -451,6 +453,7 @@ TokenCode Scanner::CharConstant() {
       raw[n] = 0;
       ctx_.diag.ReportError(358);
       token_.spelling = raw;
+      token_.spellingLength = static_cast<std::uint32_t>(n);
       token_.value = 0;
       token_.type = ctype::Int;
       token_.explicitSize = 0;
@@ -474,14 +477,18 @@ TokenCode Scanner::CharConstant() {
   }
   raw[n] = 0;
   token_.spelling = raw;
+  token_.spellingLength = static_cast<std::uint32_t>(n);
 
   // Read the text back with the escapes decoded.
-  src_.PushText(raw + 1);
+  // The raw text may hold zero bytes, so it is pushed with its length.
+  src_.PushText(raw + 1, n - 1);
   unsigned char bytes[4] = {};
   unsigned count = 0;
   for (;;) {
     int v = ReadLiteralChar('\'');
-    if (v < 0) break;
+    // The end-of-input byte cannot come from the copied text: reading has run past it (the
+    // text was cut at the buffer's end), so the constant ends here.
+    if (v < 0 || v == 0x1A) break;
     if (v > 0xFF) {
       if (count < 4) bytes[count] = static_cast<unsigned char>(v >> 8);
       ++count;

@@ -81,6 +81,7 @@ struct Token {
   const char* file = nullptr;   // file where the token began
   IdentEntry* ident = nullptr;  // identifiers and keywords
   const char* spelling = nullptr;  // numbers and character constants: the text as scanned
+  std::uint32_t spellingLength = 0;  // its length (a character constant may hold zero bytes)
   std::uint32_t value = 0;      // tokens 54 and 55
   std::uint8_t type = 0;        // constant type code
   std::uint8_t explicitSize = 0;

@@ -118,10 +118,12 @@ int SourceStack::OpenSourceFile(const char* name) {
   return 1;
 }
 
-void SourceStack::PushText(const char* text) {
+void SourceStack::PushText(const char* text) { PushText(text, std::strlen(text)); }
+
+void SourceStack::PushText(const char* text, std::size_t length) {
   auto* record = static_cast<SourceFile*>(ctx_.memory.blocks.Allocate(sizeof(SourceFile)));
   record->kind = SourceFile::kPushedText;
-  record->count = static_cast<std::uint32_t>(std::strlen(text));
+  record->count = static_cast<std::uint32_t>(length);
   record->offset = 0;
   record->buffer = reinterpret_cast<const unsigned char*>(text);
   PushRecord(record);

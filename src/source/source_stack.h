@@ -73,6 +73,8 @@ class SourceStack {
   int OpenSourceFile(const char* name);
   // Pushes a zero-terminated text (not copied); reading returns below where it left off.
   void PushText(const char* text);
+  // The same for a text that may hold zero bytes.
+  void PushText(const char* text, std::size_t length);
   void PushRecord(SourceFile* record);
   void PopRecord();
 
