@@ -76,11 +76,7 @@ void OutputFile::FormName(const char* mainFile, char* out, std::size_t size) con
   }
 }
 
-void OutputFile::ResetState() {
-  fill_ = 0;
-  lastChar = '\n';
-  column = 0;
-}
+void OutputFile::ResetState() { fill_ = 0; }
 
 void OutputFile::Open() {
   if (ctx_.optionPhase >= 2) return;

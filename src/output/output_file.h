@@ -61,10 +61,6 @@ class OutputFile {
   // Closes and deletes the file without writing what remains; in console mode only resets.
   void Discard();
 
-  // Readable-mode bookkeeping of the output writer, reset when the file is opened.
-  char lastChar = '\n';
-  int column = 0;
-
   // The source input's offer to give up the handle of a suspended include file when the process
   // has run out of handles; returns false when it has none to give.
   using ReleaseHandleHook = bool (*)(void* owner);
