@@ -149,13 +149,10 @@ void Scanner::Begin() {
 // ---------------------------------------------------------------------------------------------
 // The token interface.
 
-TokenCode Scanner::GetToken() {
-  if (slot_.code != tok::NoToken) {
-    token_ = slot_;
-    slot_.code = tok::NoToken;
-    return token_.code;
-  }
-  return Scan();
+TokenCode Scanner::TakeSavedToken() {
+  token_ = slot_;
+  slot_.code = tok::NoToken;
+  return token_.code;
 }
 
 void Scanner::UngetToken() { slot_ = token_; }

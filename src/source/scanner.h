@@ -102,7 +102,10 @@ class Scanner {
 
   // The token interface: next token (from the save slot when it is full), push-back of the
   // current token, and a look at the next one.
-  TokenCode GetToken();
+  TokenCode GetToken() {
+    if (slot_.code != tok::NoToken) return TakeSavedToken();
+    return Scan();
+  }
   void UngetToken();
   TokenCode PeekToken();
   const Token& Current() const { return token_; }
@@ -202,6 +205,7 @@ class Scanner {
 
  private:
   TokenCode Scan();
+  TokenCode TakeSavedToken();
   TokenCode Dispatch(int c);
   int LineStart();
   int SkipSpace(bool lineStart);
