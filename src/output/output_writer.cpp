@@ -53,6 +53,21 @@ struct TokenNameLengths {
 };
 const TokenNameLengths kTokenNameLengths;
 
+// What the separating blank before words looks at, as tables: word characters, the tokens
+// whose spelling in the name table starts with one, and the numeric constants.
+struct Spacing {
+  bool wordChar[256] = {};
+  bool startsWord[tok::Count] = {};
+  bool isNumber[tok::Count] = {};
+  Spacing() {
+    for (int c = 0; c < 256; ++c) wordChar[c] = IsWordChar(static_cast<unsigned char>(c));
+    for (TokenCode t = 0; t < tok::Count; ++t)
+      startsWord[t] = IsWordChar(static_cast<unsigned char>(kTokenNames[t][0]));
+    isNumber[tok::IntConst] = isNumber[tok::LongConst] = isNumber[tok::FloatConst] = true;
+  }
+};
+const Spacing kSpacing;
+
 }  // namespace
 
 OutputWriter::OutputWriter(RunContext& ctx) : ctx_(ctx), out_(ctx.output) {}
@@ -201,8 +216,8 @@ void OutputWriter::WriteTokenStream() {
   TokenCode previous = tok::NoToken;
   while (current != tok::EndOfInput) {
     const Token& token = scanner.Current();
-    if (IsWordChar(lastWritten_) && IsWordChar(static_cast<unsigned char>(kTokenNames[current][0])) &&
-        previous != tok::IntConst && previous != tok::LongConst && previous != tok::FloatConst) {
+    if (kSpacing.wordChar[lastWritten_] && kSpacing.startsWord[current] &&
+        !kSpacing.isNumber[previous]) {
       PutOutputChar(' ');
     }
     switch (current) {
