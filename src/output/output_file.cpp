@@ -136,14 +136,17 @@ void OutputFile::WriteSlow(const char* text, std::size_t length) {
 
 void OutputFile::Write(const char* text) { Write(text, std::strlen(text)); }
 
+// Console output has nothing to write or delete: only the state is reset.
+bool OutputFile::EndConsole() {
+  if (!console_) return false;
+  std::fflush(stdout);
+  console_ = false;
+  handle_ = kClosed;
+  return true;
+}
+
 void OutputFile::Close() {
-  if (handle_ == kClosed) return;
-  if (console_) {
-    std::fflush(stdout);
-    console_ = false;
-    handle_ = kClosed;
-    return;
-  }
+  if (handle_ == kClosed || EndConsole()) return;
   std::size_t n = fill_;
   fill_ = 0;
   bool ok = platform::WriteFile(handle_, buffer_, n) == static_cast<long>(n);
@@ -156,13 +159,7 @@ void OutputFile::Close() {
 }
 
 void OutputFile::Discard() {
-  if (handle_ == kClosed) return;
-  if (console_) {
-    std::fflush(stdout);
-    console_ = false;
-    handle_ = kClosed;
-    return;
-  }
+  if (handle_ == kClosed || EndConsole()) return;
   fill_ = 0;
   platform::CloseFile(handle_);
   handle_ = kClosed;

@@ -83,6 +83,7 @@ class OutputFile {
   void PutSlow(char c);
   void WriteSlow(const char* text, std::size_t length);
   void ResetState();
+  bool EndConsole();
 
   RunContext& ctx_;
   int handle_ = kClosed;
