@@ -1,5 +1,6 @@
 #include "source/ident_table.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "memory/memory.h"
@@ -105,9 +106,14 @@ void IdentTable::Clear() {
     while (bits != 0) {
       unsigned bit = static_cast<unsigned>(__builtin_ctzll(bits));
       buckets_[w * 64 + bit] = nullptr;
+      chainLength_[w * 64 + bit] = 0;
       bits &= bits - 1;
     }
     used_[w] = 0;
+  }
+  if (indexed_ != 0) {
+    std::fill(index_.begin(), index_.end(), Slot{nullptr, 0});
+    indexed_ = 0;
   }
 }
 
@@ -152,16 +158,84 @@ IdentEntry* IdentTable::MakeEntry(const char* spelling, std::size_t length) {
   return entry;
 }
 
+// A multiplicative hash of the spelling taken eight bytes at a time; unlike the bucket hash it
+// depends on the order of the bytes.
+std::uint32_t IdentTable::SpellingKey(const char* spelling, std::size_t length) {
+  constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+  std::uint64_t h = length * kMul;
+  std::size_t i = 0;
+  for (; i + 8 <= length; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, spelling + i, 8);
+    h = (h ^ word) * kMul;
+    h ^= h >> 32;
+  }
+  if (i < length) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, spelling + i, length - i);
+    h = (h ^ word) * kMul;
+    h ^= h >> 32;
+  }
+  return static_cast<std::uint32_t>(h);
+}
+
+IdentEntry* IdentTable::IndexFind(const char* spelling, std::size_t length,
+                                  std::uint32_t key) const {
+  std::size_t mask = index_.size() - 1;
+  for (std::size_t i = key & mask;; i = (i + 1) & mask) {
+    const Slot& slot = index_[i];
+    if (slot.entry == nullptr) return nullptr;
+    if (slot.key == key && slot.entry->length == length &&
+        std::memcmp(slot.entry->name, spelling, length) == 0)
+      return slot.entry;
+  }
+}
+
+void IdentTable::IndexAdd(IdentEntry* entry, std::uint32_t key) {
+  // Kept at most half full, so a probe ends soon at an empty slot.
+  if (2 * (indexed_ + 1) > index_.size()) {
+    std::vector<Slot> old(std::max<std::size_t>(4096, 2 * index_.size()), Slot{nullptr, 0});
+    old.swap(index_);
+    std::size_t mask = index_.size() - 1;
+    for (const Slot& slot : old) {
+      if (slot.entry == nullptr) continue;
+      std::size_t i = slot.key & mask;
+      while (index_[i].entry != nullptr) i = (i + 1) & mask;
+      index_[i] = slot;
+    }
+  }
+  std::size_t mask = index_.size() - 1;
+  std::size_t i = key & mask;
+  while (index_[i].entry != nullptr) i = (i + 1) & mask;
+  index_[i] = Slot{entry, key};
+  ++indexed_;
+}
+
 IdentEntry* IdentTable::Lookup(const char* spelling, std::size_t length, std::uint32_t hash) {
   unsigned bucket = hash & (kBuckets - 1);
   IdentEntry*& head = buckets_[bucket];
-  for (IdentEntry* e = head; e != nullptr; e = e->next) {
-    if (e->length == length && std::memcmp(e->name, spelling, length) == 0) return e;
+  std::uint8_t& chainLength = chainLength_[bucket];
+  std::uint32_t key = 0;
+  if (chainLength < kCrowded) {
+    for (IdentEntry* e = head; e != nullptr; e = e->next) {
+      if (e->hash == hash && e->length == length && std::memcmp(e->name, spelling, length) == 0)
+        return e;
+    }
+  } else {
+    key = SpellingKey(spelling, length);
+    if (IdentEntry* e = IndexFind(spelling, length, key)) return e;
   }
   used_[bucket / 64] |= std::uint64_t{1} << (bucket % 64);
   IdentEntry* entry = MakeEntry(spelling, length);
+  entry->hash = hash;
   entry->next = head;
   head = entry;
+  if (chainLength == kCrowded) {
+    IndexAdd(entry, key);
+  } else if (++chainLength == kCrowded) {
+    for (IdentEntry* e = head; e != nullptr; e = e->next)
+      IndexAdd(e, SpellingKey(e->name, e->length));
+  }
   return entry;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace tpx {
 
@@ -14,6 +15,7 @@ struct MacroDef;
 struct IdentEntry {
   IdentEntry* next;          // next entry of the same bucket
   std::uint32_t reserved;    // set to 0 when the entry is made
+  std::uint32_t hash;        // the name's hash, compared before the spelling
   MacroDef* definition;      // the macro definition, or kNotMacro
   std::uint8_t keyword;      // token code of the keyword, 0 for none
   std::uint16_t length;
@@ -67,8 +69,26 @@ class IdentTable {
   void Install(const char* spelling, std::uint8_t code);
   IdentEntry* MakeEntry(const char* spelling, std::size_t length);
 
+  // The hash of a name is a plain sum, so names made of the same characters in another order
+  // (P12_3 and P21_3) share a bucket, and inputs with many such names grow long chains. A
+  // bucket whose chain reaches kCrowded entries gets its entries entered in a second index as
+  // well, keyed by a hash that depends on the order of the bytes; lookups in that bucket probe
+  // the index instead of walking the chain. The chains stay as they are: they fix the order in
+  // which macros are visited.
+  static constexpr std::uint8_t kCrowded = 8;
+  struct Slot {
+    IdentEntry* entry;
+    std::uint32_t key;
+  };
+  static std::uint32_t SpellingKey(const char* spelling, std::size_t length);
+  IdentEntry* IndexFind(const char* spelling, std::size_t length, std::uint32_t key) const;
+  void IndexAdd(IdentEntry* entry, std::uint32_t key);
+
   SaveArena& arena_;
   IdentEntry* buckets_[kBuckets] = {};
+  std::uint8_t chainLength_[kBuckets] = {};  // entries per bucket, counted up to kCrowded
+  std::vector<Slot> index_;                  // open addressing; empty until a bucket is crowded
+  std::size_t indexed_ = 0;
   // One bit per bucket that holds entries, so emptying the table touches only those.
   std::uint64_t used_[kBuckets / 64] = {};
 };

@@ -2,6 +2,7 @@
 // source text pushed directly onto the source stack.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -167,6 +168,59 @@ TEST_F(ScannerTest, IdentifierTableEntries) {
   EXPECT_FALSE(ctx_.idents.IsDefined("name"));
   EXPECT_EQ(a->length, 4);
   EXPECT_STREQ(a->name, "name");
+}
+
+// Names made of the same characters in another order have the same hash and share a bucket;
+// past a few entries such a bucket is searched through a second index. Lookups must keep
+// finding the one entry of each name, and macros are still visited newest first.
+TEST_F(ScannerTest, CrowdedBucketKeepsEntriesAndOrder) {
+  Start();
+  std::vector<std::string> names;
+  std::string digits = "0123456789";
+  do {
+    std::string name = "M";
+    name.append(digits, 0, 6);
+    names.push_back(name);
+  } while (std::next_permutation(digits.begin(), digits.begin() + 6) && names.size() < 300);
+  const std::uint32_t hash = HashName(names[0].data(), names[0].size());
+  std::vector<IdentEntry*> entries;
+  for (const std::string& n : names) {
+    ASSERT_EQ(HashName(n.data(), n.size()), hash);
+    entries.push_back(ctx_.idents.LookupName(n.c_str()));
+    entries.back()->definition = reinterpret_cast<MacroDef*>(entries.back());  // "defined"
+  }
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    ASSERT_EQ(ctx_.idents.LookupName(names[i].c_str()), entries[i]) << names[i];
+    EXPECT_STREQ(entries[i]->name, names[i].c_str());
+    for (std::size_t j = 0; j < i; ++j) ASSERT_NE(entries[i], entries[j]);
+  }
+  // A name of the same characters that was never entered gets a new entry.
+  IdentEntry* fresh = ctx_.idents.LookupName("M987654");
+  EXPECT_EQ(std::find(entries.begin(), entries.end(), fresh), entries.end());
+  EXPECT_EQ(ctx_.idents.LookupName("M987654"), fresh);
+
+  std::vector<IdentEntry*> visited;
+  ctx_.idents.ForEachMacro(
+      [](void* owner, IdentEntry* e) {
+        static_cast<std::vector<IdentEntry*>*>(owner)->push_back(e);
+        return true;
+      },
+      &visited);
+  std::vector<IdentEntry*> newestFirst(entries.rbegin(), entries.rend());
+  EXPECT_EQ(visited, newestFirst);
+
+  // Setting the table up again forgets every entry, crowded buckets included.
+  ctx_.idents.Setup(0, false, false);
+  IdentEntry* again = ctx_.idents.LookupName(names[5].c_str());
+  EXPECT_FALSE(again->IsMacro());
+  visited.clear();
+  ctx_.idents.ForEachMacro(
+      [](void* owner, IdentEntry* e) {
+        static_cast<std::vector<IdentEntry*>*>(owner)->push_back(e);
+        return true;
+      },
+      &visited);
+  EXPECT_TRUE(visited.empty());
 }
 
 TEST_F(ScannerTest, IdentifierLengthLimit) {
