@@ -112,7 +112,7 @@ void IdentTable::Clear() {
     used_[w] = 0;
   }
   if (indexed_ != 0) {
-    std::fill(index_.begin(), index_.end(), Slot{nullptr, 0});
+    std::fill(index_.begin(), index_.end(), Slot{0, 0});
     indexed_ = 0;
   }
 }
@@ -182,32 +182,34 @@ std::uint32_t IdentTable::SpellingKey(const char* spelling, std::size_t length) 
 IdentEntry* IdentTable::IndexFind(const char* spelling, std::size_t length,
                                   std::uint32_t key) const {
   std::size_t mask = index_.size() - 1;
+  char* base = arena_.Base();
   for (std::size_t i = key & mask;; i = (i + 1) & mask) {
     const Slot& slot = index_[i];
-    if (slot.entry == nullptr) return nullptr;
-    if (slot.key == key && slot.entry->length == length &&
-        std::memcmp(slot.entry->name, spelling, length) == 0)
-      return slot.entry;
+    if (slot.offset == 0) return nullptr;
+    if (slot.key == key) {
+      auto* e = reinterpret_cast<IdentEntry*>(base + slot.offset);
+      if (e->length == length && std::memcmp(e->name, spelling, length) == 0) return e;
+    }
   }
 }
 
 void IdentTable::IndexAdd(IdentEntry* entry, std::uint32_t key) {
   // Kept at most half full, so a probe ends soon at an empty slot.
   if (2 * (indexed_ + 1) > index_.size()) {
-    std::vector<Slot> old(std::max<std::size_t>(4096, 2 * index_.size()), Slot{nullptr, 0});
+    std::vector<Slot> old(std::max<std::size_t>(4096, 2 * index_.size()), Slot{0, 0});
     old.swap(index_);
     std::size_t mask = index_.size() - 1;
     for (const Slot& slot : old) {
-      if (slot.entry == nullptr) continue;
+      if (slot.offset == 0) continue;
       std::size_t i = slot.key & mask;
-      while (index_[i].entry != nullptr) i = (i + 1) & mask;
+      while (index_[i].offset != 0) i = (i + 1) & mask;
       index_[i] = slot;
     }
   }
   std::size_t mask = index_.size() - 1;
   std::size_t i = key & mask;
-  while (index_[i].entry != nullptr) i = (i + 1) & mask;
-  index_[i] = Slot{entry, key};
+  while (index_[i].offset != 0) i = (i + 1) & mask;
+  index_[i] = Slot{key, static_cast<std::uint32_t>(reinterpret_cast<char*>(entry) - arena_.Base())};
   ++indexed_;
 }
 

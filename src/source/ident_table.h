@@ -76,9 +76,12 @@ class IdentTable {
   // the index instead of walking the chain. The chains stay as they are: they fix the order in
   // which macros are visited.
   static constexpr std::uint8_t kCrowded = 8;
+  // A slot holds the key and the entry's offset in the arena; offset 0 marks an empty slot
+  // (an entry never starts there, its tag byte comes first). Eight bytes a slot keep the index
+  // small, so a probe costs few cache misses.
   struct Slot {
-    IdentEntry* entry;
     std::uint32_t key;
+    std::uint32_t offset;
   };
   static std::uint32_t SpellingKey(const char* spelling, std::size_t length);
   IdentEntry* IndexFind(const char* spelling, std::size_t length, std::uint32_t key) const;
