@@ -4,6 +4,7 @@
 
 #include "directives/conditional.h"
 #include "directives/macros.h"
+#include "source/sweep.h"
 #include "driver/context.h"
 #include "platform/platform.h"
 #include "source/ident_table.h"
@@ -39,14 +40,7 @@ bool IsLineEnd(int c) { return c == '\n' || c == '\r' || c == 0x1A; }
 void IgnoreByte(void*, int) {}
 
 // The bytes that the rest of a directive line cannot simply pass over.
-struct RestStops {
-  bool stop[256] = {};
-  constexpr RestStops() {
-    stop['\n'] = stop['\r'] = stop[0x1A] = true;
-    stop['/'] = stop['\\'] = stop['"'] = stop['\''] = true;
-  }
-};
-constexpr RestStops kRestStops;
+constexpr StopSet<7> kRestStops{{'\n', '\r', 0x1A, '/', '\\', '"', '\''}};
 
 }  // namespace
 
@@ -171,7 +165,11 @@ void Directives::SkipRestOfLine(int c) {
       // Ordinary bytes are passed over in one sweep of the buffer.
       const unsigned char* p = src.cursor;
       const unsigned char* end = src.limit;
-      while (p < end && !kRestStops.stop[*p] && !scanner.IsLeadByte(*p)) ++p;
+      if (scanner.AnyLeadByte()) {
+        while (p < end && !kRestStops.table[*p] && !scanner.IsLeadByte(*p)) ++p;
+      } else {
+        p = SweepTo(p, end, kRestStops);
+      }
       src.cursor = p;
     }
     c = scanner.ReadByte();

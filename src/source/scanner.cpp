@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "source/ident_table.h"
 #include "source/source_stack.h"
+#include "source/sweep.h"
 
 namespace tpx {
 
@@ -89,18 +90,12 @@ constexpr OperatorForms OperatorFormsOf(int c) {
   }
 }
 
-// The bytes that end a sweep over ordinary comment text.
-struct CommentStops {
-  bool stop[256] = {};      // nested block comments: '*', '/', line breaks, end of input
-  bool stopFlat[256] = {};  // block comments without nesting: the same but '/'
-  bool lineStop[256] = {};  // line comments: line breaks, backslash, end of input
-  constexpr CommentStops() {
-    stop['*'] = stop['/'] = stop['\n'] = stop['\r'] = stop[0x1A] = true;
-    stopFlat['*'] = stopFlat['\n'] = stopFlat['\r'] = stopFlat[0x1A] = true;
-    lineStop['\n'] = lineStop['\r'] = lineStop['\\'] = lineStop[0x1A] = true;
-  }
-};
-constexpr CommentStops kCommentStops;
+// The bytes that end a sweep over ordinary comment text: for nested block comments '*', '/',
+// line breaks and the end of input; without nesting the same but '/'; for line comments line
+// breaks, backslash and the end of input.
+constexpr StopSet<5> kBlockStops{{'*', '/', '\n', '\r', 0x1A}};
+constexpr StopSet<4> kFlatBlockStops{{'*', '\n', '\r', 0x1A}};
+constexpr StopSet<4> kLineStops{{'\n', '\r', '\\', 0x1A}};
 
 // A byte returned by NextAfterSplice when a backslash not followed by a line break was
 // consumed; the byte after it has been put back.
@@ -131,7 +126,11 @@ void Scanner::Initialise() {
   ctx_.writer.SetLineStart();
 }
 
-void Scanner::RebuildLeadBytes() { platform::LeadByteTable(ctx_.options.CodePage, leadBytes_); }
+void Scanner::RebuildLeadBytes() {
+  platform::LeadByteTable(ctx_.options.CodePage, leadBytes_);
+  anyLeadByte_ = false;
+  for (bool lead : leadBytes_) anyLeadByte_ = anyLeadByte_ || lead;
+}
 
 bool Scanner::KeepComments() const {
   return (ctx_.options.OutputFlags & (kKeepComments | kReadableOutput)) != 0;
@@ -692,12 +691,11 @@ void Scanner::BlockComment() {
 // A block comment that is not written anywhere: ordinary bytes are passed over in sweeps of
 // the buffer and only the bytes that can end it or count a line are looked at.
 void Scanner::SkipBlockComment(std::uint32_t startLine, bool nested) {
-  const bool* stop = nested ? kCommentStops.stop : kCommentStops.stopFlat;
   int depth = 1;
   for (;;) {
-    const unsigned char* p = src_.cursor;
     const unsigned char* end = src_.limit;
-    while (p < end && !stop[*p]) ++p;
+    const unsigned char* p = nested ? SweepTo(src_.cursor, end, kBlockStops)
+                                    : SweepTo(src_.cursor, end, kFlatBlockStops);
     src_.cursor = p;
     if (p == end) {
       // Refill, then look at that byte again.
@@ -753,7 +751,11 @@ void Scanner::LineComment() {
       // over in one sweep of the buffer.
       const unsigned char* p = src_.cursor;
       const unsigned char* end = src_.limit;
-      while (p < end && !kCommentStops.lineStop[*p] && !leadBytes_[*p]) ++p;
+      if (anyLeadByte_) {
+        while (p < end && !kLineStops.table[*p] && !leadBytes_[*p]) ++p;
+      } else {
+        p = SweepTo(p, end, kLineStops);
+      }
       src_.cursor = p;
     }
     int c = src_.NextByte();

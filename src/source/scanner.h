@@ -179,6 +179,7 @@ class Scanner {
   const unsigned char* macroText = nullptr;
 
   bool IsLeadByte(int c) const { return leadBytes_[c & 0xFF]; }
+  bool AnyLeadByte() const { return anyLeadByte_; }
 
   // Reads an identifier starting with `first` into the token text buffer at the write position
   // (which does not move) without looking it up; returns its spelling.
@@ -252,6 +253,7 @@ class Scanner {
   std::size_t bodyStart_ = 0;
   int quoteState_ = 0;
   bool leadBytes_[256] = {};
+  bool anyLeadByte_ = false;  // whether the code page has lead bytes at all
   unsigned identLimit_ = 250;
 };
 

@@ -1,0 +1,49 @@
+// Sweeps over runs of ordinary bytes: comment text, skipped lines. A sweep stops at the first
+// byte of a small set; where SSE2 is available it tests sixteen bytes at a time, otherwise (and
+// for the last bytes of a buffer) one table lookup per byte.
+#pragma once
+
+#include <cstddef>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace tpx {
+
+// A set of N stop bytes, with the same set as a lookup table.
+template <std::size_t N>
+struct StopSet {
+  bool table[256] = {};
+  unsigned char bytes[N] = {};
+  constexpr StopSet(const unsigned char (&stops)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+      bytes[i] = stops[i];
+      table[stops[i]] = true;
+    }
+  }
+};
+
+// The first position in [p, end) holding a byte of `set`, or `end`.
+template <std::size_t N>
+inline const unsigned char* SweepTo(const unsigned char* p, const unsigned char* end,
+                                    const StopSet<N>& set) {
+#if defined(__SSE2__)
+  if (end - p >= 16) {
+    __m128i wanted[N];
+    for (std::size_t i = 0; i < N; ++i) wanted[i] = _mm_set1_epi8(static_cast<char>(set.bytes[i]));
+    do {
+      __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      __m128i hit = _mm_cmpeq_epi8(block, wanted[0]);
+      for (std::size_t i = 1; i < N; ++i) hit = _mm_or_si128(hit, _mm_cmpeq_epi8(block, wanted[i]));
+      if (int mask = _mm_movemask_epi8(hit); mask != 0)
+        return p + __builtin_ctz(static_cast<unsigned>(mask));
+      p += 16;
+    } while (end - p >= 16);
+  }
+#endif
+  while (p < end && !set.table[*p]) ++p;
+  return p;
+}
+
+}  // namespace tpx
