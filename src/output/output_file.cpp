@@ -150,7 +150,8 @@ void OutputFile::Close() {
   std::size_t n = fill_;
   fill_ = 0;
   bool ok = platform::WriteFile(handle_, buffer_, n) == static_cast<long>(n);
-  platform::CloseFile(handle_);
+  // Closing can report a write that failed after it was handed over.
+  ok = platform::CloseFile(handle_) && ok;
   handle_ = kClosed;
   if (!ok) {
     platform::DeleteFile(name_);

@@ -9,16 +9,22 @@
 #include <langinfo.h>
 #include <limits.h>
 #include <locale.h>
+#include <pthread.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <ucontext.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace platform {
@@ -67,10 +73,165 @@ bool FreeRegion(void* address, std::size_t size) {
 namespace {
 bool lastOpenOutOfHandles = false;
 
+// Set while a signal handler runs: a file closed then must not wait for anything.
+volatile sig_atomic_t handlingSignal = 0;
+
 int NoteOpen(int fd) {
   lastOpenOutOfHandles = fd < 0 && (errno == EMFILE || errno == ENFILE);
   return fd;
 }
+
+long WriteAll(int fd, const void* buffer, std::size_t size) {
+  const char* p = static_cast<const char*>(buffer);
+  std::size_t done = 0;
+  while (done < size) {
+    ssize_t n = write(fd, p + done, size - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return done > 0 ? static_cast<long>(done) : -1;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return static_cast<long>(done);
+}
+
+// Writing behind. A large output file is written by a second thread: each full buffer is handed
+// over and the program goes on while the system writes it, still one write per buffer and in
+// order. Truncating an existing large file, which can keep the file system busy for many
+// milliseconds, happens on that thread too, before its first write. A write that fails is
+// reported by the next hand-over or by the close, and nothing after it is written.
+class WriteBehind {
+ public:
+  WriteBehind(int fd, bool truncate) : fd_(fd), truncate_(truncate) {
+    // The thread takes no signals: an interrupt or a fault is handled on the program's thread.
+    sigset_t all, previous;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &previous);
+    thread_ = std::thread(&WriteBehind::Run, this);
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+  }
+
+  // Queues a copy of the bytes; false when an earlier write (or the truncation) failed.
+  bool Write(const void* data, std::size_t size) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    room_.wait(lock, [&] { return failed_ || queue_.empty() || queued_ + size <= kMaxQueued; });
+    if (failed_) return false;
+    std::vector<char> copy;
+    if (!spare_.empty()) {
+      copy = std::move(spare_.back());
+      spare_.pop_back();
+    }
+    const char* bytes = static_cast<const char*>(data);
+    copy.assign(bytes, bytes + size);
+    queue_.push_back(std::move(copy));
+    queued_ += size;
+    // The thread is woken for a batch of buffers, not for each one: a wake-up costs more than
+    // the write of one buffer.
+    bool wake = queue_.size() >= kBatch;
+    lock.unlock();
+    if (wake) work_.notify_one();
+    return true;
+  }
+
+  // Waits until everything queued is written and the thread has ended; true when every write
+  // succeeded.
+  bool Finish() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      finishing_ = true;
+    }
+    work_.notify_one();
+    thread_.join();
+    return !failed_;
+  }
+
+  // From a signal handler, just before the process ends: nothing more is written and nothing
+  // waited for.
+  void Abandon() { abandoned_ = true; }
+
+  int Handle() const { return fd_; }
+
+ private:
+  static constexpr std::size_t kMaxQueued = std::size_t{4} << 20;
+  static constexpr std::size_t kBatch = 16;
+
+  void Run() {
+    bool truncated = !truncate_ || ftruncate(fd_, 0) == 0;
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (!truncated) failed_ = true;
+    for (;;) {
+      if (queue_.empty()) {
+        work_.wait(lock, [&] { return queue_.size() >= kBatch || finishing_; });
+        if (queue_.empty()) break;
+      }
+      std::vector<char> buffer = std::move(queue_.front());
+      queue_.pop_front();
+      bool skip = failed_;
+      lock.unlock();
+      bool written = false;
+      if (!skip && !abandoned_)
+        written = WriteAll(fd_, buffer.data(), buffer.size()) == static_cast<long>(buffer.size());
+      lock.lock();
+      if (!written) failed_ = true;
+      queued_ -= buffer.size();
+      spare_.push_back(std::move(buffer));
+      room_.notify_one();
+    }
+  }
+
+  const int fd_;
+  const bool truncate_;
+  std::mutex mutex_;
+  std::condition_variable work_;
+  std::condition_variable room_;
+  std::deque<std::vector<char>> queue_;
+  std::vector<std::vector<char>> spare_;
+  std::size_t queued_ = 0;
+  bool finishing_ = false;
+  bool failed_ = false;
+  std::atomic<bool> abandoned_{false};
+  std::thread thread_;
+};
+
+// An existing file at least this large is truncated by the writing thread.
+constexpr off_t kTruncateBehind = 256 * 1024;
+// A file written synchronously this many times goes on through the writing thread.
+constexpr unsigned kWritesBeforeBehind = 64;
+
+// The file last created for writing. Only one is written behind at a time.
+struct OutputHandle {
+  int fd = -1;
+  bool regular = false;
+  unsigned writes = 0;
+  WriteBehind* behind = nullptr;
+};
+OutputHandle output;
+
+// Files open for reading, by identity, so that a file being read is never written behind: the
+// reader must see every buffer written so far, as it would without the thread.
+struct ReadHandle {
+  int fd;
+  dev_t device;
+  ino_t inode;
+};
+std::vector<ReadHandle> readHandles;
+
+bool IsBeingRead(const struct stat& st) {
+  for (const ReadHandle& r : readHandles) {
+    if (r.device == st.st_dev && r.inode == st.st_ino) return true;
+  }
+  return false;
+}
+
+// Ends writing behind: everything queued is written first. False when a write failed.
+bool StopWritingBehind() {
+  if (output.behind == nullptr) return true;
+  bool ok = output.behind->Finish();
+  delete output.behind;
+  output.behind = nullptr;
+  return ok;
+}
+
 }  // namespace
 
 int OpenForReading(const char* path) {
@@ -82,12 +243,42 @@ int OpenForReading(const char* path) {
       lastOpenOutOfHandles = false;
       return -1;
     }
+    if (output.behind != nullptr) {
+      // Reading the output file while it is written: it must hold what was written so far.
+      struct stat out;
+      if (fstat(output.fd, &out) == 0 && out.st_dev == st.st_dev && out.st_ino == st.st_ino &&
+          !StopWritingBehind()) {
+        output.writes = ~0u;  // the failure is reported by the next write
+      }
+    }
+    readHandles.push_back(ReadHandle{fd, st.st_dev, st.st_ino});
   }
   return fd;
 }
 
 int CreateForWriting(const char* path) {
-  return NoteOpen(open(path, O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  int fd = NoteOpen(open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+  if (fd < 0) return -1;
+  struct stat st;
+  bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  bool behind = false;
+  if (regular && st.st_size > 0) {
+    if (output.fd < 0 && st.st_size >= kTruncateBehind && !IsBeingRead(st)) {
+      behind = true;
+    } else if (ftruncate(fd, 0) != 0) {
+      int error = errno;
+      close(fd);
+      errno = error;
+      return -1;
+    }
+  }
+  if (output.fd < 0) {
+    output = OutputHandle{};
+    output.fd = fd;
+    output.regular = regular;
+    if (behind) output.behind = new WriteBehind(fd, true);
+  }
+  return fd;
 }
 
 long ReadFile(int handle, void* buffer, std::size_t size) {
@@ -106,20 +297,39 @@ long ReadFile(int handle, void* buffer, std::size_t size) {
 }
 
 long WriteFile(int handle, const void* buffer, std::size_t size) {
-  const char* p = static_cast<const char*>(buffer);
-  std::size_t done = 0;
-  while (done < size) {
-    ssize_t n = write(handle, p + done, size - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return done > 0 ? static_cast<long>(done) : -1;
+  if (handle == output.fd) {
+    if (output.behind != nullptr) return output.behind->Write(buffer, size) ? static_cast<long>(size) : -1;
+    if (output.writes == ~0u) return -1;
+    if (output.regular && ++output.writes == kWritesBeforeBehind) {
+      struct stat st;
+      if (fstat(handle, &st) == 0 && !IsBeingRead(st)) output.behind = new WriteBehind(handle, false);
+      if (output.behind != nullptr) return output.behind->Write(buffer, size) ? static_cast<long>(size) : -1;
     }
-    done += static_cast<std::size_t>(n);
   }
-  return static_cast<long>(done);
+  return WriteAll(handle, buffer, size);
 }
 
-bool CloseFile(int handle) { return close(handle) == 0; }
+bool CloseFile(int handle) {
+  bool ok = true;
+  if (handle == output.fd) {
+    if (handlingSignal && output.behind != nullptr) {
+      // The process is about to end: the writing thread is left alone, and told to stop.
+      output.behind->Abandon();
+      output.behind = nullptr;
+    }
+    ok = StopWritingBehind() && output.writes != ~0u;
+    output = OutputHandle{};
+  } else {
+    for (std::size_t i = 0; i < readHandles.size(); ++i) {
+      if (readHandles[i].fd == handle) {
+        readHandles[i] = readHandles.back();
+        readHandles.pop_back();
+        break;
+      }
+    }
+  }
+  return close(handle) == 0 && ok;
+}
 
 bool DeleteFile(const char* path) { return unlink(path) == 0; }
 
@@ -450,6 +660,7 @@ void FallBackToDefault(int signal) {
 }
 
 void OnInterruptSignal(int signal) {
+  handlingSignal = 1;
   if (interruptHandler != nullptr) interruptHandler();
   FallBackToDefault(signal);
 }
@@ -471,6 +682,7 @@ std::uintptr_t FaultingInstruction(const siginfo_t* info, const void* context) {
 }
 
 void OnFaultSignal(int signal, siginfo_t* info, void* context) {
+  handlingSignal = 1;
   if (faultHandler != nullptr) faultHandler(FaultingInstruction(info, context), codeBase);
   FallBackToDefault(signal);
 }

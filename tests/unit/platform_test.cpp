@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -599,6 +600,162 @@ TEST_F(FindFilesTest, FileRoundTrip) {
   EXPECT_FALSE(platform::LastOpenFailedForHandles());
   MakeDirectory("folder");
   EXPECT_EQ(platform::OpenForReading(In("folder").c_str()), -1);
+}
+
+// Output files: large ones are written by a second thread. What reaches the file, and when a
+// reader can see it, must not depend on that.
+
+// The bytes of buffer `index` of a test output: 3,584 bytes that differ from buffer to buffer.
+std::string Buffer(unsigned index) {
+  std::string b(3584, '\0');
+  for (std::size_t i = 0; i < b.size(); ++i)
+    b[i] = static_cast<char>('A' + (index * 7 + i / 61) % 26);
+  std::snprintf(b.data(), 16, "<%u>", index);
+  return b;
+}
+
+std::string ReadWhole(const std::string& path) {
+  std::string data;
+  int fd = open(path.c_str(), O_RDONLY);
+  if (fd < 0) return "(missing)";
+  char chunk[65536];
+  ssize_t n;
+  while ((n = read(fd, chunk, sizeof chunk)) > 0) data.append(chunk, static_cast<std::size_t>(n));
+  close(fd);
+  return data;
+}
+
+void Fill(const std::string& path, std::size_t size) {
+  std::string junk(size, 'x');
+  int fd = open(path.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(write(fd, junk.data(), junk.size()), static_cast<ssize_t>(junk.size()));
+  close(fd);
+}
+
+// Writes buffers [first, last) and returns how many writes reported a failure.
+int WriteBuffers(int handle, unsigned first, unsigned last, std::string* expected) {
+  int failures = 0;
+  for (unsigned i = first; i < last; ++i) {
+    std::string b = Buffer(i);
+    if (platform::WriteFile(handle, b.data(), b.size()) != static_cast<long>(b.size())) ++failures;
+    if (expected != nullptr) *expected += b;
+  }
+  return failures;
+}
+
+TEST_F(FindFilesTest, LargeOutputOverALargeFileComesOutWholeAndInOrder) {
+  std::string path = In("big.i");
+  Fill(path, 3 << 20);  // old contents, longer than the new ones, truncated behind the program's back
+  int out = platform::CreateForWriting(path.c_str());
+  ASSERT_GE(out, 0);
+  std::string expected;
+  EXPECT_EQ(WriteBuffers(out, 0, 700, &expected), 0);
+  std::string tail = "the short last piece";
+  EXPECT_EQ(platform::WriteFile(out, tail.data(), tail.size()), static_cast<long>(tail.size()));
+  expected += tail;
+  EXPECT_TRUE(platform::CloseFile(out));
+  EXPECT_EQ(ReadWhole(path), expected);
+
+  // A new file past the first few writes takes the same way.
+  std::string fresh = In("fresh.i");
+  out = platform::CreateForWriting(fresh.c_str());
+  ASSERT_GE(out, 0);
+  expected.clear();
+  EXPECT_EQ(WriteBuffers(out, 0, 500, &expected), 0);
+  EXPECT_TRUE(platform::CloseFile(out));
+  EXPECT_EQ(ReadWhole(fresh), expected);
+
+  // A small old file is truncated at once.
+  Fill(fresh, 1000);
+  out = platform::CreateForWriting(fresh.c_str());
+  ASSERT_GE(out, 0);
+  EXPECT_EQ(platform::FileSize(out), 0);
+  EXPECT_TRUE(platform::CloseFile(out));
+  EXPECT_EQ(ReadWhole(fresh), "");
+}
+
+TEST_F(FindFilesTest, AReaderOfTheOutputSeesEveryBufferWrittenSoFar) {
+  std::string path = In("self.i");
+  Fill(path, 600 * 1024);
+  int out = platform::CreateForWriting(path.c_str());
+  ASSERT_GE(out, 0);
+  std::string expected;
+  EXPECT_EQ(WriteBuffers(out, 0, 300, &expected), 0);
+  int in = platform::OpenForReading(path.c_str());
+  ASSERT_GE(in, 0);
+  EXPECT_EQ(platform::FileSize(in), static_cast<long>(expected.size()));
+  std::string seen(expected.size(), '?');
+  EXPECT_EQ(platform::ReadFile(in, seen.data(), seen.size()), static_cast<long>(seen.size()));
+  EXPECT_EQ(seen, expected);
+  // Writing goes on while the file is read; the reader sees each buffer once it is handed over.
+  EXPECT_EQ(WriteBuffers(out, 300, 400, &expected), 0);
+  EXPECT_EQ(platform::FileSize(in), static_cast<long>(expected.size()));
+  EXPECT_TRUE(platform::CloseFile(in));
+  EXPECT_TRUE(platform::CloseFile(out));
+  EXPECT_EQ(ReadWhole(path), expected);
+}
+
+TEST_F(FindFilesTest, AnOutputThatIsOpenForReadingIsTruncatedAtOnce) {
+  std::string path = In("both.c");
+  Fill(path, 600 * 1024);
+  int in = platform::OpenForReading(path.c_str());
+  ASSERT_GE(in, 0);
+  int out = platform::CreateForWriting(path.c_str());
+  ASSERT_GE(out, 0);
+  EXPECT_EQ(platform::FileSize(in), 0);
+  std::string expected;
+  EXPECT_EQ(WriteBuffers(out, 0, 100, &expected), 0);
+  EXPECT_EQ(platform::FileSize(in), static_cast<long>(expected.size()));
+  EXPECT_TRUE(platform::CloseFile(out));
+  EXPECT_TRUE(platform::CloseFile(in));
+  EXPECT_EQ(ReadWhole(path), expected);
+}
+
+TEST_F(FindFilesTest, AWriteThatFailsBehindIsReported) {
+  std::string path = In("limited.i");
+  std::string dir = dir_;
+  EXPECT_EXIT(
+      {
+        // Files may not grow past 1 MiB; writing past it fails instead of raising a signal.
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit;
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1 << 20;
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(3);
+        int out = platform::CreateForWriting(path.c_str());
+        if (out < 0) _exit(4);
+        int failures = WriteBuffers(out, 0, 600, nullptr);
+        bool closed = platform::CloseFile(out);
+        struct stat st;
+        if (stat(path.c_str(), &st) != 0 || st.st_size > (1 << 20)) _exit(5);
+        _exit(failures > 0 || !closed ? 0 : 6);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(FindFilesTest, AnInterruptWhileWritingBehindEndsAtOnce) {
+  std::string path = In("interrupted.i");
+  Fill(path, 600 * 1024);
+  static std::string* target = nullptr;
+  static int handle = -1;
+  target = &path;
+  EXPECT_EXIT(
+      {
+        platform::InstallInterruptHandler([] {
+          platform::CloseFile(handle);
+          platform::DeleteFile(target->c_str());
+          std::_Exit(255);
+        });
+        handle = platform::CreateForWriting(path.c_str());
+        if (handle < 0) _exit(4);
+        WriteBuffers(handle, 0, 400, nullptr);
+        raise(SIGINT);
+        _exit(7);
+      },
+      ::testing::ExitedWithCode(255), "");
+  struct stat st;
+  EXPECT_NE(stat(path.c_str(), &st), 0);
 }
 
 TEST(Files, RunningOutOfHandlesIsRecognised) {
