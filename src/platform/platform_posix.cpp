@@ -149,8 +149,6 @@ class WriteBehind {
   // waited for.
   void Abandon() { abandoned_ = true; }
 
-  int Handle() const { return fd_; }
-
  private:
   static constexpr std::size_t kMaxQueued = std::size_t{4} << 20;
   static constexpr std::size_t kBatch = 16;
@@ -298,13 +296,16 @@ long ReadFile(int handle, void* buffer, std::size_t size) {
 
 long WriteFile(int handle, const void* buffer, std::size_t size) {
   if (handle == output.fd) {
-    if (output.behind != nullptr) return output.behind->Write(buffer, size) ? static_cast<long>(size) : -1;
-    if (output.writes == ~0u) return -1;
-    if (output.regular && ++output.writes == kWritesBeforeBehind) {
-      struct stat st;
-      if (fstat(handle, &st) == 0 && !IsBeingRead(st)) output.behind = new WriteBehind(handle, false);
-      if (output.behind != nullptr) return output.behind->Write(buffer, size) ? static_cast<long>(size) : -1;
+    if (output.behind == nullptr) {
+      if (output.writes == ~0u) return -1;
+      if (output.regular && ++output.writes == kWritesBeforeBehind) {
+        struct stat st;
+        if (fstat(handle, &st) == 0 && !IsBeingRead(st))
+          output.behind = new WriteBehind(handle, false);
+      }
     }
+    if (output.behind != nullptr)
+      return output.behind->Write(buffer, size) ? static_cast<long>(size) : -1;
   }
   return WriteAll(handle, buffer, size);
 }

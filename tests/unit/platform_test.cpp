@@ -646,7 +646,8 @@ int WriteBuffers(int handle, unsigned first, unsigned last, std::string* expecte
 
 TEST_F(FindFilesTest, LargeOutputOverALargeFileComesOutWholeAndInOrder) {
   std::string path = In("big.i");
-  Fill(path, 3 << 20);  // old contents, longer than the new ones, truncated behind the program's back
+  // Old contents, longer than the new ones: truncated behind the program's back.
+  Fill(path, 3 << 20);
   int out = platform::CreateForWriting(path.c_str());
   ASSERT_GE(out, 0);
   std::string expected;
