@@ -35,12 +35,19 @@ std::uint8_t* AsBytes(MacroDef* def) { return reinterpret_cast<std::uint8_t*>(de
 
 // Index of the next byte from `pos` that ends a segment of a macro text: NUL, 26, or a marker
 // byte of 0x80 and above.
-std::uint32_t SegmentEnd(const unsigned char* text, std::uint32_t pos) {
-  for (;;) {
-    unsigned char b = text[pos];
-    if (b == 0 || b == 0x1A || b >= 0x80) return pos;
-    ++pos;
+// The bytes that end a segment of plain macro text: the end, 0x1A, and every marker byte.
+struct SegmentStops {
+  bool stop[256] = {};
+  constexpr SegmentStops() {
+    stop[0] = stop[0x1A] = true;
+    for (int b = 0x80; b < 0x100; ++b) stop[b] = true;
   }
+};
+constexpr SegmentStops kSegmentStops;
+
+std::uint32_t SegmentEnd(const unsigned char* text, std::uint32_t pos) {
+  while (!kSegmentStops.stop[text[pos]]) ++pos;
+  return pos;
 }
 
 void AppendToScanner(void* owner, int c) {
