@@ -820,9 +820,62 @@ void Macros::StoreByte(int c) {
   scanner.AppendByte(c);
 }
 
+namespace {
+
+// What the argument collector does with each byte, decided by one table lookup.
+enum ArgClass : std::uint8_t {
+  kArgPlain,      // stored as it is
+  kArgEndInput,   // 0x1A
+  kArgComma,
+  kArgClose,
+  kArgOpen,
+  kArgLineBreak,
+  kArgBlank,
+  kArgSlash,
+  kArgBackslash,
+  kArgQuote,
+  kArgMarker,     // end-of-text and no-expand marks, copied as they are
+  kArgEscape,
+  kArgDigit,
+  kArgIdentStart,
+  kArgHigh,       // any other byte of 0x80 and above
+};
+
+struct ArgClasses {
+  std::uint8_t of[256];
+  ArgClasses() {
+    for (int c = 0; c < 256; ++c) {
+      std::uint8_t k = kArgPlain;
+      if (c == 0x1A) k = kArgEndInput;
+      else if (c == ',') k = kArgComma;
+      else if (c == ')') k = kArgClose;
+      else if (c == '(') k = kArgOpen;
+      else if (c == '\n' || c == '\r') k = kArgLineBreak;
+      else if (IsBlank(c)) k = kArgBlank;
+      else if (c == '/') k = kArgSlash;
+      else if (c == '\\') k = kArgBackslash;
+      else if (c == '"' || c == '\'') k = kArgQuote;
+      else if (c == kEndByte || c == kNoExpand) k = kArgMarker;
+      else if (c == kEscape) k = kArgEscape;
+      else if (kBaseTable[c] == cls::Digit) k = kArgDigit;
+      else if (IsIdentStart(c)) k = kArgIdentStart;
+      else if (c >= 0x80) k = kArgHigh;
+      of[c] = k;
+    }
+  }
+};
+
+const ArgClasses& ArgClassTable() {
+  static const ArgClasses table;
+  return table;
+}
+
+}  // namespace
+
 int Macros::CollectArgument() {
   Scanner& scanner = ctx_.scanner;
   SourceStack& src = ctx_.source;
+  const std::uint8_t* classOf = ArgClassTable().of;
   std::size_t start = scanner.TextPosition();
   int depth = 0;
   bool afterBackslash = false;
@@ -835,115 +888,111 @@ int Macros::CollectArgument() {
     int c = scanner.ReadByte();
     bool wasAfterBackslash = afterBackslash;
     afterBackslash = false;
-    if (c == 0x1A) {
-      scanner.UnreadByte();
-      return 0x1A;
-    }
-    if (c == ',' && depth == 0) return ',';
-    if (c == ')') {
-      if (depth == 0) return ')';
-      --depth;
-      StoreByte(c);
-      continue;
-    }
-    if (c == '(') {
-      ++depth;
-      StoreByte(c);
-      continue;
-    }
-    if (c == '\n' || c == '\r') {
-      if (scanner.directiveLine) {
-        // A directive line ends the call: its arguments cannot go on past it.
+    switch (classOf[c]) {
+      case kArgEndInput:
         scanner.UnreadByte();
         return 0x1A;
-      }
-      src.CountNewline(c);
-      space();
-      continue;
-    }
-    if (IsBlank(c)) {
-      space();
-      continue;
-    }
-    if (c == '/') {
-      if (scanner.CommentAfterSlash())
-        space();
-      else
+      case kArgComma:
+        if (depth == 0) return ',';
         StoreByte(c);
-      continue;
-    }
-    if (c == '\\') {
-      int n = src.NextByte();
-      if (n == '\n' || n == '\r') {
-        src.CountNewline(n);
+        continue;
+      case kArgClose:
+        if (depth == 0) return ')';
+        --depth;
+        StoreByte(c);
+        continue;
+      case kArgOpen:
+        ++depth;
+        StoreByte(c);
+        continue;
+      case kArgLineBreak:
+        if (scanner.directiveLine) {
+          // A directive line ends the call: its arguments cannot go on past it.
+          scanner.UnreadByte();
+          return 0x1A;
+        }
+        src.CountNewline(c);
+        space();
+        continue;
+      case kArgBlank:
+        space();
+        continue;
+      case kArgSlash:
+        if (scanner.CommentAfterSlash())
+          space();
+        else
+          StoreByte(c);
+        continue;
+      case kArgBackslash: {
+        int n = src.NextByte();
+        if (n == '\n' || n == '\r') {
+          src.CountNewline(n);
+          continue;
+        }
+        src.Unget();
+        StoreByte(c);
+        afterBackslash = true;
         continue;
       }
-      src.Unget();
-      StoreByte(c);
-      afterBackslash = true;
-      continue;
-    }
-    if (c == '"' || c == '\'') {
-      if (scanner.noExpand) {
-        scanner.AppendByte(kNoExpand);
+      case kArgQuote:
+        if (scanner.noExpand) {
+          scanner.AppendByte(kNoExpand);
+          scanner.noExpand = false;
+          argumentPlain_ = false;
+        }
+        scanner.CopyLiteral(c, AppendToScanner, &scanner, true);
+        continue;
+      case kArgMarker:
+        scanner.AppendByte(c);
+        argumentPlain_ = false;
+        continue;
+      case kArgEscape:
+        scanner.AppendByte(kEscape);
+        scanner.AppendByte(src.NextByte());
+        continue;
+      case kArgDigit:
+        if (scanner.noExpand) {
+          scanner.AppendByte(kNoExpand);
+          scanner.noExpand = false;
+          argumentPlain_ = false;
+        }
+        scanner.CopyNumber(c);
+        continue;
+      case kArgIdentStart: {
+        bool marked = scanner.noExpand;
         scanner.noExpand = false;
-        argumentPlain_ = false;
+        std::size_t at = scanner.TextPosition();
+        const char* spelling = scanner.ReadIdentifier(c);
+        std::size_t length = scanner.IdentifierLength();
+        IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
+        bool mark = marked || (!entry->IsMacro() && !(length >= 2 && spelling[0] == '_' &&
+                                                      spelling[1] == '_') &&
+                               !wasAfterBackslash);
+        if (mark && scanner.TextPosition() + length + 1 < Scanner::kTextBufferSize - 1) {
+          std::memmove(scanner.Text() + at + 1, scanner.Text() + at, length);
+          scanner.Text()[at] = static_cast<char>(kNoExpand);
+          scanner.SetTextPosition(at + 1 + length);
+        } else {
+          scanner.SetTextPosition(at + length);
+          argumentPlain_ = false;
+        }
+        continue;
       }
-      scanner.CopyLiteral(c, AppendToScanner, &scanner, true);
-      continue;
+      case kArgHigh:
+        StoreByte(kEscape);
+        scanner.AppendByte(c);
+        if (scanner.IsLeadByte(c)) {
+          int t = src.NextByte();
+          if (t == '\n' || t == '\r' || t == 0x1A)
+            src.Unget();
+          else
+            scanner.AppendEscaped(t);
+        }
+        continue;
+      default:
+        StoreByte(c);
+        continue;
     }
-    if (c == kEndByte || c == kNoExpand) {
-      scanner.AppendByte(c);
-      argumentPlain_ = false;
-      continue;
-    }
-    if (c == kEscape) {
-      scanner.AppendByte(kEscape);
-      scanner.AppendByte(src.NextByte());
-      continue;
-    }
-    if (c < 0x100 && kBaseTable[c] == cls::Digit) {
-      if (scanner.noExpand) {
-        scanner.AppendByte(kNoExpand);
-        scanner.noExpand = false;
-        argumentPlain_ = false;
-      }
-      scanner.CopyNumber(c);
-      continue;
-    }
-    if (IsIdentStart(c)) {
-      bool marked = scanner.noExpand;
-      scanner.noExpand = false;
-      std::size_t at = scanner.TextPosition();
-      const char* spelling = scanner.ReadIdentifier(c);
-      std::size_t length = scanner.IdentifierLength();
-      IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
-      bool mark = marked || (!entry->IsMacro() && !(length >= 2 && spelling[0] == '_' &&
-                                                    spelling[1] == '_') &&
-                             !wasAfterBackslash);
-      if (mark && scanner.TextPosition() + length + 1 < Scanner::kTextBufferSize - 1) {
-        std::memmove(scanner.Text() + at + 1, scanner.Text() + at, length);
-        scanner.Text()[at] = static_cast<char>(kNoExpand);
-        scanner.SetTextPosition(at + 1 + length);
-      } else {
-        scanner.SetTextPosition(at + length);
-        argumentPlain_ = false;
-      }
-      continue;
-    }
-    if (c >= 0x80) {
-      StoreByte(kEscape);
-      scanner.AppendByte(c);
-      if (scanner.IsLeadByte(c)) {
-        int t = src.NextByte();
-        if (t == '\n' || t == '\r' || t == 0x1A)
-          src.Unget();
-        else
-          scanner.AppendEscaped(t);
-      }
-      continue;
-    }
-    StoreByte(c);
   }
 }
 
