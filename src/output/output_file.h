@@ -54,6 +54,18 @@ class OutputFile {
     WriteSlow(text, length);
   }
   void Write(const char* text);
+  // Writes `length` bytes, at most kPaddedText, of a text that has kPaddedText readable bytes:
+  // with that much room left in the buffer the copy is one move of fixed size.
+  static constexpr std::size_t kPaddedText = 64;
+  void WritePadded(const char* text, std::size_t length) {
+    if (!console_ && kBufferSize - fill_ >= kPaddedText) {
+      std::memcpy(buffer_ + fill_, text, kPaddedText);
+      fill_ += length;
+      if (fill_ == kBufferSize) FlushFull();
+      return;
+    }
+    Write(text, length);
+  }
 
   // Writes what remains, closes the file; a short write deletes it and is the fatal "Error
   // writing output file". In console mode only the state is reset.

@@ -184,7 +184,14 @@ void OutputWriter::StartOutputLine() {
     std::size_t skip = lineStart_ ? 2 : 0;
     heldBlanks_ = 0;
     lineStart_ = false;
-    PutOutputText(marker_ + skip, markerPrefix_ + markerDigits_ + 4 - skip);
+    std::size_t length = markerPrefix_ + markerDigits_ + 4 - skip;
+    if (length <= OutputFile::kPaddedText && out_.IsOpen()) {
+      // The marker buffer is far longer than the marker, so it can be copied in one piece.
+      lastWritten_ = '/';
+      out_.WritePadded(marker_ + skip, length);
+      return;
+    }
+    PutOutputText(marker_ + skip, length);
     return;
   }
   if (!lineStart_) {
