@@ -3,7 +3,7 @@
 # the same inputs, stub headers and -D flags. See bench/README.md for what is measured and how.
 #
 # Environment knobs:
-#   BENCH_RUNS     counted rounds (default 5)      BENCH_WARMUP  uncounted rounds (default 1)
+#   BENCH_RUNS     counted rounds (default 9)      BENCH_WARMUP  uncounted rounds (default 1)
 #   BENCH_SCALE    macro families in the generated input (default 2000; a second input of twice
 #                  that size is measured too)
 #   BENCH_SETS     which input sets to run (default "sqlite zlib lua gen")
@@ -19,7 +19,7 @@ WORK=$ROOT/build/bench
 # The run measures a copy of the program, so a rebuild during the run cannot change or break it.
 TPX=$WORK/bin/tpx32
 CACHE=${TPX32_BENCH_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tpx32-bench}
-RUNS=${BENCH_RUNS:-5}
+RUNS=${BENCH_RUNS:-9}
 WARMUP=${BENCH_WARMUP:-1}
 SCALE=${BENCH_SCALE:-2000}
 SETS=${BENCH_SETS:-sqlite zlib lua gen}
