@@ -158,6 +158,35 @@ IdentEntry* IdentTable::MakeEntry(const char* spelling, std::size_t length) {
   return entry;
 }
 
+namespace {
+
+// Whether two spellings of the same length are equal. Names are short: up to 16 bytes they are
+// compared as two pieces of 8, 4 or 1 bytes that may overlap, without a call.
+bool SameSpelling(const char* a, const char* b, std::size_t length) {
+  if (length > 16) return std::memcmp(a, b, length) == 0;
+  if (length >= 8) {
+    std::uint64_t a0, a1, b0, b1;
+    std::memcpy(&a0, a, 8);
+    std::memcpy(&b0, b, 8);
+    std::memcpy(&a1, a + length - 8, 8);
+    std::memcpy(&b1, b + length - 8, 8);
+    return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+  }
+  if (length >= 4) {
+    std::uint32_t a0, a1, b0, b1;
+    std::memcpy(&a0, a, 4);
+    std::memcpy(&b0, b, 4);
+    std::memcpy(&a1, a + length - 4, 4);
+    std::memcpy(&b1, b + length - 4, 4);
+    return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+  }
+  for (std::size_t i = 0; i < length; ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
+}  // namespace
+
 // A multiplicative hash of the spelling taken eight bytes at a time; unlike the bucket hash it
 // depends on the order of the bytes.
 std::uint32_t IdentTable::SpellingKey(const char* spelling, std::size_t length) {
@@ -188,7 +217,7 @@ IdentEntry* IdentTable::IndexFind(const char* spelling, std::size_t length,
     if (slot.offset == 0) return nullptr;
     if (slot.key == key) {
       auto* e = reinterpret_cast<IdentEntry*>(base + slot.offset);
-      if (e->length == length && std::memcmp(e->name, spelling, length) == 0) return e;
+      if (e->length == length && SameSpelling(e->name, spelling, length)) return e;
     }
   }
 }
@@ -220,7 +249,7 @@ IdentEntry* IdentTable::Lookup(const char* spelling, std::size_t length, std::ui
   std::uint32_t key = 0;
   if (chainLength < kCrowded) {
     for (IdentEntry* e = head; e != nullptr; e = e->next) {
-      if (e->hash == hash && e->length == length && std::memcmp(e->name, spelling, length) == 0)
+      if (e->hash == hash && e->length == length && SameSpelling(e->name, spelling, length))
         return e;
     }
   } else {

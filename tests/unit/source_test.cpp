@@ -223,6 +223,29 @@ TEST_F(ScannerTest, CrowdedBucketKeepsEntriesAndOrder) {
   EXPECT_TRUE(visited.empty());
 }
 
+// Names of one length that differ in a single byte share a bucket hash; every length and every
+// position of the difference must still give distinct entries.
+TEST_F(ScannerTest, NamesDifferingInOneByteAreToldApart) {
+  Start();
+  for (std::size_t length = 1; length <= 40; ++length) {
+    // From the last position backwards, so that the first names entered differ only at the
+    // end and are compared while the bucket still holds few entries.
+    std::vector<IdentEntry*> entries(length);
+    for (std::size_t at = length; at-- > 0;) {
+      std::string name(length, 'a');
+      name[at] = 'b';
+      entries[at] = ctx_.idents.LookupName(name.c_str());
+      ASSERT_EQ(entries[at]->length, length);
+      ASSERT_EQ(std::string(entries[at]->name), name);
+    }
+    for (std::size_t at = length; at-- > 0;) {
+      std::string name(length, 'a');
+      name[at] = 'b';
+      EXPECT_EQ(ctx_.idents.LookupName(name.c_str()), entries[at]) << name;
+    }
+  }
+}
+
 TEST_F(ScannerTest, IdentifierLengthLimit) {
   ctx_.scannerIdentifierLength = 8;
   Start();
