@@ -810,14 +810,18 @@ bool Macros::Expand(IdentEntry* entry) {
   return true;
 }
 
-void Macros::StoreByte(int c) {
+void Macros::StorePendingMark() {
   Scanner& scanner = ctx_.scanner;
   if (scanner.noExpand) {
     scanner.AppendByte(kNoExpand);
     scanner.noExpand = false;
     argumentPlain_ = false;
   }
-  scanner.AppendByte(c);
+}
+
+void Macros::StoreByte(int c) {
+  StorePendingMark();
+  ctx_.scanner.AppendByte(c);
 }
 
 namespace {
@@ -935,11 +939,7 @@ int Macros::CollectArgument() {
         continue;
       }
       case kArgQuote:
-        if (scanner.noExpand) {
-          scanner.AppendByte(kNoExpand);
-          scanner.noExpand = false;
-          argumentPlain_ = false;
-        }
+        StorePendingMark();
         scanner.CopyLiteral(c, AppendToScanner, &scanner, true);
         continue;
       case kArgMarker:
@@ -951,11 +951,7 @@ int Macros::CollectArgument() {
         scanner.AppendByte(src.NextByte());
         continue;
       case kArgDigit:
-        if (scanner.noExpand) {
-          scanner.AppendByte(kNoExpand);
-          scanner.noExpand = false;
-          argumentPlain_ = false;
-        }
+        StorePendingMark();
         scanner.CopyNumber(c);
         continue;
       case kArgIdentStart: {

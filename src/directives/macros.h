@@ -80,6 +80,8 @@ class Macros {
   MacroArg* ExpandArgument(std::size_t start);
   void ExpandText(bool argumentText);
   void FreeArguments(MacroArg* args);
+  // Stores the no-expand mark that is pending, if any.
+  void StorePendingMark();
   void StoreByte(int c);
   void RecordObjectBody(std::size_t start);
   // Trims the recorded body, checks the operators at its ends and appends the end byte and NUL.

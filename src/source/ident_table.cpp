@@ -160,26 +160,24 @@ IdentEntry* IdentTable::MakeEntry(const char* spelling, std::size_t length) {
 
 namespace {
 
+// Whether the first and the last `sizeof(Word)` bytes of two spellings are equal; together they
+// cover spellings of up to twice that length.
+template <typename Word>
+bool SameEnds(const char* a, const char* b, std::size_t length) {
+  Word a0, a1, b0, b1;
+  std::memcpy(&a0, a, sizeof(Word));
+  std::memcpy(&b0, b, sizeof(Word));
+  std::memcpy(&a1, a + length - sizeof(Word), sizeof(Word));
+  std::memcpy(&b1, b + length - sizeof(Word), sizeof(Word));
+  return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+}
+
 // Whether two spellings of the same length are equal. Names are short: up to 16 bytes they are
 // compared as two pieces of 8, 4 or 1 bytes that may overlap, without a call.
 bool SameSpelling(const char* a, const char* b, std::size_t length) {
   if (length > 16) return std::memcmp(a, b, length) == 0;
-  if (length >= 8) {
-    std::uint64_t a0, a1, b0, b1;
-    std::memcpy(&a0, a, 8);
-    std::memcpy(&b0, b, 8);
-    std::memcpy(&a1, a + length - 8, 8);
-    std::memcpy(&b1, b + length - 8, 8);
-    return ((a0 ^ b0) | (a1 ^ b1)) == 0;
-  }
-  if (length >= 4) {
-    std::uint32_t a0, a1, b0, b1;
-    std::memcpy(&a0, a, 4);
-    std::memcpy(&b0, b, 4);
-    std::memcpy(&a1, a + length - 4, 4);
-    std::memcpy(&b1, b + length - 4, 4);
-    return ((a0 ^ b0) | (a1 ^ b1)) == 0;
-  }
+  if (length >= 8) return SameEnds<std::uint64_t>(a, b, length);
+  if (length >= 4) return SameEnds<std::uint32_t>(a, b, length);
   for (std::size_t i = 0; i < length; ++i)
     if (a[i] != b[i]) return false;
   return true;
