@@ -59,6 +59,24 @@ class OutputWriter {
     PutReadableText(s, length);
   }
   void StartOutputLine();
+  // The new-line hook as the source input calls it, with the current file name, line and
+  // line-information switch. The common case, the next line of the file marked last with a
+  // line number that does not gain a digit, counts the number up and writes the marker here.
+  void StartOutputLine(const char* fileName, std::uint32_t line, bool lineInfo) {
+    if (fileName == markerName_ && fileName != nullptr && lineInfo && !readable_ &&
+        !lineStart_ && line == markerLine_ + 1 && markerDigits_ != 0 && out_.IsOpen()) {
+      char& last = marker_[markerPrefix_ + markerDigits_ - 1];
+      if (last != '9') {
+        ++last;
+        markerLine_ = line;
+        heldBlanks_ = 0;
+        lastWritten_ = '/';
+        out_.WritePadded(marker_, markerPrefix_ + markerDigits_ + 4);
+        return;
+      }
+    }
+    StartOutputLine();
+  }
   void WriteTokenStream();
 
   unsigned char LastWritten() const { return lastWritten_; }

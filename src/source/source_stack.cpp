@@ -262,7 +262,7 @@ void SourceStack::CountNewline(int c) {
   ++line_;
   ctx_.position.messageLine = static_cast<std::int32_t>(line_);
   ++totalLines_;
-  ctx_.writer.StartOutputLine();
+  ctx_.writer.StartOutputLine(ctx_.position.fileName, line_, ctx_.options.LineInfo);
 }
 
 void SourceStack::ResetGuards() { guards_ = nullptr; }
