@@ -105,14 +105,16 @@ void* BlockPool::Allocate(std::size_t n) {
 }
 
 BlockPool::Chunk* BlockPool::NewChunk(std::size_t size) {
-  void* region;
-  if (size == kStandardChunk && spare_ != nullptr) {
-    // The standard chunk given back last is taken again instead of a fresh one.
-    region = spare_;
-    spare_ = nullptr;
-  } else {
-    region = platform::AllocateRegion(size);
+  void* region = nullptr;
+  for (Spare& spare : spares_) {
+    if (spare.region != nullptr && spare.size == size) {
+      // A chunk of this size given back earlier is taken again instead of a fresh one.
+      region = spare.region;
+      spare.region = nullptr;
+      break;
+    }
   }
+  if (region == nullptr) region = platform::AllocateRegion(size);
   if (region == nullptr) OutOfMemory(diag_, "low_level_get");
   static_assert(sizeof(Chunk) <= kChunkOverhead && sizeof(Block) == kBlockHeader);
   Chunk* chunk = new (region) Chunk;
@@ -179,11 +181,13 @@ void BlockPool::Free(void* p) {
   if (chunk->freeCount == chunk->size - kChunkOverhead && count_ > 1) {
     std::size_t size = chunk->size;
     Unlink(chunk);
-    // One standard chunk is kept aside for the next new chunk: a pool that keeps crossing a
-    // chunk boundary would otherwise map and unmap a region every time.
-    if (size == kStandardChunk && spare_ == nullptr) {
-      spare_ = chunk;
-      return;
+    if (size <= kLargestSpare) {
+      for (Spare& spare : spares_) {
+        if (spare.region == nullptr) {
+          spare = Spare{chunk, size};
+          return;
+        }
+      }
     }
     if (!platform::FreeRegion(chunk, size)) ReleaseFailed(diag_, "low_level_rls");
     return;
@@ -208,9 +212,10 @@ void BlockPool::ReleaseAll() {
 
 bool BlockPool::ReleaseAllQuietly() {
   bool ok = true;
-  if (spare_ != nullptr) {
-    if (!platform::FreeRegion(spare_, kStandardChunk)) ok = false;
-    spare_ = nullptr;
+  for (Spare& spare : spares_) {
+    if (spare.region == nullptr) continue;
+    if (!platform::FreeRegion(spare.region, spare.size)) ok = false;
+    spare.region = nullptr;
   }
   while (head_ != nullptr) {
     Chunk* chunk = head_;

@@ -84,7 +84,16 @@ class BlockPool {
   struct Chunk;
   struct Block;
   Chunk* NewChunk(std::size_t size);
-  void* spare_ = nullptr;  // a released standard chunk kept for reuse
+  // Released chunks kept for reuse: a pool that keeps crossing a chunk boundary, or a source
+  // file record (a chunk of its own) given back and taken again for the next include, would
+  // otherwise map and unmap a region every time.
+  static constexpr std::size_t kSpares = 4;
+  static constexpr std::size_t kLargestSpare = 64 * 1024;
+  struct Spare {
+    void* region;
+    std::size_t size;
+  };
+  Spare spares_[kSpares] = {};
   void* TakeFrom(Chunk* chunk, std::uint32_t r);
   void Unlink(Chunk* chunk);
   const Chunk* ChunkAt(std::size_t index) const;

@@ -220,6 +220,51 @@ TEST_F(BlockPoolTest, ReleasedStandardChunkIsReusedForTheNextChunk) {
   EXPECT_EQ(pool.CheckIntegrity(), nullptr);
 }
 
+// A request too large for a standard chunk gets a chunk of its own. Given back, such a chunk is
+// kept and taken again by the next request of the same size (a source file record per include),
+// several at a time; chunks of other sizes are not mixed up with it.
+TEST_F(BlockPoolTest, ReleasedLargeChunksAreReusedBySize) {
+  BlockPool& pool = mem_.blocks;
+  void* keep = pool.Allocate(100);  // the pool never gives back its last chunk
+  char* records[3];
+  for (char*& r : records) {
+    r = static_cast<char*>(pool.Allocate(16384));
+    std::memset(r, 0x6B, 16384);
+  }
+  ASSERT_EQ(pool.ChunkCount(), 4u);
+  for (char* r : records) pool.Free(r);
+  ASSERT_EQ(pool.ChunkCount(), 1u);
+  // A request of another size does not take a kept chunk.
+  char* other = static_cast<char*>(pool.Allocate(20000));
+  for (char* r : records) EXPECT_NE(other, r);
+  EXPECT_EQ(other[5000], 0);  // freshly mapped
+  std::memset(other, 0x6C, 20000);
+  pool.Free(other);  // kept as well, the fourth
+  // Requests of the record size get the kept records back, with their old bytes, and never
+  // the larger chunk.
+  for (int i = 0; i < 4; ++i) {
+    char* again = static_cast<char*>(pool.Allocate(16384));
+    EXPECT_NE(again, other);
+    if (i < 3) {
+      EXPECT_NE(std::find(std::begin(records), std::end(records), again), std::end(records));
+      EXPECT_EQ(again[8000], 0x6B);
+    } else {
+      EXPECT_EQ(again[8000], 0);  // the kept ones are used up: freshly mapped
+    }
+  }
+  EXPECT_EQ(pool.ChunkCount(), 5u);
+  EXPECT_EQ(pool.CheckIntegrity(), nullptr);
+  // Far larger chunks are given back to the system at once.
+  char* huge = static_cast<char*>(pool.Allocate(200000));
+  std::memset(huge, 0x6B, 200000);
+  pool.Free(huge);
+  char* fresh = static_cast<char*>(pool.Allocate(200000));
+  EXPECT_EQ(fresh[100000], 0);
+  pool.Free(fresh);
+  pool.Free(keep);
+  EXPECT_EQ(pool.CheckIntegrity(), nullptr);
+}
+
 TEST_F(BlockPoolTest, OlderChunkIsReleasedWhenItEmpties) {
   BlockPool& pool = mem_.blocks;
   void* first = pool.Allocate(16000);
