@@ -254,12 +254,15 @@ void Directives::If() {
   AfterSkip();
 }
 
+int Directives::SkipToOperand(int c) {
+  if (!IsBlank(c) && c != '/' && c != '\\') return c;
+  ctx_.scanner.UnreadByte();
+  return ctx_.scanner.SkipBlanks();
+}
+
 void Directives::IfdefIfndef(int c, bool isIfdef, bool recordGuard) {
   Scanner& scanner = ctx_.scanner;
-  if (IsBlank(c) || c == '/' || c == '\\') {
-    scanner.UnreadByte();
-    c = scanner.SkipBlanks();
-  }
+  c = SkipToOperand(c);
   if (!IsIdentStart(c)) {
     ctx_.diag.ReportError(61, isIfdef ? "ifdef" : "ifndef");
     SkipRestOfLine(c);
@@ -512,10 +515,7 @@ void Directives::PragmaDirective(int c) {
 void Directives::Include(int c) {
   Scanner& scanner = ctx_.scanner;
   SourceStack& src = ctx_.source;
-  if (IsBlank(c) || c == '/' || c == '\\') {
-    scanner.UnreadByte();
-    c = scanner.SkipBlanks();
-  }
+  c = SkipToOperand(c);
   char* text;
   std::size_t length = 0;
   if (c == '"' || c == '<') {

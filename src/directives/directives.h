@@ -35,6 +35,9 @@ class Directives {
   int ReadDirective(bool firstDirectiveOfInclude, bool process);
   int CurrentDirective() const { return current_; }
 
+  // The first byte of a directive's operand: blanks and comments after the directive name
+  // (which begins with `c`, the byte after the name) are passed over.
+  int SkipToOperand(int c);
   void SkipRestOfLine(int c);
   void CheckRestOfLine(int c);
 

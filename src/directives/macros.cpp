@@ -352,10 +352,7 @@ struct Parameter {
 void Macros::DefineDirective(int c) {
   Scanner& scanner = ctx_.scanner;
   Directives& directives = ctx_.directives;
-  if (IsBlank(c) || c == '/' || c == '\\') {
-    scanner.UnreadByte();
-    c = scanner.SkipBlanks();
-  }
+  c = directives.SkipToOperand(c);
   if (!IsIdentStart(c)) {
     ctx_.diag.ReportError(164);
     directives.SkipRestOfLine(c);
@@ -497,10 +494,7 @@ void Macros::DefineDirective(int c) {
 
 void Macros::UndefDirective(int c) {
   Scanner& scanner = ctx_.scanner;
-  if (IsBlank(c) || c == '/' || c == '\\') {
-    scanner.UnreadByte();
-    c = scanner.SkipBlanks();
-  }
+  c = ctx_.directives.SkipToOperand(c);
   if (!IsIdentStart(c)) {
     ctx_.diag.ReportError(61, "undef");
     ctx_.directives.SkipRestOfLine(c);
