@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
+#include <type_traits>
 
 #include "constexpr/evaluator.h"
 #include "diagnostics/misc_strings.h"
@@ -172,6 +173,17 @@ int PowerOfTwo(std::uint32_t v) {
   int n = 0;
   while ((v >>= 1) != 0) ++n;
   return n;
+}
+
+// Quotient or remainder of two values of an unsigned type U (b not zero), taken as signed when
+// `isSigned`. The most negative value divided by -1 would trap; it wraps instead (remainder 0).
+template <typename U>
+U DivideOrRemainder(U a, U b, bool divide, bool isSigned) {
+  if (!isSigned) return divide ? a / b : a % b;
+  using S = std::make_signed_t<U>;
+  auto sa = static_cast<S>(a), sb = static_cast<S>(b);
+  if (sa == std::numeric_limits<S>::min() && sb == -1) return divide ? a : 0;
+  return static_cast<U>(divide ? sa / sb : sa % sb);
 }
 
 }  // namespace
@@ -791,13 +803,8 @@ ExprNode* ExprEvaluator::Fold64(ExprNode* node, ExprNode* left, ExprNode* right)
       if (b == 0) {
         ctx_.diag.ReportWarning(449);
         r = a;
-      } else if (isSigned) {
-        if (a == kInt64Min && sb == -1)
-          r = node->kind == nk::Div ? a : 0;
-        else
-          r = static_cast<std::uint64_t>(node->kind == nk::Div ? sa / sb : sa % sb);
       } else {
-        r = node->kind == nk::Div ? a / b : a % b;
+        r = DivideOrRemainder(a, b, node->kind == nk::Div, isSigned);
       }
       break;
     case nk::Shl:
@@ -874,14 +881,8 @@ ExprNode* ExprEvaluator::Fold32(ExprNode* node, ExprNode* left, ExprNode* right)
       if (b == 0) {
         ctx_.diag.ReportWarning(449);
         r = a;
-      } else if (isSigned) {
-        // The most negative value divided by -1 would trap; it wraps instead.
-        if (sa == INT32_MIN && sb == -1)
-          r = node->kind == nk::Div ? a : 0;
-        else
-          r = static_cast<std::uint32_t>(node->kind == nk::Div ? sa / sb : sa % sb);
       } else {
-        r = node->kind == nk::Div ? a / b : a % b;
+        r = DivideOrRemainder(a, b, node->kind == nk::Div, isSigned);
       }
       break;
     case nk::Shl: r = a << (b & 31); break;
