@@ -813,6 +813,15 @@ void Macros::StorePendingMark() {
   }
 }
 
+bool Macros::MarkNoExpand(std::size_t at, std::size_t length) {
+  Scanner& scanner = ctx_.scanner;
+  if (scanner.TextPosition() + length + 1 >= Scanner::kTextBufferSize - 1) return false;
+  std::memmove(scanner.Text() + at + 1, scanner.Text() + at, length);
+  scanner.Text()[at] = static_cast<char>(kNoExpand);
+  scanner.SetTextPosition(at + 1 + length);
+  return true;
+}
+
 void Macros::StoreByte(int c) {
   StorePendingMark();
   ctx_.scanner.AppendByte(c);
@@ -958,11 +967,7 @@ int Macros::CollectArgument() {
         bool mark = marked || (!entry->IsMacro() && !(length >= 2 && spelling[0] == '_' &&
                                                       spelling[1] == '_') &&
                                !wasAfterBackslash);
-        if (mark && scanner.TextPosition() + length + 1 < Scanner::kTextBufferSize - 1) {
-          std::memmove(scanner.Text() + at + 1, scanner.Text() + at, length);
-          scanner.Text()[at] = static_cast<char>(kNoExpand);
-          scanner.SetTextPosition(at + 1 + length);
-        } else {
+        if (!(mark && MarkNoExpand(at, length))) {
           scanner.SetTextPosition(at + length);
           argumentPlain_ = false;
         }
@@ -1118,13 +1123,7 @@ void Macros::ExpandText(bool argumentText) {
           continue;
         }
       }
-      if (argumentText && scanner.TextPosition() + length + 1 < Scanner::kTextBufferSize - 1) {
-        std::memmove(scanner.Text() + at + 1, scanner.Text() + at, length);
-        scanner.Text()[at] = static_cast<char>(kNoExpand);
-        scanner.SetTextPosition(at + 1 + length);
-      } else {
-        scanner.SetTextPosition(at + length);
-      }
+      if (!(argumentText && MarkNoExpand(at, length))) scanner.SetTextPosition(at + length);
       continue;
     }
     scanner.AppendEscaped(c);

@@ -80,6 +80,10 @@ class Macros {
   MacroArg* ExpandArgument(std::size_t start);
   void ExpandText(bool argumentText);
   void FreeArguments(MacroArg* args);
+  // Puts a no-expand mark before the name of `length` bytes at `at` in the token text buffer
+  // and moves the write position after the name; false, changing nothing, when the buffer has
+  // no room for the mark.
+  bool MarkNoExpand(std::size_t at, std::size_t length);
   // Stores the no-expand mark that is pending, if any.
   void StorePendingMark();
   void StoreByte(int c);
