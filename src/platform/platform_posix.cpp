@@ -81,18 +81,26 @@ int NoteOpen(int fd) {
   return fd;
 }
 
-long WriteAll(int fd, const void* buffer, std::size_t size) {
-  const char* p = static_cast<const char*>(buffer);
+// Moves `size` bytes with `transfer` (read or write), again after an interruption or a short
+// count, until all are moved, the end of the file is reached (a count of 0) or an error comes.
+// Returns the bytes moved; -1 when an error came before any byte.
+template <typename Buffer, typename Transfer>
+long TransferAll(int fd, Buffer* buffer, std::size_t size, Transfer transfer) {
   std::size_t done = 0;
   while (done < size) {
-    ssize_t n = write(fd, p + done, size - done);
+    ssize_t n = transfer(fd, buffer + done, size - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       return done > 0 ? static_cast<long>(done) : -1;
     }
+    if (n == 0) break;
     done += static_cast<std::size_t>(n);
   }
   return static_cast<long>(done);
+}
+
+long WriteAll(int fd, const void* buffer, std::size_t size) {
+  return TransferAll(fd, static_cast<const char*>(buffer), size, write);
 }
 
 // Writing behind. A large output file is written by a second thread: each full buffer is handed
@@ -280,18 +288,7 @@ int CreateForWriting(const char* path) {
 }
 
 long ReadFile(int handle, void* buffer, std::size_t size) {
-  char* p = static_cast<char*>(buffer);
-  std::size_t done = 0;
-  while (done < size) {
-    ssize_t n = read(handle, p + done, size - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return done > 0 ? static_cast<long>(done) : -1;
-    }
-    if (n == 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  return static_cast<long>(done);
+  return TransferAll(handle, static_cast<char*>(buffer), size, read);
 }
 
 long WriteFile(int handle, const void* buffer, std::size_t size) {
