@@ -14,6 +14,13 @@ namespace {
 
 struct TableBuilder {
   signed char t[256];
+  // Letters and '_' start identifiers; digits start numbers.
+  constexpr void MarkWordCharacters() {
+    for (int c = 'A'; c <= 'Z'; ++c) t[c] = cls::Letter;
+    for (int c = 'a'; c <= 'z'; ++c) t[c] = cls::Letter;
+    t['_'] = cls::Letter;
+    for (int c = '0'; c <= '9'; ++c) t[c] = cls::Digit;
+  }
 };
 
 constexpr TableBuilder BuildSourceTable(bool lIsPrefix) {
@@ -32,11 +39,8 @@ constexpr TableBuilder BuildSourceTable(bool lIsPrefix) {
   b.t['|'] = cls::Bar;
   b.t['='] = cls::Equal;
   b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = b.t[0xFB] = cls::Blank;
-  for (int c = 'A'; c <= 'Z'; ++c) b.t[c] = cls::Letter;
-  for (int c = 'a'; c <= 'z'; ++c) b.t[c] = cls::Letter;
-  b.t['_'] = cls::Letter;
+  b.MarkWordCharacters();
   if (lIsPrefix) b.t['L'] = cls::WidePrefix;
-  for (int c = '0'; c <= '9'; ++c) b.t[c] = cls::Digit;
   b.t['"'] = cls::DoubleQuote;
   b.t['\''] = cls::SingleQuote;
   b.t['-'] = cls::Minus;
@@ -53,11 +57,8 @@ constexpr TableBuilder BuildSourceTable(bool lIsPrefix) {
 constexpr TableBuilder BuildBodyTable() {
   TableBuilder b{};
   for (int i = 0; i < 256; ++i) b.t[i] = static_cast<signed char>(cls::BodyOther);
-  for (int c = 'A'; c <= 'Z'; ++c) b.t[c] = cls::Letter;
-  for (int c = 'a'; c <= 'z'; ++c) b.t[c] = cls::Letter;
-  b.t['_'] = cls::Letter;
+  b.MarkWordCharacters();
   b.t['L'] = cls::WidePrefix;
-  for (int c = '0'; c <= '9'; ++c) b.t[c] = cls::Digit;
   b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = cls::BodyBlank;
   b.t['\n'] = b.t['\r'] = cls::LineBreak;
   b.t[0x1A] = cls::EndOfFile;
