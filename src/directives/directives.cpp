@@ -163,14 +163,7 @@ void Directives::SkipRestOfLine(int c) {
     }
     if (!scanner.BackslashPending()) {
       // Ordinary bytes are passed over in one sweep of the buffer.
-      const unsigned char* p = src.cursor;
-      const unsigned char* end = src.limit;
-      if (scanner.AnyLeadByte()) {
-        while (p < end && !kRestStops.table[*p] && !scanner.IsLeadByte(*p)) ++p;
-      } else {
-        p = SweepTo(p, end, kRestStops);
-      }
-      src.cursor = p;
+      src.cursor = SweepTo(src.cursor, src.limit, kRestStops, scanner.LeadBytesOrNull());
     }
     c = scanner.ReadByte();
   }

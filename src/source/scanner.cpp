@@ -747,18 +747,9 @@ void Scanner::SkipBlockComment(std::uint32_t startLine, bool nested) {
 void Scanner::LineComment() {
   std::uint32_t startLine = src_.Line();
   for (;;) {
-    {
-      // Ordinary bytes (not a line break, backslash, end of input or lead byte) are passed
-      // over in one sweep of the buffer.
-      const unsigned char* p = src_.cursor;
-      const unsigned char* end = src_.limit;
-      if (anyLeadByte_) {
-        while (p < end && !kLineStops.table[*p] && !leadBytes_[*p]) ++p;
-      } else {
-        p = SweepTo(p, end, kLineStops);
-      }
-      src_.cursor = p;
-    }
+    // Ordinary bytes (not a line break, backslash, end of input or lead byte) are passed over
+    // in one sweep of the buffer.
+    src_.cursor = SweepTo(src_.cursor, src_.limit, kLineStops, LeadBytesOrNull());
     int c = src_.NextByte();
     if (IsLeadByte(c)) {
       // The trail byte goes with its lead byte; a line break or the end of input never does.

@@ -179,7 +179,8 @@ class Scanner {
   const unsigned char* macroText = nullptr;
 
   bool IsLeadByte(int c) const { return leadBytes_[c & 0xFF]; }
-  bool AnyLeadByte() const { return anyLeadByte_; }
+  // The lead-byte table, or null when the code page has no lead bytes.
+  const bool* LeadBytesOrNull() const { return anyLeadByte_ ? leadBytes_ : nullptr; }
 
   // Reads an identifier starting with `first` into the token text buffer at the write position
   // (which does not move) without looking it up; returns its spelling.

@@ -46,4 +46,14 @@ inline const unsigned char* SweepTo(const unsigned char* p, const unsigned char*
   return p;
 }
 
+// The same, also stopping at the lead bytes of a double-byte code page: `leadBytes` is the
+// code page's lead-byte table, or null when it has none.
+template <std::size_t N>
+inline const unsigned char* SweepTo(const unsigned char* p, const unsigned char* end,
+                                    const StopSet<N>& set, const bool* leadBytes) {
+  if (leadBytes == nullptr) return SweepTo(p, end, set);
+  while (p < end && !set.table[*p] && !leadBytes[*p]) ++p;
+  return p;
+}
+
 }  // namespace tpx
