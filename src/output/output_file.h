@@ -71,6 +71,20 @@ class OutputFile {
     }
     Write(text, length);
   }
+  // The same with the byte at `at` written as `byte` instead.
+  void WritePadded(const char* text, std::size_t length, std::size_t at, char byte) {
+    if (!console_ && kBufferSize - fill_ >= kPaddedText) {
+      char* to = buffer_ + fill_;
+      CopyPadded(to, text);
+      to[at] = byte;
+      fill_ += length;
+      if (fill_ == kBufferSize) FlushFull();
+      return;
+    }
+    Write(text, at);
+    Put(byte);
+    Write(text + at + 1, length - at - 1);
+  }
 
   // Moves 0 to 16 bytes.
   static void CopyShort(char* to, const char* from, std::size_t length) {

@@ -65,13 +65,16 @@ class OutputWriter {
   void StartOutputLine(const char* fileName, std::uint32_t line, bool lineInfo) {
     if (fileName == markerName_ && fileName != nullptr && lineInfo && !readable_ &&
         !lineStart_ && line == markerLine_ + 1 && markerDigits_ != 0 && out_.IsOpen()) {
-      char& last = marker_[markerPrefix_ + markerDigits_ - 1];
+      std::size_t at = markerPrefix_ + markerDigits_ - 1;
+      char last = marker_[at];
       if (last != '9') {
-        ++last;
+        // The new digit is stored after the marker has been read for the copy: reading it
+        // back right after storing it would stall the copy.
         markerLine_ = line;
         heldBlanks_ = 0;
         lastWritten_ = '/';
-        out_.WritePadded(marker_, markerPrefix_ + markerDigits_ + 4);
+        out_.WritePadded(marker_, markerPrefix_ + markerDigits_ + 4, at, last + 1);
+        marker_[at] = static_cast<char>(last + 1);
         return;
       }
     }

@@ -100,13 +100,20 @@ std::uint32_t HashName(const char* name, std::size_t length) {
   return hash - static_cast<std::uint32_t>(length);
 }
 
+IdentEntry* IdentTable::At(std::uint32_t offset) const {
+  return offset == 0 ? nullptr : reinterpret_cast<IdentEntry*>(arena_.Base() + offset);
+}
+
+std::uint32_t IdentTable::OffsetOf(const IdentEntry* entry) const {
+  return static_cast<std::uint32_t>(reinterpret_cast<const char*>(entry) - arena_.Base());
+}
+
 void IdentTable::Clear() {
   for (unsigned w = 0; w < kBuckets / 64; ++w) {
     std::uint64_t bits = used_[w];
     while (bits != 0) {
       unsigned bit = static_cast<unsigned>(__builtin_ctzll(bits));
-      buckets_[w * 64 + bit] = nullptr;
-      chainLength_[w * 64 + bit] = 0;
+      buckets_[w * 64 + bit] = Bucket{0, 0};
       bits &= bits - 1;
     }
     used_[w] = 0;
@@ -236,17 +243,16 @@ void IdentTable::IndexAdd(IdentEntry* entry, std::uint32_t key) {
   std::size_t mask = index_.size() - 1;
   std::size_t i = key & mask;
   while (index_[i].offset != 0) i = (i + 1) & mask;
-  index_[i] = Slot{key, static_cast<std::uint32_t>(reinterpret_cast<char*>(entry) - arena_.Base())};
+  index_[i] = Slot{key, OffsetOf(entry)};
   ++indexed_;
 }
 
 IdentEntry* IdentTable::Lookup(const char* spelling, std::size_t length, std::uint32_t hash) {
-  unsigned bucket = hash & (kBuckets - 1);
-  IdentEntry*& head = buckets_[bucket];
-  std::uint8_t& chainLength = chainLength_[bucket];
+  unsigned number = hash & (kBuckets - 1);
+  Bucket& bucket = buckets_[number];
   std::uint32_t key = 0;
-  if (chainLength < kCrowded) {
-    for (IdentEntry* e = head; e != nullptr; e = e->next) {
+  if (bucket.chainLength < kCrowded) {
+    for (IdentEntry* e = At(bucket.head); e != nullptr; e = e->next) {
       if (e->hash == hash && e->length == length && SameSpelling(e->name, spelling, length))
         return e;
     }
@@ -254,15 +260,15 @@ IdentEntry* IdentTable::Lookup(const char* spelling, std::size_t length, std::ui
     key = SpellingKey(spelling, length);
     if (IdentEntry* e = IndexFind(spelling, length, key)) return e;
   }
-  used_[bucket / 64] |= std::uint64_t{1} << (bucket % 64);
+  used_[number / 64] |= std::uint64_t{1} << (number % 64);
   IdentEntry* entry = MakeEntry(spelling, length);
   entry->hash = hash;
-  entry->next = head;
-  head = entry;
-  if (chainLength == kCrowded) {
+  entry->next = At(bucket.head);
+  bucket.head = OffsetOf(entry);
+  if (bucket.chainLength == kCrowded) {
     IndexAdd(entry, key);
-  } else if (++chainLength == kCrowded) {
-    for (IdentEntry* e = head; e != nullptr; e = e->next)
+  } else if (++bucket.chainLength == kCrowded) {
+    for (IdentEntry* e = entry; e != nullptr; e = e->next)
       IndexAdd(e, SpellingKey(e->name, e->length));
   }
   return entry;
@@ -277,8 +283,8 @@ IdentEntry* IdentTable::LookupName(const char* name) {
 bool IdentTable::IsDefined(const char* name) { return LookupName(name)->IsMacro(); }
 
 void IdentTable::ForEachMacro(MacroVisitor visit, void* owner) const {
-  for (IdentEntry* head : buckets_) {
-    for (IdentEntry* e = head; e != nullptr; e = e->next) {
+  for (const Bucket& bucket : buckets_) {
+    for (IdentEntry* e = At(bucket.head); e != nullptr; e = e->next) {
       if (e->IsMacro() && !visit(owner, e)) return;
     }
   }

@@ -87,9 +87,18 @@ class IdentTable {
   IdentEntry* IndexFind(const char* spelling, std::size_t length, std::uint32_t key) const;
   void IndexAdd(IdentEntry* entry, std::uint32_t key);
 
+  // A bucket holds its chain's head as an offset in the arena (0: empty) and the number of
+  // entries in the chain, counted up to kCrowded, side by side: a lookup finds both in one
+  // cache line.
+  struct Bucket {
+    std::uint32_t head;
+    std::uint32_t chainLength;
+  };
+  IdentEntry* At(std::uint32_t offset) const;
+  std::uint32_t OffsetOf(const IdentEntry* entry) const;
+
   SaveArena& arena_;
-  IdentEntry* buckets_[kBuckets] = {};
-  std::uint8_t chainLength_[kBuckets] = {};  // entries per bucket, counted up to kCrowded
+  Bucket buckets_[kBuckets] = {};
   std::vector<Slot> index_;                  // open addressing; empty until a bucket is crowded
   std::size_t indexed_ = 0;
   // One bit per bucket that holds entries, so emptying the table touches only those.

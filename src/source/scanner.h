@@ -214,6 +214,9 @@ class Scanner {
   int NextAfterSplice();
   TokenCode OperatorGroup(int first);
   TokenCode Identifier(int first);
+  // Ends the spelling read into `start` and records its length and hash (the sum of its bytes'
+  // values, before the length is taken off).
+  const char* FinishIdentifier(char* start, std::size_t length, std::uint32_t hash);
   TokenCode IdentifierResult(const char* spelling, std::size_t length, std::uint32_t hash);
   TokenCode DefinedOperator();
   int NextAfterIdentifier();

@@ -56,4 +56,23 @@ inline const unsigned char* SweepTo(const unsigned char* p, const unsigned char*
   return p;
 }
 
+#if defined(__SSE2__)
+// How many of the sixteen bytes at `p` (all readable) are identifier characters (letters,
+// digits, '_') before the first one that is not; 16 when all are. `block` receives the bytes.
+inline unsigned LeadingWordBytes(const unsigned char* p, __m128i& block) {
+  block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  // Shifting a range to start at -128 turns "lo <= b <= hi" into one signed comparison.
+  auto in = [](__m128i b, char lo, int count) {
+    __m128i shifted = _mm_add_epi8(b, _mm_set1_epi8(static_cast<char>(-128 - lo)));
+    return _mm_cmplt_epi8(shifted, _mm_set1_epi8(static_cast<char>(-128 + count)));
+  };
+  __m128i letter = in(_mm_or_si128(block, _mm_set1_epi8(0x20)), 'a', 26);
+  __m128i digit = in(block, '0', 10);
+  __m128i underscore = _mm_cmpeq_epi8(block, _mm_set1_epi8('_'));
+  unsigned word = static_cast<unsigned>(
+      _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(letter, digit), underscore)));
+  return static_cast<unsigned>(__builtin_ctz(~word));
+}
+#endif
+
 }  // namespace tpx
