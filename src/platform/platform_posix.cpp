@@ -105,12 +105,11 @@ long WriteAll(int fd, const void* buffer, std::size_t size) {
 
 // Writing behind. A large output file is written by a second thread: each full buffer is handed
 // over and the program goes on while the system writes it, still one write per buffer and in
-// order. Truncating an existing large file, which can keep the file system busy for many
-// milliseconds, happens on that thread too, before its first write. A write that fails is
-// reported by the next hand-over or by the close, and nothing after it is written.
+// order. A write that fails is reported by the next hand-over or by the close, and nothing
+// after it is written.
 class WriteBehind {
  public:
-  WriteBehind(int fd, bool truncate) : fd_(fd), truncate_(truncate) {
+  explicit WriteBehind(int fd) : fd_(fd) {
     // The thread takes no signals: an interrupt or a fault is handled on the program's thread.
     sigset_t all, previous;
     sigfillset(&all);
@@ -119,7 +118,7 @@ class WriteBehind {
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
   }
 
-  // Queues a copy of the bytes; false when an earlier write (or the truncation) failed.
+  // Queues a copy of the bytes; false when an earlier write failed.
   bool Write(const void* data, std::size_t size) {
     std::unique_lock<std::mutex> lock(mutex_);
     room_.wait(lock, [&] { return failed_ || queue_.empty() || queued_ + size <= kMaxQueued; });
@@ -162,9 +161,7 @@ class WriteBehind {
   static constexpr std::size_t kBatch = 16;
 
   void Run() {
-    bool truncated = !truncate_ || ftruncate(fd_, 0) == 0;
     std::unique_lock<std::mutex> lock(mutex_);
-    if (!truncated) failed_ = true;
     for (;;) {
       if (queue_.empty()) {
         work_.wait(lock, [&] { return queue_.size() >= kBatch || finishing_; });
@@ -186,7 +183,6 @@ class WriteBehind {
   }
 
   const int fd_;
-  const bool truncate_;
   std::mutex mutex_;
   std::condition_variable work_;
   std::condition_variable room_;
@@ -199,17 +195,23 @@ class WriteBehind {
   std::thread thread_;
 };
 
-// An existing file at least this large is truncated by the writing thread.
-constexpr off_t kTruncateBehind = 256 * 1024;
 // A file written synchronously this many times goes on through the writing thread.
 constexpr unsigned kWritesBeforeBehind = 64;
 
 // The file last created for writing. Only one is written behind at a time.
+//
+// An existing file is not emptied when it is created again: its old bytes are overwritten and
+// what is left of them is cut off when it is closed. Emptying a large file and filling it again
+// makes the file system give up its blocks and find new ones, and write them out at the close;
+// writing over them costs a fraction of that. Every reader opened through OpenForReading still
+// sees only what was written: opening the output for reading cuts it first.
 struct OutputHandle {
   int fd = -1;
   bool regular = false;
   unsigned writes = 0;
   WriteBehind* behind = nullptr;
+  off_t written = 0;        // bytes written or handed over
+  bool cutAtClose = false;  // old bytes may lie past `written`
 };
 OutputHandle output;
 
@@ -238,6 +240,13 @@ bool StopWritingBehind() {
   return ok;
 }
 
+// Cuts off the old bytes past what was written. False when that fails.
+bool CutOldBytes() {
+  if (!output.cutAtClose) return true;
+  output.cutAtClose = false;
+  return ftruncate(output.fd, output.written) == 0;
+}
+
 }  // namespace
 
 int OpenForReading(const char* path) {
@@ -249,12 +258,13 @@ int OpenForReading(const char* path) {
       lastOpenOutOfHandles = false;
       return -1;
     }
-    if (output.behind != nullptr) {
-      // Reading the output file while it is written: it must hold what was written so far.
+    if (output.behind != nullptr || output.cutAtClose) {
+      // Reading the output file while it is written: it must hold what was written so far,
+      // and nothing else.
       struct stat out;
-      if (fstat(output.fd, &out) == 0 && out.st_dev == st.st_dev && out.st_ino == st.st_ino &&
-          !StopWritingBehind()) {
-        output.writes = ~0u;  // the failure is reported by the next write
+      if (fstat(output.fd, &out) == 0 && out.st_dev == st.st_dev && out.st_ino == st.st_ino) {
+        bool written = StopWritingBehind();
+        if (!CutOldBytes() || !written) output.writes = ~0u;  // reported by the next write
       }
     }
     readHandles.push_back(ReadHandle{fd, st.st_dev, st.st_ino});
@@ -267,10 +277,10 @@ int CreateForWriting(const char* path) {
   if (fd < 0) return -1;
   struct stat st;
   bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  bool behind = false;
+  bool cut = false;
   if (regular && st.st_size > 0) {
-    if (output.fd < 0 && st.st_size >= kTruncateBehind && !IsBeingRead(st)) {
-      behind = true;
+    if (output.fd < 0 && !IsBeingRead(st)) {
+      cut = true;
     } else if (ftruncate(fd, 0) != 0) {
       int error = errno;
       close(fd);
@@ -282,7 +292,7 @@ int CreateForWriting(const char* path) {
     output = OutputHandle{};
     output.fd = fd;
     output.regular = regular;
-    if (behind) output.behind = new WriteBehind(fd, true);
+    output.cutAtClose = cut;
   }
   return fd;
 }
@@ -297,12 +307,14 @@ long WriteFile(int handle, const void* buffer, std::size_t size) {
       if (output.writes == ~0u) return -1;
       if (output.regular && ++output.writes == kWritesBeforeBehind) {
         struct stat st;
-        if (fstat(handle, &st) == 0 && !IsBeingRead(st))
-          output.behind = new WriteBehind(handle, false);
+        if (fstat(handle, &st) == 0 && !IsBeingRead(st)) output.behind = new WriteBehind(handle);
       }
     }
-    if (output.behind != nullptr)
-      return output.behind->Write(buffer, size) ? static_cast<long>(size) : -1;
+    long done = output.behind != nullptr
+                    ? (output.behind->Write(buffer, size) ? static_cast<long>(size) : -1)
+                    : WriteAll(handle, buffer, size);
+    if (done > 0) output.written += done;
+    return done;
   }
   return WriteAll(handle, buffer, size);
 }
@@ -316,6 +328,8 @@ bool CloseFile(int handle) {
       output.behind = nullptr;
     }
     ok = StopWritingBehind() && output.writes != ~0u;
+    // A file closed from a signal handler is deleted next: it is not cut.
+    if (!handlingSignal) ok = CutOldBytes() && ok;
     output = OutputHandle{};
   } else {
     for (std::size_t i = 0; i < readHandles.size(); ++i) {

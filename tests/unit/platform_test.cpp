@@ -557,6 +557,18 @@ TEST(VirtualMemory, AllocateRegionIsZeroedAndWritable) {
 // ---------------------------------------------------------------------------------------------
 // Files.
 
+// The whole contents of a file, read past the platform layer.
+std::string ReadWhole(const std::string& path) {
+  std::string data;
+  int fd = open(path.c_str(), O_RDONLY);
+  if (fd < 0) return "(missing)";
+  char chunk[65536];
+  ssize_t n;
+  while ((n = read(fd, chunk, sizeof chunk)) > 0) data.append(chunk, static_cast<std::size_t>(n));
+  close(fd);
+  return data;
+}
+
 TEST_F(FindFilesTest, FileRoundTrip) {
   std::string path = In("data.bin");
   int out = platform::CreateForWriting(path.c_str());
@@ -588,11 +600,21 @@ TEST_F(FindFilesTest, FileRoundTrip) {
   EXPECT_TRUE(platform::CloseFile(in));
   EXPECT_FALSE(platform::SeekFile(in, 0));
 
-  // Creating again truncates.
+  // Creating again replaces the contents: nothing of the old bytes is left after the close,
+  // and a reader opened meanwhile sees only the new ones.
   out = platform::CreateForWriting(path.c_str());
   ASSERT_GE(out, 0);
-  EXPECT_EQ(platform::FileSize(out), 0);
-  platform::CloseFile(out);
+  EXPECT_EQ(platform::WriteFile(out, "new", 3), 3);
+  in = platform::OpenForReading(path.c_str());
+  ASSERT_GE(in, 0);
+  EXPECT_EQ(platform::FileSize(in), 3);
+  EXPECT_TRUE(platform::CloseFile(in));
+  EXPECT_TRUE(platform::CloseFile(out));
+  EXPECT_EQ(ReadWhole(path), "new");
+  out = platform::CreateForWriting(path.c_str());
+  ASSERT_GE(out, 0);
+  EXPECT_TRUE(platform::CloseFile(out));
+  EXPECT_EQ(ReadWhole(path), "");
 
   EXPECT_TRUE(platform::DeleteFile(path.c_str()));
   EXPECT_FALSE(platform::DeleteFile(path.c_str()));
@@ -612,17 +634,6 @@ std::string Buffer(unsigned index) {
     b[i] = static_cast<char>('A' + (index * 7 + i / 61) % 26);
   std::snprintf(b.data(), 16, "<%u>", index);
   return b;
-}
-
-std::string ReadWhole(const std::string& path) {
-  std::string data;
-  int fd = open(path.c_str(), O_RDONLY);
-  if (fd < 0) return "(missing)";
-  char chunk[65536];
-  ssize_t n;
-  while ((n = read(fd, chunk, sizeof chunk)) > 0) data.append(chunk, static_cast<std::size_t>(n));
-  close(fd);
-  return data;
 }
 
 void Fill(const std::string& path, std::size_t size) {
@@ -646,7 +657,7 @@ int WriteBuffers(int handle, unsigned first, unsigned last, std::string* expecte
 
 TEST_F(FindFilesTest, LargeOutputOverALargeFileComesOutWholeAndInOrder) {
   std::string path = In("big.i");
-  // Old contents, longer than the new ones: truncated behind the program's back.
+  // Old contents, longer than the new ones: written over, and the rest cut off at the close.
   Fill(path, 3 << 20);
   int out = platform::CreateForWriting(path.c_str());
   ASSERT_GE(out, 0);
@@ -667,13 +678,13 @@ TEST_F(FindFilesTest, LargeOutputOverALargeFileComesOutWholeAndInOrder) {
   EXPECT_TRUE(platform::CloseFile(out));
   EXPECT_EQ(ReadWhole(fresh), expected);
 
-  // A small old file is truncated at once.
+  // A small old file the same.
   Fill(fresh, 1000);
   out = platform::CreateForWriting(fresh.c_str());
   ASSERT_GE(out, 0);
-  EXPECT_EQ(platform::FileSize(out), 0);
+  EXPECT_EQ(platform::WriteFile(out, "short", 5), 5);
   EXPECT_TRUE(platform::CloseFile(out));
-  EXPECT_EQ(ReadWhole(fresh), "");
+  EXPECT_EQ(ReadWhole(fresh), "short");
 }
 
 TEST_F(FindFilesTest, AReaderOfTheOutputSeesEveryBufferWrittenSoFar) {
