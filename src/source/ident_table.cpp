@@ -100,6 +100,9 @@ std::uint32_t HashName(const char* name, std::size_t length) {
   return hash - static_cast<std::uint32_t>(length);
 }
 
+static_assert(SaveArena::kReservation <= (std::size_t{1} << 28),
+              "arena offsets must fit the bucket's head field");
+
 IdentEntry* IdentTable::At(std::uint32_t offset) const {
   return offset == 0 ? nullptr : reinterpret_cast<IdentEntry*>(arena_.Base() + offset);
 }

@@ -88,11 +88,11 @@ class IdentTable {
   void IndexAdd(IdentEntry* entry, std::uint32_t key);
 
   // A bucket holds its chain's head as an offset in the arena (0: empty) and the number of
-  // entries in the chain, counted up to kCrowded, side by side: a lookup finds both in one
-  // cache line.
+  // entries in the chain, counted up to kCrowded, in one word: a lookup finds both in one
+  // cache line, and the whole array takes 128 KiB.
   struct Bucket {
-    std::uint32_t head;
-    std::uint32_t chainLength;
+    std::uint32_t head : 28;
+    std::uint32_t chainLength : 4;
   };
   IdentEntry* At(std::uint32_t offset) const;
   std::uint32_t OffsetOf(const IdentEntry* entry) const;
