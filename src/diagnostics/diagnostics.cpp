@@ -15,7 +15,7 @@ struct CatalogueEntry {
 };
 
 // The messages this program can report, by number. Every other entry has no text.
-const CatalogueEntry kCatalogue[] = {
+constexpr CatalogueEntry kCatalogue[] = {
     {0, "Noerror"},
     {1, "Internal compiler error %s"},
     {4, "Unable to create output file '%s'"},
