@@ -24,7 +24,8 @@ for case in "$@"; do
   echo "$status" > "$case/status"
   rm -rf "$case/out"
   (cd "$work" && find . -type f | sort) | while IFS= read -r f; do
-    if ! grep -qxF "$f" "$work.inputs"; then
+    # New files, and input files the run changed.
+    if ! grep -qxF "$f" "$work.inputs" || ! cmp -s "$work/$f" "$case/in/$f"; then
       mkdir -p "$case/out/$(dirname "$f")"
       cp "$work/$f" "$case/out/$f"
     fi
