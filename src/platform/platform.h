@@ -34,7 +34,10 @@ bool FreeRegion(void* address, std::size_t size);
 // without text translation.
 
 int OpenForReading(const char* path);
-// Creates (or truncates) a file for reading and writing.
+// Creates a file for reading and writing, or replaces the contents of an existing one: once
+// closed it holds exactly the bytes written, and a reader opened meanwhile through
+// OpenForReading sees only those. (The old bytes may be written over and the rest cut off at
+// the close rather than dropped at once.)
 int CreateForWriting(const char* path);
 // Returns the number of bytes read, 0 at the end, -1 on error.
 long ReadFile(int handle, void* buffer, std::size_t size);
