@@ -8,6 +8,7 @@
 #include "source/ident_table.h"
 #include "source/scanner.h"
 #include "source/source_stack.h"
+#include "source/sweep.h"
 
 namespace tpx {
 
@@ -216,17 +217,31 @@ void OutputWriter::StartOutputLine() {
   PutOutputText("\"\r\n", 3);
 }
 
+void OutputWriter::SpaceBefore(TokenCode previous, TokenCode current) {
+  if (kSpacing.wordChar[lastWritten_] && kSpacing.startsWord[current] &&
+      !kSpacing.isNumber[previous]) {
+    PutOutputChar(' ');
+  }
+}
+
+void OutputWriter::WriteNamedToken(TokenCode previous, TokenCode current) {
+  if (kPairs.space[previous][current]) PutOutputChar(' ');
+  PutOutputText(kTokenNames[current], kTokenNameLengths.length[current]);
+}
+
 void OutputWriter::WriteTokenStream() {
   EnsureOpen();
   Scanner& scanner = ctx_.scanner;
-  TokenCode current = scanner.GetToken();
   TokenCode previous = tok::NoToken;
-  while (current != tok::EndOfInput) {
+  for (;;) {
+    // Plain stretches of the file go out straight from the buffer; the token loop takes the
+    // rest, one token at a time.
+    if (!readable_ && out_.IsOpen() && scanner.PlainTokensAllowed())
+      previous = WritePlainTokens(previous);
+    TokenCode current = scanner.GetToken();
+    if (current == tok::EndOfInput) break;
     const Token& token = scanner.Current();
-    if (kSpacing.wordChar[lastWritten_] && kSpacing.startsWord[current] &&
-        !kSpacing.isNumber[previous]) {
-      PutOutputChar(' ');
-    }
+    SpaceBefore(previous, current);
     switch (current) {
       case tok::Identifier:
         PutOutputText(token.ident->name, token.ident->length);
@@ -254,12 +269,130 @@ void OutputWriter::WriteTokenStream() {
         PutOutputText(ctx_.frontEndCpp ? "try" : "__try");
         break;
       default:
-        if (kPairs.space[previous][current]) PutOutputChar(' ');
-        PutOutputText(kTokenNames[current], kTokenNameLengths.length[current]);
+        WriteNamedToken(previous, current);
         break;
     }
     previous = current;
-    current = scanner.GetToken();
+  }
+}
+
+namespace {
+
+// The bytes after a line break (and the blanks that follow it) that the start of a line treats
+// apart from the token loop: more blanks of other kinds, a dropped zero byte or no-expand mark,
+// comments, splices and directives.
+struct LineStartStops {
+  bool stop[256] = {};
+  constexpr LineStartStops() {
+    for (unsigned char c : {'\v', '\f', '\0', '/', '\\', '#'}) stop[c] = true;
+    stop[0xFB] = true;
+  }
+};
+constexpr LineStartStops kLineStartStops;
+
+// The longest name taken straight from the buffer.
+constexpr std::size_t kPlainNameLimit = 64;
+
+}  // namespace
+
+TokenCode OutputWriter::WritePlainTokens(TokenCode previous) {
+  SourceStack& src = ctx_.source;
+  const std::int32_t* values = kCharHash.Values();
+  const std::size_t nameLimit =
+      ctx_.scanner.IdentifierLimit() < kPlainNameLimit ? ctx_.scanner.IdentifierLimit()
+                                                       : kPlainNameLimit;
+  // The output is open and written as it is (no readable filter) all along: texts go into
+  // the buffer directly, with the blanks of the spacing rules.
+  auto put = [this](TokenCode previous, TokenCode current, const char* text,
+                    std::size_t length) {
+    if (kSpacing.wordChar[lastWritten_] && kSpacing.startsWord[current] &&
+        !kSpacing.isNumber[previous]) {
+      out_.Put(' ');
+    }
+    if (current != tok::Identifier && kPairs.space[previous][current]) out_.Put(' ');
+    lastWritten_ = static_cast<unsigned char>(text[length - 1]);
+    out_.Write(text, length);
+  };
+  for (;;) {
+    const unsigned char* p = src.cursor;
+    const unsigned char* end = src.limit;
+    if (p >= end) return previous;
+    unsigned char c = *p;
+    int k = kTokenTable[c];
+    if (k > 0) {
+      // A token of one character.
+      src.cursor = p + 1;
+      TokenCode current = static_cast<TokenCode>(k);
+      put(previous, current, kTokenNames[current], kTokenNameLengths.length[current]);
+      previous = current;
+      continue;
+    }
+    if (c == ' ' || c == '\t') {
+      const unsigned char* q = p + 1;
+      while (q < end && (*q == ' ' || *q == '\t')) ++q;
+      src.cursor = q;
+      lastWritten_ = q[-1];
+      out_.Write(reinterpret_cast<const char*>(p), static_cast<std::size_t>(q - p));
+      continue;
+    }
+    if (k == cls::Letter || k == cls::WidePrefix) {
+      // A name that is not a macro. The token loop takes the rest: names that reach a splice
+      // or the end of the buffer, long ones, special ones and wide literals.
+      if (end - p < 2) return previous;
+      if (k == cls::WidePrefix && (p[1] == '"' || p[1] == '\'')) return previous;
+      std::size_t length = 1;
+      std::uint32_t hash = static_cast<std::uint32_t>(values[c]);
+      for (;;) {
+        std::size_t n;
+#if defined(__SSE2__)
+        if (end - (p + length) < 16) return previous;
+        __m128i block;
+        n = LeadingWordBytes(p + length, block);
+#else
+        n = 0;
+        while (p + length + n < end && values[p[length + n]] != 0 && n < 16) ++n;
+        if (p + length + n == end) return previous;
+#endif
+        for (std::size_t i = 0; i < n; ++i)
+          hash += static_cast<std::uint32_t>(values[p[length + i]]);
+        length += n;
+        if (length > nameLimit) return previous;
+        if (n < 16) break;
+      }
+      if (p[length] == '\\') return previous;
+      if (length >= 2 && c == '_' && (p[1] == '_' || p[1] == 'W')) return previous;
+      hash -= static_cast<std::uint32_t>(length);
+      IdentEntry* entry = ctx_.idents.Lookup(reinterpret_cast<const char*>(p), length, hash);
+      if (entry->IsMacro()) return previous;
+      TokenCode current = entry->keyword != 0 ? entry->keyword : tok::Identifier;
+      if (current == tok::Asm || current == tok::Try) return previous;
+      src.cursor = p + length;
+      if (current == tok::Identifier)
+        put(previous, current, entry->name, entry->length);
+      else
+        put(previous, current, kTokenNames[current], kTokenNameLengths.length[current]);
+      previous = current;
+      continue;
+    }
+    if (k == cls::LineBreak) {
+      // A line break, when the next line starts with something the token loop would take as
+      // it comes: the break is counted and the blanks after it dropped.
+      const unsigned char* q = p + 1;
+      if (q < end && ((c == '\r' && *q == '\n') || (c == '\n' && *q == '\r'))) ++q;
+      while (q < end && (*q == ' ' || *q == '\t')) ++q;
+      if (q >= end || kLineStartStops.stop[*q]) return previous;
+      src.cursor = p + 1;
+      src.CountNewline(c);
+      src.cursor = q;
+      continue;
+    }
+    // An operator.
+    std::size_t length;
+    TokenCode current = Scanner::PlainOperator(p, end, ctx_.frontEndCpp, length);
+    if (current == tok::NoToken) return previous;
+    src.cursor = p + length;
+    put(previous, current, kTokenNames[current], kTokenNameLengths.length[current]);
+    previous = current;
   }
 }
 

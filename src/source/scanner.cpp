@@ -418,6 +418,61 @@ TokenCode Scanner::OperatorGroup(int first) {
   return token_.code = code;
 }
 
+TokenCode Scanner::PlainOperator(const unsigned char* p, const unsigned char* end, bool cpp,
+                                 std::size_t& length) {
+  // Up to three bytes decide an operator; a backslash among them may be a splice.
+  unsigned char c = p[0];
+  if (end - p < 3 || p[1] == '\\' || p[2] == '\\') return tok::NoToken;
+  unsigned char n = p[1];
+  length = 2;
+  switch (kTokenTable[c]) {
+    case cls::Bang:
+    case cls::Percent:
+    case cls::Amp:
+    case cls::Star:
+    case cls::Plus:
+    case cls::Caret:
+    case cls::Bar:
+    case cls::Equal: {
+      OperatorForms forms = OperatorFormsOf(c);
+      if (forms.doubled != 0 && n == c) return forms.doubled;
+      if (n == '=') return forms.withEqual;
+      length = 1;
+      return forms.alone;
+    }
+    case cls::Minus:
+      if (n == '-') return tok::MinusMinus;
+      if (n == '=') return tok::MinusAssign;
+      if (n == '>') {
+        if (cpp && p[2] == '*') {
+          length = 3;
+          return tok::ArrowStar;
+        }
+        return tok::Arrow;
+      }
+      length = 1;
+      return tok::Minus;
+    case cls::Less:
+    case cls::Greater: {
+      bool less = c == '<';
+      if (n == '=') return less ? tok::LessEqual : tok::GreaterEqual;
+      if (n == c) {
+        if (p[2] != '=') return less ? tok::Shl : tok::Shr;
+        length = 3;
+        return less ? tok::ShlAssign : tok::ShrAssign;
+      }
+      length = 1;
+      return less ? tok::Less : tok::Greater;
+    }
+    case cls::Colon:
+      if (n == ':') return tok::ColonColon;
+      length = 1;
+      return tok::Colon;
+    default:
+      return tok::NoToken;
+  }
+}
+
 // Skips the blanks, comments and splices at the start of a line and returns the first other
 // byte, consumed. The blanks are written only when comments are kept; zero bytes are dropped.
 int Scanner::LineStart() { return SkipSpace(true); }

@@ -205,6 +205,23 @@ class Scanner {
   // Reports an illegal character (with its trail byte when it is a lead byte).
   void ReportIllegal(int c);
 
+  // Whether the bytes at the cursor may be taken as plain tokens straight from the buffer, the
+  // way the token loop would take them: the current record is a file, nothing is held back or
+  // saved, the token table is in force outside a directive line, no mark of the last token is
+  // pending, and blanks at the start of a line are dropped.
+  bool PlainTokensAllowed() const {
+    return slot_.code == tok::NoToken && !pendingBackslash_ && table == kTokenTable &&
+           !directiveLine && !noExpand && !paste && redispatch_ < 0 && src_.Top() != nullptr &&
+           src_.Top()->IsFile() && !KeepComments();
+  }
+  // The longest name kept whole.
+  unsigned IdentifierLimit() const { return identLimit_; }
+  // The operator token that starts at `p` (before `end`), the way the token loop reads it, when
+  // its bytes alone decide it: no backslash among them, no comment, number or ellipsis, and all
+  // its bytes before `end`. Gives its code and sets `length`; NoToken when it cannot tell.
+  static TokenCode PlainOperator(const unsigned char* p, const unsigned char* end, bool cpp,
+                                 std::size_t& length);
+
  private:
   TokenCode Scan();
   TokenCode TakeSavedToken();
