@@ -313,65 +313,72 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous) {
     lastWritten_ = static_cast<unsigned char>(text[length - 1]);
     out_.Write(text, length);
   };
-  for (;;) {
-    const unsigned char* p = src.cursor;
-    const unsigned char* end = src.limit;
-    if (p >= end) return previous;
+  // The cursor is kept here and stored back when the loop ends or the source input needs it.
+  const unsigned char* p = src.cursor;
+  const unsigned char* const end = src.limit;
+  while (p < end) {
     unsigned char c = *p;
     int k = kTokenTable[c];
     if (k > 0) {
       // A token of one character.
-      src.cursor = p + 1;
       TokenCode current = static_cast<TokenCode>(k);
       put(previous, current, kTokenNames[current], kTokenNameLengths.length[current]);
       previous = current;
+      ++p;
       continue;
     }
     if (c == ' ' || c == '\t') {
       const unsigned char* q = p + 1;
       while (q < end && (*q == ' ' || *q == '\t')) ++q;
-      src.cursor = q;
       lastWritten_ = q[-1];
       out_.Write(reinterpret_cast<const char*>(p), static_cast<std::size_t>(q - p));
+      p = q;
       continue;
     }
     if (k == cls::Letter || k == cls::WidePrefix) {
       // A name that is not a macro. The token loop takes the rest: names that reach a splice
       // or the end of the buffer, long ones, special ones and wide literals.
-      if (end - p < 2) return previous;
-      if (k == cls::WidePrefix && (p[1] == '"' || p[1] == '\'')) return previous;
+      if (end - p < 2) break;
+      if (k == cls::WidePrefix && (p[1] == '"' || p[1] == '\'')) break;
       std::size_t length = 1;
       std::uint32_t hash = static_cast<std::uint32_t>(values[c]);
+      bool plain = true;
       for (;;) {
         std::size_t n;
 #if defined(__SSE2__)
-        if (end - (p + length) < 16) return previous;
+        if (end - (p + length) < 16) {
+          plain = false;
+          break;
+        }
         __m128i block;
         n = LeadingWordBytes(p + length, block);
 #else
         n = 0;
         while (p + length + n < end && values[p[length + n]] != 0 && n < 16) ++n;
-        if (p + length + n == end) return previous;
+        if (p + length + n == end) {
+          plain = false;
+          break;
+        }
 #endif
         for (std::size_t i = 0; i < n; ++i)
           hash += static_cast<std::uint32_t>(values[p[length + i]]);
         length += n;
-        if (length > nameLimit) return previous;
-        if (n < 16) break;
+        if (length > nameLimit) plain = false;
+        if (n < 16 || !plain) break;
       }
-      if (p[length] == '\\') return previous;
-      if (length >= 2 && c == '_' && (p[1] == '_' || p[1] == 'W')) return previous;
+      if (!plain || p[length] == '\\') break;
+      if (length >= 2 && c == '_' && (p[1] == '_' || p[1] == 'W')) break;
       hash -= static_cast<std::uint32_t>(length);
       IdentEntry* entry = ctx_.idents.Lookup(reinterpret_cast<const char*>(p), length, hash);
-      if (entry->IsMacro()) return previous;
+      if (entry->IsMacro()) break;
       TokenCode current = entry->keyword != 0 ? entry->keyword : tok::Identifier;
-      if (current == tok::Asm || current == tok::Try) return previous;
-      src.cursor = p + length;
+      if (current == tok::Asm || current == tok::Try) break;
       if (current == tok::Identifier)
         put(previous, current, entry->name, entry->length);
       else
         put(previous, current, kTokenNames[current], kTokenNameLengths.length[current]);
       previous = current;
+      p += length;
       continue;
     }
     if (k == cls::LineBreak) {
@@ -380,20 +387,22 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous) {
       const unsigned char* q = p + 1;
       if (q < end && ((c == '\r' && *q == '\n') || (c == '\n' && *q == '\r'))) ++q;
       while (q < end && (*q == ' ' || *q == '\t')) ++q;
-      if (q >= end || kLineStartStops.stop[*q]) return previous;
+      if (q >= end || kLineStartStops.stop[*q]) break;
       src.cursor = p + 1;
       src.CountNewline(c);
-      src.cursor = q;
+      p = q;
       continue;
     }
     // An operator.
     std::size_t length;
     TokenCode current = Scanner::PlainOperator(p, end, ctx_.frontEndCpp, length);
-    if (current == tok::NoToken) return previous;
-    src.cursor = p + length;
+    if (current == tok::NoToken) break;
     put(previous, current, kTokenNames[current], kTokenNameLengths.length[current]);
     previous = current;
+    p += length;
   }
+  src.cursor = p;
+  return previous;
 }
 
 void OutputWriter::WriteString() {
