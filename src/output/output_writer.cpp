@@ -236,9 +236,10 @@ void OutputWriter::WriteTokenStream() {
   for (;;) {
     // Plain stretches of the file go out straight from the buffer; the token loop takes the
     // rest, one token at a time.
+    TokenCode current = tok::NoToken;
     if (!readable_ && out_.IsOpen() && scanner.PlainTokensAllowed())
-      previous = WritePlainTokens(previous);
-    TokenCode current = scanner.GetToken();
+      previous = WritePlainTokens(previous, current);
+    if (current == tok::NoToken) current = scanner.GetToken();
     if (current == tok::EndOfInput) break;
     const Token& token = scanner.Current();
     SpaceBefore(previous, current);
@@ -295,7 +296,7 @@ constexpr std::size_t kPlainNameLimit = 64;
 
 }  // namespace
 
-TokenCode OutputWriter::WritePlainTokens(TokenCode previous) {
+TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
   SourceStack& src = ctx_.source;
   const std::int32_t* values = kCharHash.Values();
   const std::size_t nameLimit =
@@ -370,7 +371,11 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous) {
       if (length >= 2 && c == '_' && (p[1] == '_' || p[1] == 'W')) break;
       hash -= static_cast<std::uint32_t>(length);
       IdentEntry* entry = ctx_.idents.Lookup(reinterpret_cast<const char*>(p), length, hash);
-      if (entry->IsMacro()) break;
+      if (entry->IsMacro()) {
+        // The token loop takes it from here, without reading and looking up the name again.
+        taken = ctx_.scanner.TakeName(p, length, hash, entry);
+        return previous;
+      }
       TokenCode current = entry->keyword != 0 ? entry->keyword : tok::Identifier;
       if (current == tok::Asm || current == tok::Try) break;
       if (current == tok::Identifier)

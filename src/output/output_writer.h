@@ -98,8 +98,10 @@ class OutputWriter {
   // apart.
   void WriteNamedToken(TokenCode previous, TokenCode current);
   // Writes plain tokens taken straight from the source buffer until one needs the token loop;
-  // returns the last token written (or `previous`).
-  TokenCode WritePlainTokens(TokenCode previous);
+  // returns the last token written (or `previous`). A macro name it meets is handed to the
+  // scanner; `taken` receives the scanner's token for it (NoToken when it was expanded) and is
+  // left alone otherwise.
+  TokenCode WritePlainTokens(TokenCode previous, TokenCode& taken);
   void WriteString();
   void WriteAsm();
 

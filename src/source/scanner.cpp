@@ -552,7 +552,20 @@ TokenCode Scanner::Identifier(int first) {
   Begin();
   const char* start = ReadIdentifier(first);
   if (table == kBodyTable) return token_.code = tok::Identifier;
-  return IdentifierResult(start, identLength_, identHash_);
+  return IdentifierResult(start, identLength_, ctx_.idents.Lookup(start, identLength_, identHash_));
+}
+
+TokenCode Scanner::TakeName(const unsigned char* name, std::size_t length, std::uint32_t hash,
+                            IdentEntry* entry) {
+  src_.cursor = name + length;
+  Begin();
+  char* start = text_ + textPos_;
+  std::memcpy(start, name, length);
+  start[length] = 0;
+  token_.spelling = start;
+  identLength_ = length;
+  identHash_ = hash;
+  return IdentifierResult(start, length, entry);
 }
 
 const char* Scanner::ReadIdentifier(int first) {
@@ -639,8 +652,7 @@ int Scanner::NextAfterIdentifier() {
   return ReadByte();
 }
 
-TokenCode Scanner::IdentifierResult(const char* spelling, std::size_t length, std::uint32_t hash) {
-  IdentEntry* entry = ctx_.idents.Lookup(spelling, length, hash);
+TokenCode Scanner::IdentifierResult(const char* spelling, std::size_t length, IdentEntry* entry) {
   token_.ident = entry;
   bool marked = noExpand && !paste;
   noExpand = false;

@@ -210,12 +210,24 @@ class Scanner {
   // saved, the token table is in force outside a directive line, no mark of the last token is
   // pending, and blanks at the start of a line are dropped.
   bool PlainTokensAllowed() const {
-    return slot_.code == tok::NoToken && !pendingBackslash_ && table == kTokenTable &&
-           !directiveLine && !noExpand && !paste && redispatch_ < 0 && src_.Top() != nullptr &&
-           src_.Top()->IsFile() && !KeepComments();
+    // Macro text is the common case that fails, so the record is looked at first.
+    const SourceFile* top = src_.Top();
+    return top != nullptr && top->IsFile() && slot_.code == tok::NoToken && !pendingBackslash_ &&
+           table == kTokenTable && !directiveLine && !noExpand && !paste && redispatch_ < 0 &&
+           !KeepComments();
   }
-  // The longest name kept whole.
-  unsigned IdentifierLimit() const { return identLimit_; }
+  // The longest name kept whole (at the current write position of the token text buffer).
+  std::size_t IdentifierLimit() const {
+    std::size_t room = kTextBufferSize - 1 - textPos_;
+    return identLimit_ < room ? identLimit_ : room;
+  }
+  // Takes the name of `length` bytes at `name`, in the current file's buffer, as the next token
+  // the way the token loop reads one: `hash` is its hash and `entry` its entry, looked up by the
+  // caller. The name must not be one of the special names (those starting "__" or "_W"). The
+  // result is the token code, or NoToken when the name was a macro and its expansion has been
+  // pushed; reading then goes on with GetToken.
+  TokenCode TakeName(const unsigned char* name, std::size_t length, std::uint32_t hash,
+                     IdentEntry* entry);
   // The operator token that starts at `p` (before `end`), the way the token loop reads it, when
   // its bytes alone decide it: no backslash among them, no comment, number or ellipsis, and all
   // its bytes before `end`. Gives its code and sets `length`; NoToken when it cannot tell.
@@ -234,7 +246,7 @@ class Scanner {
   // Ends the spelling read into `start` and records its length and hash (the sum of its bytes'
   // values, before the length is taken off).
   const char* FinishIdentifier(char* start, std::size_t length, std::uint32_t hash);
-  TokenCode IdentifierResult(const char* spelling, std::size_t length, std::uint32_t hash);
+  TokenCode IdentifierResult(const char* spelling, std::size_t length, IdentEntry* entry);
   TokenCode DefinedOperator();
   int NextAfterIdentifier();
   void UnreadHeld(int c);
