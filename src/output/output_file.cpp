@@ -99,6 +99,13 @@ void OutputFile::Open() {
   if (openedHook_ != nullptr) openedHook_(openedOwner_);
 }
 
+void OutputFile::WritePatchedSlow(const char* text, std::size_t length, std::size_t at,
+                                  char byte) {
+  Write(text, at);
+  Write(&byte, 1);
+  Write(text + at + 1, length - at - 1);
+}
+
 void OutputFile::FlushFull() {
   std::size_t n = fill_;
   fill_ = 0;

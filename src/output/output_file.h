@@ -81,9 +81,7 @@ class OutputFile {
       if (fill_ == kBufferSize) FlushFull();
       return;
     }
-    Write(text, at);
-    Put(byte);
-    Write(text + at + 1, length - at - 1);
+    WritePatchedSlow(text, length, at, byte);
   }
 
   // Moves 0 to 16 bytes.
@@ -148,6 +146,7 @@ class OutputFile {
   void FlushFull();
   void PutSlow(char c);
   void WriteSlow(const char* text, std::size_t length);
+  void WritePatchedSlow(const char* text, std::size_t length, std::size_t at, char byte);
   void ResetState();
   bool EndConsole();
 
