@@ -59,6 +59,18 @@ class OutputFile {
     WriteSlow(text, length);
   }
   void Write(const char* text);
+  // Writes `length` bytes, at most kShortText, of a text that has kShortText readable bytes:
+  // with that much room left in the buffer the copy is one 16-byte move, whatever the length.
+  static constexpr std::size_t kShortText = 16;
+  void WriteShort(const char* text, std::size_t length) {
+    if (!console_ && kBufferSize - fill_ >= kShortText) {
+      CopyShortPadded(buffer_ + fill_, text);
+      fill_ += length;
+      if (fill_ == kBufferSize) FlushFull();
+      return;
+    }
+    Write(text, length);
+  }
   // Writes `length` bytes, at most kPaddedText, of a text that has kPaddedText readable bytes:
   // with that much room left in the buffer the copy is one move of fixed size.
   static constexpr std::size_t kPaddedText = 64;
@@ -105,6 +117,16 @@ class OutputFile {
     std::memcpy(&tail, from + length - sizeof tail, sizeof tail);
     std::memcpy(to, &head, sizeof head);
     std::memcpy(to + length - sizeof tail, &tail, sizeof tail);
+  }
+  // Moves kShortText bytes.
+  static void CopyShortPadded(char* to, const char* from) {
+#if defined(__SSE2__)
+    static_assert(kShortText == 16);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to),
+                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)));
+#else
+    std::memcpy(to, from, kShortText);
+#endif
   }
   // Moves kPaddedText bytes as four 16-byte pieces where the processor has them.
   static void CopyPadded(char* to, const char* from) {

@@ -54,6 +54,19 @@ struct TokenNameLengths {
 };
 const TokenNameLengths kTokenNameLengths;
 
+// The token names again, each in a slot of its own that can be read 16 bytes at a time.
+struct PaddedTokenNames {
+  char text[tok::Count][2 * OutputFile::kShortText] = {};
+  PaddedTokenNames() {
+    for (TokenCode t = 0; t < tok::Count; ++t) {
+      std::size_t length = std::strlen(kTokenNames[t]);
+      if (length >= sizeof text[t]) length = sizeof text[t] - 1;
+      std::memcpy(text[t], kTokenNames[t], length);
+    }
+  }
+};
+const PaddedTokenNames kPaddedTokenNames;
+
 // What the separating blank before words looks at, as tables: word characters, the tokens
 // whose spelling in the name table starts with one, and the numeric constants.
 struct Spacing {
@@ -304,15 +317,24 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
                                                        : kPlainNameLimit;
   // The output is open and written as it is (no readable filter) all along: texts go into
   // the buffer directly, with the blanks of the spacing rules.
-  auto put = [this](TokenCode previous, TokenCode current, const char* text,
-                    std::size_t length) {
+  // A `padded` text has OutputFile::kShortText readable bytes; when it is no longer than that
+  // it is moved in one piece.
+  auto put = [this](TokenCode previous, TokenCode current, const char* text, std::size_t length,
+                    bool padded) {
     if (kSpacing.wordChar[lastWritten_] && kSpacing.startsWord[current] &&
         !kSpacing.isNumber[previous]) {
       out_.Put(' ');
     }
     if (current != tok::Identifier && kPairs.space[previous][current]) out_.Put(' ');
     lastWritten_ = static_cast<unsigned char>(text[length - 1]);
-    out_.Write(text, length);
+    if (padded && length <= OutputFile::kShortText)
+      out_.WriteShort(text, length);
+    else
+      out_.Write(text, length);
+  };
+  auto putNamed = [&put](TokenCode previous, TokenCode current) {
+    put(previous, current, kPaddedTokenNames.text[current], kTokenNameLengths.length[current],
+        true);
   };
   // The cursor is kept here and stored back when the loop ends or the source input needs it.
   const unsigned char* p = src.cursor;
@@ -323,7 +345,7 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
     if (k > 0) {
       // A token of one character.
       TokenCode current = static_cast<TokenCode>(k);
-      put(previous, current, kTokenNames[current], kTokenNameLengths.length[current]);
+      putNamed(previous, current);
       previous = current;
       ++p;
       continue;
@@ -332,7 +354,11 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       const unsigned char* q = p + 1;
       while (q < end && (*q == ' ' || *q == '\t')) ++q;
       lastWritten_ = q[-1];
-      out_.Write(reinterpret_cast<const char*>(p), static_cast<std::size_t>(q - p));
+      std::size_t length = static_cast<std::size_t>(q - p);
+      if (length <= OutputFile::kShortText && end - p >= 16)
+        out_.WriteShort(reinterpret_cast<const char*>(p), length);
+      else
+        out_.Write(reinterpret_cast<const char*>(p), length);
       p = q;
       continue;
     }
@@ -378,10 +404,11 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       }
       TokenCode current = entry->keyword != 0 ? entry->keyword : tok::Identifier;
       if (current == tok::Asm || current == tok::Try) break;
+      // The name's bytes in the buffer are the entry's spelling.
       if (current == tok::Identifier)
-        put(previous, current, entry->name, entry->length);
+        put(previous, current, reinterpret_cast<const char*>(p), length, end - p >= 16);
       else
-        put(previous, current, kTokenNames[current], kTokenNameLengths.length[current]);
+        putNamed(previous, current);
       previous = current;
       p += length;
       continue;
@@ -402,7 +429,7 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
     std::size_t length;
     TokenCode current = Scanner::PlainOperator(p, end, ctx_.frontEndCpp, length);
     if (current == tok::NoToken) break;
-    put(previous, current, kTokenNames[current], kTokenNameLengths.length[current]);
+    putNamed(previous, current);
     previous = current;
     p += length;
   }
