@@ -413,6 +413,16 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       p += length;
       continue;
     }
+    if (k == cls::Digit) {
+      // A plain integer constant: its text is its spelling. A pending wide mark would be
+      // written before it, so that case goes the long way.
+      std::size_t length = Scanner::PlainNumber(p, end);
+      if (length == 0 || ctx_.scanner.wideChar) break;
+      put(previous, tok::IntConst, reinterpret_cast<const char*>(p), length, end - p >= 16);
+      previous = tok::IntConst;
+      p += length;
+      continue;
+    }
     if (k == cls::LineBreak) {
       // A line break, when the next line starts with something the token loop would take as
       // it comes: the break is counted and the blanks after it dropped.

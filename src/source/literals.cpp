@@ -52,6 +52,17 @@ TokenCode Scanner::Number(int first) {
   return NumberValue(radix);
 }
 
+std::size_t Scanner::PlainNumber(const unsigned char* p, const unsigned char* end) {
+  constexpr std::size_t kMostDigits = 9;  // below 2^31: never long, never too large
+  std::size_t length = 1;
+  if (*p != '0') {
+    while (length <= kMostDigits && p + length < end && IsDigit(p[length])) ++length;
+    if (length > kMostDigits) return 0;
+  }
+  if (p + length >= end || kNumberContinues.table[p[length]]) return 0;
+  return length;
+}
+
 int Scanner::ScanNumber(int first) {
   bool tokenMode = table == kTokenTable;
   char* start = text_ + textPos_;

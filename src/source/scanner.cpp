@@ -468,6 +468,12 @@ TokenCode Scanner::PlainOperator(const unsigned char* p, const unsigned char* en
       if (n == ':') return tok::ColonColon;
       length = 1;
       return tok::Colon;
+    case cls::Dot:
+      // A point before a digit starts a number, and two points an ellipsis (or an error).
+      if ((n >= '0' && n <= '9') || n == '.') return tok::NoToken;
+      if (n == '*') return tok::DotStar;
+      length = 1;
+      return tok::Dot;
     default:
       return tok::NoToken;
   }
