@@ -338,7 +338,7 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
   };
   // The cursor is kept here and stored back when the loop ends or the source input needs it.
   const unsigned char* p = src.cursor;
-  const unsigned char* const end = src.limit;
+  const unsigned char* end = src.limit;
   while (p < end) {
     unsigned char c = *p;
     int k = kTokenTable[c];
@@ -421,6 +421,26 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       put(previous, tok::IntConst, reinterpret_cast<const char*>(p), length, end - p >= 16);
       previous = tok::IntConst;
       p += length;
+      continue;
+    }
+    if (k == cls::Slash) {
+      // A comment is read by the scanner, which may refill the buffer; a slash or "/=" is an
+      // operator.
+      if (end - p < 3 || p[1] == '\\') break;
+      if (p[1] == '*' || (p[1] == '/' && ctx_.scanner.LineCommentsAllowed())) {
+        src.cursor = p + 2;
+        if (p[1] == '*')
+          ctx_.scanner.BlockComment();
+        else
+          ctx_.scanner.LineComment();
+        p = src.cursor;
+        end = src.limit;
+        continue;
+      }
+      TokenCode current = p[1] == '=' ? tok::SlashAssign : tok::Slash;
+      putNamed(previous, current);
+      previous = current;
+      p += current == tok::Slash ? 1 : 2;
       continue;
     }
     if (k == cls::LineBreak) {
