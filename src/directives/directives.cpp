@@ -366,6 +366,40 @@ void Directives::GuardCheck(int c, const char* guard) {
   scanner.directiveLine = savedDirectiveLine;
 }
 
+namespace {
+
+// The bytes that can start a skipped line which is passed over in one sweep: not a blank of the
+// kinds skipped apart, not a directive, and not a byte the rest of the line must take care of.
+struct PlainLineStarts {
+  bool plain[256] = {};
+  constexpr PlainLineStarts() {
+    for (int c = 0; c < 256; ++c) plain[c] = !kRestStops.table[c];
+    for (unsigned char c : {'#', ' ', '\t', '\v', '\f'}) plain[c] = false;
+    plain[0xFB] = false;
+  }
+};
+constexpr PlainLineStarts kPlainLineStarts;
+
+}  // namespace
+
+bool Directives::SkipPlainLine() {
+  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = ctx_.source;
+  if (scanner.BackslashPending() || scanner.LeadBytesOrNull() != nullptr) return false;
+  const unsigned char* p = src.cursor;
+  const unsigned char* end = src.limit;
+  while (p < end && (*p == ' ' || *p == '\t')) ++p;
+  if (p == end) return false;
+  if (*p != '\n' && *p != '\r') {
+    if (!kPlainLineStarts.plain[*p]) return false;
+    p = SweepTo(p + 1, end, kRestStops);
+    if (p == end || (*p != '\n' && *p != '\r')) return false;
+  }
+  // The line break is left for the skipping loop.
+  src.cursor = p;
+  return true;
+}
+
 void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
   Scanner& scanner = ctx_.scanner;
   SourceStack& src = ctx_.source;
@@ -387,6 +421,7 @@ void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
       continue;
     }
     src.CountNewline(c);
+    if (SkipPlainLine()) continue;
     c = scanner.SkipBlanks();
     if (c == 0x1A) {
       ctx_.diag.ReportError(195, static_cast<int>(startLine));

@@ -50,6 +50,10 @@ class Directives {
   void PushConditional(std::uint8_t kind);
   void PopConditional();
   void SkipFalseGroup(bool chainTaken, bool elseAllowed);
+  // Passes over a skipped line that needs no care (blanks, then ordinary bytes up to the line
+  // break, all in the buffer), leaving the line break unread; false, having moved nothing,
+  // for any other line.
+  bool SkipPlainLine();
   void AfterSkip();
   bool Evaluate();
 
