@@ -807,16 +807,20 @@ void Scanner::SkipBlockComment(std::uint32_t startLine, bool nested) {
         ctx_.diag.ReportError(194, static_cast<int>(startLine));
         return;
       case '*': {
-        int d = src_.NextByte();
-        while (d == '\\') {
-          int e = src_.NextByte();
-          if (e != '\n' && e != '\r') {
-            d = e;
-            break;
-          }
-          src_.CountNewline(e);
+        // A run of stars is taken here: only the byte after the last one can end the comment.
+        int d;
+        do {
           d = src_.NextByte();
-        }
+          while (d == '\\') {
+            int e = src_.NextByte();
+            if (e != '\n' && e != '\r') {
+              d = e;
+              break;
+            }
+            src_.CountNewline(e);
+            d = src_.NextByte();
+          }
+        } while (d == '*');
         if (d == '/') {
           if (--depth == 0) return;
           continue;
