@@ -316,9 +316,9 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       ctx_.scanner.IdentifierLimit() < kPlainNameLimit ? ctx_.scanner.IdentifierLimit()
                                                        : kPlainNameLimit;
   // The output is open and written as it is (no readable filter) all along: texts go into
-  // the buffer directly, with the blanks of the spacing rules.
-  // A `padded` text has OutputFile::kShortText readable bytes; when it is no longer than that
-  // it is moved in one piece.
+  // the buffer directly, with the blanks of the spacing rules. A `padded` text has
+  // OutputFile::kShortText readable bytes; when it is no longer than that it is moved in one
+  // piece.
   auto put = [this](TokenCode previous, TokenCode current, const char* text, std::size_t length,
                     bool padded) {
     if (kSpacing.wordChar[lastWritten_] && kSpacing.startsWord[current] &&
