@@ -7,6 +7,7 @@
 #   BENCH_SCALE    macro families in the generated input (default 2000; a second input of twice
 #                  that size is measured too)
 #   BENCH_SETS     which input sets to run (default "sqlite zlib lua gen")
+#   BENCH_GROWTH_RUNS  alternating rounds of the growth timing (default 15)
 #   TPX32_BENCH_CACHE  where inputs are fetched and generated
 #                  (default ${XDG_CACHE_HOME:-$HOME/.cache}/tpx32-bench)
 set -euo pipefail
@@ -335,6 +336,36 @@ Text bytes of tpx32 against gcc -E: %s %%.
   } >> "$RESULTS"
 }
 
+# The two tables of the generated input are timed minutes apart, and this machine's speed can
+# drift by a third in that time. The growth is therefore also timed on its own: tpx32 on both
+# inputs in alternating rounds, each ratio taken between the two runs of one round.
+GROWTH_RUNS=${BENCH_GROWTH_RUNS:-15}
+time_growth() {
+  local plan=$WORK/plan-growth.tsv out=$WORK/out/growth id state med lo hi all small="" large=""
+  mkdir -p "$out/small" "$out/large"
+  {
+    plan_line small "$CACHE/inputs/gen-$SCALE" "$out/small.log" "$TPX" "-I$STUBS" "${DEFINES[@]}" \
+      "-n$out/small" gen.c
+    plan_line large "$CACHE/inputs/gen-$((2 * SCALE))" "$out/large.log" "$TPX" "-I$STUBS" \
+      "${DEFINES[@]}" "-n$out/large" gen.c
+  } > "$plan"
+  log "timing the growth: $WARMUP warm-up + $GROWTH_RUNS counted rounds, alternating"
+  while IFS=$'\t' read -r id state med lo hi all; do
+    [[ $state == ok ]] || return 0
+    case $id in
+      small) small=$all ;;
+      large) large=$all ;;
+    esac
+  done < <("$WORK/bin/timer" "$plan" "$WARMUP" "$GROWTH_RUNS")
+  [[ -n $small && -n $large ]] || return 0
+  printf 'Growth timed side by side (%s alternating rounds of both inputs): twice the generated input takes %s × the time in tpx32 (median of the ratios within a round).\n' \
+    "$GROWTH_RUNS" \
+    "$(paste -d' ' <(tr ',' '\n' <<< "$small") <(tr ',' '\n' <<< "$large") |
+      awk '{ printf "%.6f\n", $2 / $1 }' | sort -n |
+      awk '{ r[NR] = $1 } END { printf "%.2f", NR % 2 ? r[(NR + 1) / 2] : (r[NR / 2] + r[NR / 2 + 1]) / 2 }')" \
+    >> "$RESULTS"
+}
+
 describe_input() {  # folder, files... -> "N files, X MB, Y lines"
   local dir=$1; shift
   local bytes lines
@@ -405,9 +436,10 @@ main() {
         if [[ -n $a && -n $b ]]; then
           # The fastest rounds are the least disturbed by other work on the machine, so the
           # growth is also given from them.
-          printf '\nGrowth: twice the generated input takes %s × the time in tpx32 (medians; %s × from the fastest rounds).\n' \
+          printf '\nGrowth across the two tables: twice the generated input takes %s × the time in tpx32 (medians; %s × from the fastest rounds).\n' \
             "$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", b / a }')" \
             "$(awk -v a="$amin" -v b="$bmin" 'BEGIN { printf "%.2f", b / a }')" >> "$RESULTS"
+          time_growth
         fi
         ;;
       *) die "unknown input set '$set' (known: sqlite zlib lua gen)" ;;
