@@ -210,10 +210,8 @@ class Scanner {
   // saved, the token table is in force outside a directive line, no mark of the last token is
   // pending, and blanks at the start of a line are dropped.
   bool PlainTokensAllowed() const {
-    // Macro text is the common case that fails, so the record is looked at first.
-    const SourceFile* top = src_.Top();
-    return top != nullptr && top->IsFile() && slot_.code == tok::NoToken && !pendingBackslash_ &&
-           table == kTokenTable && !directiveLine && !noExpand && !paste && redispatch_ < 0 &&
+    return slot_.code == tok::NoToken && !pendingBackslash_ && table == kTokenTable &&
+           !directiveLine && !noExpand && !paste && redispatch_ < 0 && src_.Top() != nullptr &&
            !KeepComments();
   }
   // The longest name kept whole (at the current write position of the token text buffer).
