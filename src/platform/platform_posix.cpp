@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
@@ -132,9 +133,10 @@ class WriteBehind {
     copy.assign(bytes, bytes + size);
     queue_.push_back(std::move(copy));
     queued_ += size;
-    // The thread is woken for a batch of buffers, not for each one: a wake-up costs more than
-    // the write of one buffer.
-    bool wake = queue_.size() >= kBatch;
+    // The thread looks at the queue on its own every kPoll; it is woken only when the queue has
+    // grown long. A wake-up costs this thread a system call, and a wait on the writing thread's
+    // clock costs it nothing.
+    bool wake = queue_.size() >= kWakeAt;
     lock.unlock();
     if (wake) work_.notify_one();
     return true;
@@ -158,14 +160,16 @@ class WriteBehind {
 
  private:
   static constexpr std::size_t kMaxQueued = std::size_t{4} << 20;
-  static constexpr std::size_t kBatch = 16;
+  static constexpr std::size_t kWakeAt = 128;
+  static constexpr std::chrono::microseconds kPoll{250};
 
   void Run() {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
       if (queue_.empty()) {
-        work_.wait(lock, [&] { return queue_.size() >= kBatch || finishing_; });
-        if (queue_.empty()) break;
+        if (finishing_) break;
+        work_.wait_for(lock, kPoll, [&] { return queue_.size() >= kWakeAt || finishing_; });
+        continue;
       }
       std::vector<char> buffer = std::move(queue_.front());
       queue_.pop_front();
