@@ -319,14 +319,15 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
   // the buffer directly, with the blanks of the spacing rules. A `padded` text has
   // OutputFile::kShortText readable bytes; when it is no longer than that it is moved in one
   // piece.
-  auto put = [this](TokenCode previous, TokenCode current, const char* text, std::size_t length,
-                    bool padded) {
-    if (kSpacing.wordChar[lastWritten_] && kSpacing.startsWord[current] &&
-        !kSpacing.isNumber[previous]) {
+  // The last byte written is kept in `last` here, and in lastWritten_ whenever the loop calls
+  // out or ends.
+  unsigned char last = lastWritten_;
+  auto put = [this, &last](TokenCode previous, TokenCode current, const char* text,
+                           std::size_t length, bool padded) {
+    if (kSpacing.wordChar[last] && kSpacing.startsWord[current] && !kSpacing.isNumber[previous])
       out_.Put(' ');
-    }
     if (current != tok::Identifier && kPairs.space[previous][current]) out_.Put(' ');
-    lastWritten_ = static_cast<unsigned char>(text[length - 1]);
+    last = static_cast<unsigned char>(text[length - 1]);
     if (padded && length <= OutputFile::kShortText)
       out_.WriteShort(text, length);
     else
@@ -353,7 +354,7 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
     if (c == ' ' || c == '\t') {
       const unsigned char* q = p + 1;
       while (q < end && (*q == ' ' || *q == '\t')) ++q;
-      lastWritten_ = q[-1];
+      last = q[-1];
       std::size_t length = static_cast<std::size_t>(q - p);
       if (length <= OutputFile::kShortText && end - p >= 16)
         out_.WriteShort(reinterpret_cast<const char*>(p), length);
@@ -399,6 +400,7 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       IdentEntry* entry = ctx_.idents.Lookup(reinterpret_cast<const char*>(p), length, hash);
       if (entry->IsMacro()) {
         // The token loop takes it from here, without reading and looking up the name again.
+        lastWritten_ = last;
         taken = ctx_.scanner.TakeName(p, length, hash, entry);
         return previous;
       }
@@ -429,10 +431,12 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       if (end - p < 3 || p[1] == '\\') break;
       if (p[1] == '*' || (p[1] == '/' && ctx_.scanner.LineCommentsAllowed())) {
         src.cursor = p + 2;
+        lastWritten_ = last;
         if (p[1] == '*')
           ctx_.scanner.BlockComment();
         else
           ctx_.scanner.LineComment();
+        last = lastWritten_;
         p = src.cursor;
         end = src.limit;
         continue;
@@ -451,7 +455,9 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       while (q < end && (*q == ' ' || *q == '\t')) ++q;
       if (q >= end || kLineStartStops.stop[*q]) break;
       src.cursor = p + 1;
+      lastWritten_ = last;
       src.CountNewline(c);
+      last = lastWritten_;
       p = q;
       continue;
     }
@@ -464,6 +470,7 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
     p += length;
   }
   src.cursor = p;
+  lastWritten_ = last;
   return previous;
 }
 
