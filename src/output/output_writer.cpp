@@ -454,9 +454,9 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       if (q < end && ((c == '\r' && *q == '\n') || (c == '\n' && *q == '\r'))) ++q;
       while (q < end && (*q == ' ' || *q == '\t')) ++q;
       if (q >= end || kLineStartStops.stop[*q]) break;
-      src.cursor = p + 1;
+      src.cursor = q;
       lastWritten_ = last;
-      src.CountNewline(c);
+      src.CountLine();
       last = lastWritten_;
       p = q;
       continue;

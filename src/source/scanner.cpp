@@ -801,7 +801,13 @@ void Scanner::SkipBlockComment(std::uint32_t startLine, bool nested) {
     switch (b) {
       case '\n':
       case '\r':
-        src_.CountNewline(b);
+        // The second byte of a CR LF or LF CR pair is taken here when it is in the buffer.
+        if (p + 1 < end) {
+          if (p[1] == (b == '\n' ? '\r' : '\n')) src_.cursor = p + 2;
+          src_.CountLine();
+        } else {
+          src_.CountNewline(b);
+        }
         continue;
       case 0x1A:
         ctx_.diag.ReportError(194, static_cast<int>(startLine));

@@ -259,6 +259,10 @@ void SourceStack::CountNewline(int c) {
     int next = NextByte();
     if (!((c == '\r' && next == '\n') || (c == '\n' && next == '\r'))) Unget();
   }
+  CountLine();
+}
+
+void SourceStack::CountLine() {
   ++line_;
   ctx_.position.messageLine = static_cast<std::int32_t>(line_);
   ++totalLines_;

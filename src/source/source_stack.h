@@ -91,6 +91,8 @@ class SourceStack {
   int EndOfFile(bool quiet);
   // Counts a line break whose first character `c` was just read (0: consumed in full).
   void CountNewline(int c);
+  // The same for a line break that the caller has read in full.
+  void CountLine();
 
   // Include guards.
   void RecordGuard(const char* macroName);
