@@ -395,8 +395,10 @@ bool Directives::SkipPlainLine() {
     p = SweepTo(p + 1, end, kRestStops);
     if (p == end || (*p != '\n' && *p != '\r')) return false;
   }
-  // The line break is left for the skipping loop.
-  src.cursor = p;
+  // The line break, with the second byte of a CR LF or LF CR pair, when that can be told here.
+  if (end - p < 2) return false;
+  src.cursor = p + 1 + (p[1] == (*p == '\n' ? '\r' : '\n') ? 1 : 0);
+  src.CountLine();
   return true;
 }
 
@@ -421,7 +423,8 @@ void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
       continue;
     }
     src.CountNewline(c);
-    if (SkipPlainLine()) continue;
+    while (SkipPlainLine()) {
+    }
     c = scanner.SkipBlanks();
     if (c == 0x1A) {
       ctx_.diag.ReportError(195, static_cast<int>(startLine));

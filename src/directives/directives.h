@@ -51,8 +51,8 @@ class Directives {
   void PopConditional();
   void SkipFalseGroup(bool chainTaken, bool elseAllowed);
   // Passes over a skipped line that needs no care (blanks, then ordinary bytes up to the line
-  // break, all in the buffer), leaving the line break unread; false, having moved nothing,
-  // for any other line.
+  // break, all in the buffer) and counts its line break; false, having moved nothing, for any
+  // other line.
   bool SkipPlainLine();
   void AfterSkip();
   bool Evaluate();
