@@ -9,23 +9,16 @@
 #include <langinfo.h>
 #include <limits.h>
 #include <locale.h>
-#include <pthread.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <ucontext.h>
 #include <unistd.h>
 
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace platform {
@@ -74,7 +67,7 @@ bool FreeRegion(void* address, std::size_t size) {
 namespace {
 bool lastOpenOutOfHandles = false;
 
-// Set while a signal handler runs: a file closed then must not wait for anything.
+// Set while a signal handler runs: the output file closed then is deleted next, so it is not cut.
 volatile sig_atomic_t handlingSignal = 0;
 
 int NoteOpen(int fd) {
@@ -104,105 +97,7 @@ long WriteAll(int fd, const void* buffer, std::size_t size) {
   return TransferAll(fd, static_cast<const char*>(buffer), size, write);
 }
 
-// Writing behind. A large output file is written by a second thread: each full buffer is handed
-// over and the program goes on while the system writes it, still one write per buffer and in
-// order. A write that fails is reported by the next hand-over or by the close, and nothing
-// after it is written.
-class WriteBehind {
- public:
-  explicit WriteBehind(int fd) : fd_(fd) {
-    // The thread takes no signals: an interrupt or a fault is handled on the program's thread.
-    sigset_t all, previous;
-    sigfillset(&all);
-    pthread_sigmask(SIG_SETMASK, &all, &previous);
-    thread_ = std::thread(&WriteBehind::Run, this);
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-  }
-
-  // Queues a copy of the bytes; false when an earlier write failed.
-  bool Write(const void* data, std::size_t size) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    room_.wait(lock, [&] { return failed_ || queue_.empty() || queued_ + size <= kMaxQueued; });
-    if (failed_) return false;
-    std::vector<char> copy;
-    if (!spare_.empty()) {
-      copy = std::move(spare_.back());
-      spare_.pop_back();
-    }
-    const char* bytes = static_cast<const char*>(data);
-    copy.assign(bytes, bytes + size);
-    queue_.push_back(std::move(copy));
-    queued_ += size;
-    // The thread looks at the queue on its own every kPoll; it is woken only when the queue has
-    // grown long. A wake-up costs this thread a system call, and a wait on the writing thread's
-    // clock costs it nothing.
-    bool wake = queue_.size() >= kWakeAt;
-    lock.unlock();
-    if (wake) work_.notify_one();
-    return true;
-  }
-
-  // Waits until everything queued is written and the thread has ended; true when every write
-  // succeeded.
-  bool Finish() {
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      finishing_ = true;
-    }
-    work_.notify_one();
-    thread_.join();
-    return !failed_;
-  }
-
-  // From a signal handler, just before the process ends: nothing more is written and nothing
-  // waited for.
-  void Abandon() { abandoned_ = true; }
-
- private:
-  static constexpr std::size_t kMaxQueued = std::size_t{4} << 20;
-  static constexpr std::size_t kWakeAt = 128;
-  static constexpr std::chrono::microseconds kPoll{250};
-
-  void Run() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-      if (queue_.empty()) {
-        if (finishing_) break;
-        work_.wait_for(lock, kPoll, [&] { return queue_.size() >= kWakeAt || finishing_; });
-        continue;
-      }
-      std::vector<char> buffer = std::move(queue_.front());
-      queue_.pop_front();
-      bool skip = failed_;
-      lock.unlock();
-      bool written = false;
-      if (!skip && !abandoned_)
-        written = WriteAll(fd_, buffer.data(), buffer.size()) == static_cast<long>(buffer.size());
-      lock.lock();
-      if (!written) failed_ = true;
-      queued_ -= buffer.size();
-      spare_.push_back(std::move(buffer));
-      room_.notify_one();
-    }
-  }
-
-  const int fd_;
-  std::mutex mutex_;
-  std::condition_variable work_;
-  std::condition_variable room_;
-  std::deque<std::vector<char>> queue_;
-  std::vector<std::vector<char>> spare_;
-  std::size_t queued_ = 0;
-  bool finishing_ = false;
-  bool failed_ = false;
-  std::atomic<bool> abandoned_{false};
-  std::thread thread_;
-};
-
-// A file written synchronously this many times goes on through the writing thread.
-constexpr unsigned kWritesBeforeBehind = 64;
-
-// The file last created for writing. Only one is written behind at a time.
+// The file last created for writing.
 //
 // An existing file is not emptied when it is created again: its old bytes are overwritten and
 // what is left of them is cut off when it is closed. Emptying a large file and filling it again
@@ -211,16 +106,14 @@ constexpr unsigned kWritesBeforeBehind = 64;
 // sees only what was written: opening the output for reading cuts it first.
 struct OutputHandle {
   int fd = -1;
-  bool regular = false;
-  unsigned writes = 0;
-  WriteBehind* behind = nullptr;
-  off_t written = 0;        // bytes written or handed over
+  off_t written = 0;        // bytes written
   bool cutAtClose = false;  // old bytes may lie past `written`
+  bool failed = false;      // cutting it for a reader failed: reported by the next write
 };
 OutputHandle output;
 
-// Files open for reading, by identity, so that a file being read is never written behind: the
-// reader must see every buffer written so far, as it would without the thread.
+// Files open for reading, by identity: an output file that is being read is emptied at once
+// instead of written over.
 struct ReadHandle {
   int fd;
   dev_t device;
@@ -233,15 +126,6 @@ bool IsBeingRead(const struct stat& st) {
     if (r.device == st.st_dev && r.inode == st.st_ino) return true;
   }
   return false;
-}
-
-// Ends writing behind: everything queued is written first. False when a write failed.
-bool StopWritingBehind() {
-  if (output.behind == nullptr) return true;
-  bool ok = output.behind->Finish();
-  delete output.behind;
-  output.behind = nullptr;
-  return ok;
 }
 
 // Cuts off the old bytes past what was written. False when that fails.
@@ -262,13 +146,13 @@ int OpenForReading(const char* path) {
       lastOpenOutOfHandles = false;
       return -1;
     }
-    if (output.behind != nullptr || output.cutAtClose) {
+    if (output.cutAtClose) {
       // Reading the output file while it is written: it must hold what was written so far,
       // and nothing else.
       struct stat out;
-      if (fstat(output.fd, &out) == 0 && out.st_dev == st.st_dev && out.st_ino == st.st_ino) {
-        bool written = StopWritingBehind();
-        if (!CutOldBytes() || !written) output.writes = ~0u;  // reported by the next write
+      if (fstat(output.fd, &out) == 0 && out.st_dev == st.st_dev && out.st_ino == st.st_ino &&
+          !CutOldBytes()) {
+        output.failed = true;
       }
     }
     readHandles.push_back(ReadHandle{fd, st.st_dev, st.st_ino});
@@ -295,7 +179,6 @@ int CreateForWriting(const char* path) {
   if (output.fd < 0) {
     output = OutputHandle{};
     output.fd = fd;
-    output.regular = regular;
     output.cutAtClose = cut;
   }
   return fd;
@@ -307,16 +190,8 @@ long ReadFile(int handle, void* buffer, std::size_t size) {
 
 long WriteFile(int handle, const void* buffer, std::size_t size) {
   if (handle == output.fd) {
-    if (output.behind == nullptr) {
-      if (output.writes == ~0u) return -1;
-      if (output.regular && ++output.writes == kWritesBeforeBehind) {
-        struct stat st;
-        if (fstat(handle, &st) == 0 && !IsBeingRead(st)) output.behind = new WriteBehind(handle);
-      }
-    }
-    long done = output.behind != nullptr
-                    ? (output.behind->Write(buffer, size) ? static_cast<long>(size) : -1)
-                    : WriteAll(handle, buffer, size);
+    if (output.failed) return -1;
+    long done = WriteAll(handle, buffer, size);
     if (done > 0) output.written += done;
     return done;
   }
@@ -326,12 +201,7 @@ long WriteFile(int handle, const void* buffer, std::size_t size) {
 bool CloseFile(int handle) {
   bool ok = true;
   if (handle == output.fd) {
-    if (handlingSignal && output.behind != nullptr) {
-      // The process is about to end: the writing thread is left alone, and told to stop.
-      output.behind->Abandon();
-      output.behind = nullptr;
-    }
-    ok = StopWritingBehind() && output.writes != ~0u;
+    ok = !output.failed;
     // A file closed from a signal handler is deleted next: it is not cut.
     if (!handlingSignal) ok = CutOldBytes() && ok;
     output = OutputHandle{};

@@ -624,8 +624,8 @@ TEST_F(FindFilesTest, FileRoundTrip) {
   EXPECT_EQ(platform::OpenForReading(In("folder").c_str()), -1);
 }
 
-// Output files: large ones are written by a second thread. What reaches the file, and when a
-// reader can see it, must not depend on that.
+// Output files: an existing one is written over and cut to its length at the close. What
+// reaches the file, and what a reader sees meanwhile, must be as if it had been emptied first.
 
 // The bytes of buffer `index` of a test output: 3,584 bytes that differ from buffer to buffer.
 std::string Buffer(unsigned index) {
@@ -724,7 +724,7 @@ TEST_F(FindFilesTest, AnOutputThatIsOpenForReadingIsTruncatedAtOnce) {
   EXPECT_EQ(ReadWhole(path), expected);
 }
 
-TEST_F(FindFilesTest, AWriteThatFailsBehindIsReported) {
+TEST_F(FindFilesTest, AWriteThatFailsIsReported) {
   std::string path = In("limited.i");
   std::string dir = dir_;
   EXPECT_EXIT(
@@ -746,7 +746,7 @@ TEST_F(FindFilesTest, AWriteThatFailsBehindIsReported) {
       ::testing::ExitedWithCode(0), "");
 }
 
-TEST_F(FindFilesTest, AnInterruptWhileWritingBehindEndsAtOnce) {
+TEST_F(FindFilesTest, AnInterruptWhileWritingEndsAtOnce) {
   std::string path = In("interrupted.i");
   Fill(path, 600 * 1024);
   static std::string* target = nullptr;
