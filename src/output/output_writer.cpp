@@ -370,31 +370,7 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       if (k == cls::WidePrefix && (p[1] == '"' || p[1] == '\'')) break;
       std::size_t length = 1;
       std::uint32_t hash = static_cast<std::uint32_t>(values[c]);
-      bool plain = true;
-      for (;;) {
-        std::size_t n;
-#if defined(__SSE2__)
-        if (end - (p + length) < 16) {
-          plain = false;
-          break;
-        }
-        __m128i block;
-        n = LeadingWordBytes(p + length, block);
-#else
-        n = 0;
-        while (p + length + n < end && values[p[length + n]] != 0 && n < 16) ++n;
-        if (p + length + n == end) {
-          plain = false;
-          break;
-        }
-#endif
-        for (std::size_t i = 0; i < n; ++i)
-          hash += static_cast<std::uint32_t>(values[p[length + i]]);
-        length += n;
-        if (length > nameLimit) plain = false;
-        if (n < 16 || !plain) break;
-      }
-      if (!plain || p[length] == '\\') break;
+      if (!MeasureNameRest(p + 1, end, nameLimit, values, length, hash)) break;
       if (length >= 2 && c == '_' && (p[1] == '_' || p[1] == 'W')) break;
       hash -= static_cast<std::uint32_t>(length);
       IdentEntry* entry = ctx_.idents.Lookup(reinterpret_cast<const char*>(p), length, hash);

@@ -577,30 +577,21 @@ TokenCode Scanner::TakeName(const unsigned char* name, std::size_t length, std::
 const char* Scanner::ReadIdentifier(int first) {
   const std::int32_t* values = kCharHash.Values();
   char* start = text_ + textPos_;
-  std::size_t room = kTextBufferSize - 1 - textPos_;
-  std::size_t max = identLimit_ < room ? identLimit_ : room;
+  std::size_t max = IdentifierLimit();
   std::size_t length = 0;
   std::uint32_t hash = 0;
   if (max > 0) {
     start[length++] = static_cast<char>(first);
     hash = static_cast<std::uint32_t>(values[first]);
-  }
-#if defined(__SSE2__)
-  // Most identifiers are short and lie inside the buffer: their end is found sixteen bytes at
-  // a time and their bytes are copied in one move.
-  if (max > 17 && src_.limit - src_.cursor >= 16) {
-    const unsigned char* cur = src_.cursor;
-    __m128i block;
-    unsigned n = LeadingWordBytes(cur, block);
-    if (n < 16 && cur[n] != '\\') {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(start + 1), block);
-      for (unsigned i = 0; i < n; ++i) hash += static_cast<std::uint32_t>(values[cur[i]]);
-      length += n;
-      src_.cursor = cur + n;
-      return FinishIdentifier(start, length, hash);
+    // Most names lie inside the buffer: they are measured in blocks and copied in one move.
+    std::size_t whole = length;
+    std::uint32_t sum = hash;
+    if (MeasureNameRest(src_.cursor, src_.limit, max, values, whole, sum)) {
+      std::memcpy(start + 1, src_.cursor, whole - 1);
+      src_.cursor += whole - 1;
+      return FinishIdentifier(start, whole, sum);
     }
   }
-#endif
   for (;;) {
     const unsigned char* cur = src_.cursor;
     const unsigned char* lim = src_.limit;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -74,5 +75,32 @@ inline unsigned LeadingWordBytes(const unsigned char* p, __m128i& block) {
   return static_cast<unsigned>(__builtin_ctz(~word));
 }
 #endif
+
+// Measures the rest of a name in a buffer: `length` and `sum` hold the part already taken (the
+// name's length and the sum of its bytes' values in `values`, non-zero exactly for the bytes of
+// names), and the rest starts at `p`. Adds the rest and returns true when the name ends before
+// `end` with 16 readable bytes after every part looked at, is at most `limit` long, and is not
+// followed by a backslash, which could splice it to the next line. Otherwise returns false,
+// with `length` and `sum` of no use.
+inline bool MeasureNameRest(const unsigned char* p, const unsigned char* end, std::size_t limit,
+                            const std::int32_t* values, std::size_t& length, std::uint32_t& sum) {
+  for (;;) {
+    std::size_t n;
+#if defined(__SSE2__)
+    if (end - p < 16) return false;
+    __m128i block;
+    n = LeadingWordBytes(p, block);
+#else
+    n = 0;
+    while (p + n < end && values[p[n]] != 0 && n < 16) ++n;
+    if (p + n == end) return false;
+#endif
+    for (std::size_t i = 0; i < n; ++i) sum += static_cast<std::uint32_t>(values[p[i]]);
+    length += n;
+    p += n;
+    if (length > limit) return false;
+    if (n < 16) return *p != '\\';
+  }
+}
 
 }  // namespace tpx
