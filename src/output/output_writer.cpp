@@ -82,6 +82,12 @@ struct Spacing {
 };
 const Spacing kSpacing;
 
+// Whether a blank goes before `current`, after `previous` whose text ended with `last`: to keep
+// a word from running into the word before it.
+bool WordBlank(unsigned char last, TokenCode previous, TokenCode current) {
+  return kSpacing.wordChar[last] && kSpacing.startsWord[current] && !kSpacing.isNumber[previous];
+}
+
 }  // namespace
 
 OutputWriter::OutputWriter(RunContext& ctx) : ctx_(ctx), out_(ctx.output) {}
@@ -231,10 +237,7 @@ void OutputWriter::StartOutputLine() {
 }
 
 void OutputWriter::SpaceBefore(TokenCode previous, TokenCode current) {
-  if (kSpacing.wordChar[lastWritten_] && kSpacing.startsWord[current] &&
-      !kSpacing.isNumber[previous]) {
-    PutOutputChar(' ');
-  }
+  if (WordBlank(lastWritten_, previous, current)) PutOutputChar(' ');
 }
 
 void OutputWriter::WriteNamedToken(TokenCode previous, TokenCode current) {
@@ -324,8 +327,7 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
   unsigned char last = lastWritten_;
   auto put = [this, &last](TokenCode previous, TokenCode current, const char* text,
                            std::size_t length, bool padded) {
-    if (kSpacing.wordChar[last] && kSpacing.startsWord[current] && !kSpacing.isNumber[previous])
-      out_.Put(' ');
+    if (WordBlank(last, previous, current)) out_.Put(' ');
     if (current != tok::Identifier && kPairs.space[previous][current]) out_.Put(' ');
     last = static_cast<unsigned char>(text[length - 1]);
     if (padded && length <= OutputFile::kShortText)
