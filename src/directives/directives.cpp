@@ -397,7 +397,7 @@ bool Directives::SkipPlainLine() {
   }
   // The line break, with the second byte of a CR LF or LF CR pair, when that can be told here.
   if (end - p < 2) return false;
-  src.cursor = p + 1 + (p[1] == (*p == '\n' ? '\r' : '\n') ? 1 : 0);
+  src.cursor = p + SourceStack::BreakLength(p);
   src.CountLine();
   return true;
 }

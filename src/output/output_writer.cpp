@@ -428,8 +428,8 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
     if (k == cls::LineBreak) {
       // A line break, when the next line starts with something the token loop would take as
       // it comes: the break is counted and the blanks after it dropped.
-      const unsigned char* q = p + 1;
-      if (q < end && ((c == '\r' && *q == '\n') || (c == '\n' && *q == '\r'))) ++q;
+      if (end - p < 2) break;
+      const unsigned char* q = p + SourceStack::BreakLength(p);
       while (q < end && (*q == ' ' || *q == '\t')) ++q;
       if (q >= end || kLineStartStops.stop[*q]) break;
       src.cursor = q;
@@ -519,7 +519,7 @@ void OutputWriter::WriteAsm() {
     }
     if (c == '\n' || c == '\r') {
       int d = src.NextByte();
-      bool pair = (c == '\r' && d == '\n') || (c == '\n' && d == '\r');
+      bool pair = SourceStack::IsBreakPair(c, d);
       bool goOn = onlyBlanks || inBraces;
       if (pair) {
         PutOutputChar(c);

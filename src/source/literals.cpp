@@ -477,7 +477,7 @@ TokenCode Scanner::CharConstant() {
       append(d);
       if (d == '\r' || d == '\n') {
         int e = src_.NextByte();
-        if ((d == '\r' && e == '\n') || (d == '\n' && e == '\r'))
+        if (SourceStack::IsBreakPair(d, e))
           append(e);
         else
           src_.Unget();

@@ -794,7 +794,7 @@ void Scanner::SkipBlockComment(std::uint32_t startLine, bool nested) {
       case '\r':
         // The second byte of a CR LF or LF CR pair is taken here when it is in the buffer.
         if (p + 1 < end) {
-          if (p[1] == (b == '\n' ? '\r' : '\n')) src_.cursor = p + 2;
+          src_.cursor = p + SourceStack::BreakLength(p);
           src_.CountLine();
         } else {
           src_.CountNewline(b);

@@ -257,7 +257,7 @@ void SourceStack::ApplyStandardNames() {
 void SourceStack::CountNewline(int c) {
   if (c != 0) {
     int next = NextByte();
-    if (!((c == '\r' && next == '\n') || (c == '\n' && next == '\r'))) Unget();
+    if (!IsBreakPair(c, next)) Unget();
   }
   CountLine();
 }

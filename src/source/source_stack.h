@@ -93,6 +93,12 @@ class SourceStack {
   void CountNewline(int c);
   // The same for a line break that the caller has read in full.
   void CountLine();
+  // Whether `second` completes the line break begun by `first`: CR LF or LF CR.
+  static bool IsBreakPair(int first, int second) {
+    return (first == '\r' && second == '\n') || (first == '\n' && second == '\r');
+  }
+  // The length of the line break at `p` in a buffer (1, or 2 for a pair); `p[1]` is readable.
+  static std::size_t BreakLength(const unsigned char* p) { return IsBreakPair(p[0], p[1]) ? 2 : 1; }
 
   // Include guards.
   void RecordGuard(const char* macroName);
