@@ -236,21 +236,12 @@ void OutputWriter::StartOutputLine() {
   PutOutputText("\"\r\n", 3);
 }
 
-void OutputWriter::SpaceBefore(TokenCode previous, TokenCode current) {
-  if (WordBlank(lastWritten_, previous, current)) PutOutputChar(' ');
-}
-
-void OutputWriter::WriteNamedToken(TokenCode previous, TokenCode current) {
-  if (kPairs.space[previous][current]) PutOutputChar(' ');
-  PutOutputText(kTokenNames[current], kTokenNameLengths.length[current]);
-}
-
 void OutputWriter::WriteTokenStream() {
   EnsureOpen();
   Scanner& scanner = ctx_.scanner;
   TokenCode previous = tok::NoToken;
   for (;;) {
-    // Plain stretches of the file go out straight from the buffer; the token loop takes the
+    // Plain stretches of the input go out straight from the buffer; the token loop takes the
     // rest, one token at a time.
     TokenCode current = tok::NoToken;
     if (!readable_ && out_.IsOpen() && scanner.PlainTokensAllowed())
@@ -258,7 +249,7 @@ void OutputWriter::WriteTokenStream() {
     if (current == tok::NoToken) current = scanner.GetToken();
     if (current == tok::EndOfInput) break;
     const Token& token = scanner.Current();
-    SpaceBefore(previous, current);
+    if (WordBlank(lastWritten_, previous, current)) PutOutputChar(' ');
     switch (current) {
       case tok::Identifier:
         PutOutputText(token.ident->name, token.ident->length);
@@ -286,7 +277,8 @@ void OutputWriter::WriteTokenStream() {
         PutOutputText(ctx_.frontEndCpp ? "try" : "__try");
         break;
       default:
-        WriteNamedToken(previous, current);
+        if (kPairs.space[previous][current]) PutOutputChar(' ');
+        PutOutputText(kTokenNames[current], kTokenNameLengths.length[current]);
         break;
     }
     previous = current;
@@ -321,9 +313,8 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
   // The output is open and written as it is (no readable filter) all along: texts go into
   // the buffer directly, with the blanks of the spacing rules. A `padded` text has
   // OutputFile::kShortText readable bytes; when it is no longer than that it is moved in one
-  // piece.
-  // The last byte written is kept in `last` here, and in lastWritten_ whenever the loop calls
-  // out or ends.
+  // piece. The last byte written is kept in `last` here, and in lastWritten_ whenever the loop
+  // calls out or ends.
   unsigned char last = lastWritten_;
   auto put = [this, &last](TokenCode previous, TokenCode current, const char* text,
                            std::size_t length, bool padded) {

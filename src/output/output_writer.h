@@ -92,11 +92,6 @@ class OutputWriter {
   void PutReadable(int c);
   void PutReadableText(const char* s, std::size_t length);
   void PutNumber(std::uint32_t n);
-  // The blank that keeps a word from running into the word written before it.
-  void SpaceBefore(TokenCode previous, TokenCode current);
-  // Writes a token by its name in the token table, with the blank that keeps two operators
-  // apart.
-  void WriteNamedToken(TokenCode previous, TokenCode current);
   // Writes plain tokens taken straight from the source buffer until one needs the token loop;
   // returns the last token written (or `previous`). A macro name it meets is handed to the
   // scanner; `taken` receives the scanner's token for it (NoToken when it was expanded) and is

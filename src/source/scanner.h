@@ -206,9 +206,10 @@ class Scanner {
   void ReportIllegal(int c);
 
   // Whether the bytes at the cursor may be taken as plain tokens straight from the buffer, the
-  // way the token loop would take them: the current record is a file, nothing is held back or
+  // way the token loop would take them: there is a record to read, nothing is held back or
   // saved, the token table is in force outside a directive line, no mark of the last token is
-  // pending, and blanks at the start of a line are dropped.
+  // pending, and blanks at the start of a line are dropped. (A segment of macro text holds no
+  // special byte: those end it, and the token loop takes them.)
   bool PlainTokensAllowed() const {
     return slot_.code == tok::NoToken && !pendingBackslash_ && table == kTokenTable &&
            !directiveLine && !noExpand && !paste && redispatch_ < 0 && src_.Top() != nullptr &&
@@ -219,11 +220,11 @@ class Scanner {
     std::size_t room = kTextBufferSize - 1 - textPos_;
     return identLimit_ < room ? identLimit_ : room;
   }
-  // Takes the name of `length` bytes at `name`, in the current file's buffer, as the next token
-  // the way the token loop reads one: `hash` is its hash and `entry` its entry, looked up by the
-  // caller. The name must not be one of the special names (those starting "__" or "_W"). The
-  // result is the token code, or NoToken when the name was a macro and its expansion has been
-  // pushed; reading then goes on with GetToken.
+  // Takes the name of `length` bytes at `name`, in the current record's buffer, as the next
+  // token the way the token loop reads one: `hash` is its hash and `entry` its entry, looked up
+  // by the caller. The name must not be one of the special names (those starting "__" or "_W").
+  // The result is the token code, or NoToken when the name was a macro and its expansion has
+  // been pushed; reading then goes on with GetToken.
   TokenCode TakeName(const unsigned char* name, std::size_t length, std::uint32_t hash,
                      IdentEntry* entry);
   // The operator token that starts at `p` (before `end`), the way the token loop reads it, when
