@@ -157,7 +157,8 @@ void OutputFile::Close() {
   std::size_t n = fill_;
   fill_ = 0;
   bool ok = platform::WriteFile(handle_, buffer_, n) == static_cast<long>(n);
-  // Closing can report a write that failed after it was handed over.
+  // A close that fails (or the cut of an older, longer file behind it) can lose data: it counts
+  // as a failed write.
   ok = platform::CloseFile(handle_) && ok;
   handle_ = kClosed;
   if (!ok) {
