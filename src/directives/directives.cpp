@@ -4,12 +4,12 @@
 
 #include "directives/conditional.h"
 #include "directives/macros.h"
-#include "source/sweep.h"
 #include "driver/context.h"
 #include "platform/platform.h"
 #include "source/ident_table.h"
 #include "source/scanner.h"
 #include "source/source_stack.h"
+#include "source/sweep.h"
 
 namespace tpx {
 
