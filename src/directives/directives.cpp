@@ -388,7 +388,7 @@ bool Directives::SkipPlainLine() {
   if (scanner.BackslashPending() || scanner.LeadBytesOrNull() != nullptr) return false;
   const unsigned char* p = src.cursor;
   const unsigned char* end = src.limit;
-  while (p < end && (*p == ' ' || *p == '\t')) ++p;
+  p = SkipBlankRun(p, end);
   if (p == end) return false;
   if (*p != '\n' && *p != '\r') {
     if (!kPlainLineStarts.plain[*p]) return false;

@@ -345,8 +345,7 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       continue;
     }
     if (c == ' ' || c == '\t') {
-      const unsigned char* q = p + 1;
-      while (q < end && (*q == ' ' || *q == '\t')) ++q;
+      const unsigned char* q = SkipBlankRun(p + 1, end);
       last = q[-1];
       std::size_t length = static_cast<std::size_t>(q - p);
       if (length <= OutputFile::kShortText && end - p >= 16)
@@ -420,8 +419,7 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       // A line break, when the next line starts with something the token loop would take as
       // it comes: the break is counted and the blanks after it dropped.
       if (end - p < 2) break;
-      const unsigned char* q = p + SourceStack::BreakLength(p);
-      while (q < end && (*q == ' ' || *q == '\t')) ++q;
+      const unsigned char* q = SkipBlankRun(p + SourceStack::BreakLength(p), end);
       if (q >= end || kLineStartStops.stop[*q]) break;
       src.cursor = q;
       lastWritten_ = last;

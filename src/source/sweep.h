@@ -57,6 +57,24 @@ inline const unsigned char* SweepTo(const unsigned char* p, const unsigned char*
   return p;
 }
 
+// The first position in [p, end) that holds neither a space nor a tab, or `end`. Indentation
+// and blanks between tokens vary in length from line to line, so where SSE2 is available the
+// run is measured sixteen bytes at a time, which spares the mispredicted end of a byte loop.
+inline const unsigned char* SkipBlankRun(const unsigned char* p, const unsigned char* end) {
+#if defined(__SSE2__)
+  while (end - p >= 16) {
+    __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(' ')),
+                                 _mm_cmpeq_epi8(block, _mm_set1_epi8('\t')));
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(blank)) ^ 0xFFFFu;
+    if (mask != 0) return p + __builtin_ctz(mask);
+    p += 16;
+  }
+#endif
+  while (p < end && (*p == ' ' || *p == '\t')) ++p;
+  return p;
+}
+
 #if defined(__SSE2__)
 // How many of the sixteen bytes at `p` (all readable) are identifier characters (letters,
 // digits, '_') before the first one that is not; 16 when all are. `block` receives the bytes.
