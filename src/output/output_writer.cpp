@@ -365,7 +365,9 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       if (!MeasureNameRest(p + 1, end, nameLimit, values, length, hash)) break;
       if (length >= 2 && c == '_' && (p[1] == '_' || p[1] == 'W')) break;
       hash -= static_cast<std::uint32_t>(length);
-      IdentEntry* entry = ctx_.idents.Lookup(reinterpret_cast<const char*>(p), length, hash);
+      // The name was measured with 16 readable bytes after each part of it.
+      IdentEntry* entry =
+          ctx_.idents.LookupPadded(reinterpret_cast<const char*>(p), length, hash);
       if (entry->IsMacro()) {
         // The token loop takes it from here, without reading and looking up the name again.
         lastWritten_ = last;

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "memory/memory.h"
 
 namespace tpx {
@@ -251,8 +255,7 @@ void IdentTable::IndexAdd(IdentEntry* entry, std::uint32_t key) {
 }
 
 IdentEntry* IdentTable::Lookup(const char* spelling, std::size_t length, std::uint32_t hash) {
-  unsigned number = hash & (kBuckets - 1);
-  Bucket& bucket = buckets_[number];
+  Bucket bucket = buckets_[hash & (kBuckets - 1)];
   std::uint32_t key = 0;
   if (bucket.chainLength < kCrowded) {
     for (IdentEntry* e = At(bucket.head); e != nullptr; e = e->next) {
@@ -263,6 +266,41 @@ IdentEntry* IdentTable::Lookup(const char* spelling, std::size_t length, std::ui
     key = SpellingKey(spelling, length);
     if (IdentEntry* e = IndexFind(spelling, length, key)) return e;
   }
+  return Add(spelling, length, hash, key);
+}
+
+IdentEntry* IdentTable::LookupPadded(const char* spelling, std::size_t length,
+                                     std::uint32_t hash) {
+#if defined(__SSE2__)
+  Bucket bucket = buckets_[hash & (kBuckets - 1)];
+  if (bucket.chainLength < kCrowded && length <= 16) {
+    // An entry's 16 bytes from its name on are read when they are committed; past the name
+    // they belong to the next records or to free space, and the mask leaves them out. The
+    // name's length varies from one name to the next, so comparing a length-dependent number
+    // of pieces would mispredict often.
+    const __m128i wanted = _mm_loadu_si128(reinterpret_cast<const __m128i*>(spelling));
+    const unsigned mask = (1u << length) - 1;
+    const char* readable = arena_.CommitEnd() - 16;
+    for (IdentEntry* e = At(bucket.head); e != nullptr; e = e->next) {
+      if (e->hash != hash || e->length != length) continue;
+      if (e->name <= readable) {
+        __m128i name = _mm_loadu_si128(reinterpret_cast<const __m128i*>(e->name));
+        unsigned same = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(name, wanted)));
+        if ((~same & mask) == 0) return e;
+      } else if (SameSpelling(e->name, spelling, length)) {
+        return e;
+      }
+    }
+    return Add(spelling, length, hash, 0);
+  }
+#endif
+  return Lookup(spelling, length, hash);
+}
+
+IdentEntry* IdentTable::Add(const char* spelling, std::size_t length, std::uint32_t hash,
+                            std::uint32_t key) {
+  unsigned number = hash & (kBuckets - 1);
+  Bucket& bucket = buckets_[number];
   used_[number / 64] |= std::uint64_t{1} << (number % 64);
   IdentEntry* entry = MakeEntry(spelling, length);
   entry->hash = hash;

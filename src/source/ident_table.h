@@ -57,6 +57,9 @@ class IdentTable {
 
   // Finds the entry with this spelling, making a new one when there is none.
   IdentEntry* Lookup(const char* spelling, std::size_t length, std::uint32_t hash);
+  // The same for a spelling followed by at least 16 readable bytes, as in a source buffer:
+  // names of up to 16 bytes are then compared in one piece.
+  IdentEntry* LookupPadded(const char* spelling, std::size_t length, std::uint32_t hash);
   IdentEntry* LookupName(const char* name);
   bool IsDefined(const char* name);
 
@@ -66,6 +69,9 @@ class IdentTable {
   void ForEachMacro(MacroVisitor visit, void* owner) const;
 
  private:
+  // Makes a new entry at the head of a chain that does not hold the spelling; `key` is the
+  // spelling key when the bucket is crowded already.
+  IdentEntry* Add(const char* spelling, std::size_t length, std::uint32_t hash, std::uint32_t key);
   void Install(const char* spelling, std::uint8_t code);
   IdentEntry* MakeEntry(const char* spelling, std::size_t length);
 

@@ -246,6 +246,45 @@ TEST_F(ScannerTest, NamesDifferingInOneByteAreToldApart) {
   }
 }
 
+// A name read from a source buffer is looked up with the bytes that follow it in reach. Whatever
+// those bytes are, it must find the entry the plain lookup finds, also for entries that end
+// just before the end of the committed arena, and must never take a longer or shorter name.
+TEST_F(ScannerTest, LookupFromBufferFindsTheSameEntries) {
+  Start();
+  int nearCommitEnd = 0;
+  for (int i = 0; i < 6000; ++i) {
+    std::string name(1 + i % 20, 'a');
+    for (std::size_t k = 0, n = static_cast<std::size_t>(i); k < name.size() && n != 0; ++k, n /= 7)
+      name[k] = static_cast<char>('a' + n % 7);
+    std::uint32_t hash = HashName(name.data(), name.size());
+    // Every tenth entry is made so that it ends at the end of the committed part of the arena.
+    SaveArena& arena = ctx_.memory.arena;
+    std::size_t size = (offsetof(IdentEntry, name) + name.size() + 1 + 7) / 8 * 8;
+    if (i % 10 == 0 && static_cast<std::size_t>(arena.CommitEnd() - arena.AllocationPointer()) > size + 16)
+      arena.SetAllocationPointer(arena.CommitEnd() - size - 8);
+    IdentEntry* entry = ctx_.idents.LookupName(name.c_str());
+    if (entry->name + 16 > arena.CommitEnd()) ++nearCommitEnd;
+    for (const char* after : {"abcdefghijklmnopqrstu", "_________________", "\0"}) {
+      std::string buffer = name + after + std::string(16, '\0');
+      ASSERT_EQ(ctx_.idents.LookupPadded(buffer.data(), name.size(), hash), entry) << name;
+    }
+    // The name with one byte more, or one less, is another entry.
+    std::string longer = name + "z" + std::string(16, '\0');
+    IdentEntry* other =
+        ctx_.idents.LookupPadded(longer.data(), name.size() + 1, HashName(longer.data(), name.size() + 1));
+    ASSERT_NE(other, entry);
+    ASSERT_EQ(std::string(other->name), name + "z");
+    if (name.size() > 1) {
+      std::string shorter = name + std::string(16, '\0');
+      IdentEntry* less = ctx_.idents.LookupPadded(shorter.data(), name.size() - 1,
+                                                  HashName(shorter.data(), name.size() - 1));
+      ASSERT_EQ(std::string(less->name), name.substr(0, name.size() - 1));
+    }
+  }
+  // Some entries were made with fewer than 16 committed bytes from their name on.
+  EXPECT_GT(nearCommitEnd, 0);
+}
+
 TEST_F(ScannerTest, IdentifierLengthLimit) {
   ctx_.scannerIdentifierLength = 8;
   Start();
