@@ -33,8 +33,6 @@ const unsigned char kStandardNamesBody[] = {kObjectLike, '1', kEndByte, 0};
 
 std::uint8_t* AsBytes(MacroDef* def) { return reinterpret_cast<std::uint8_t*>(def); }
 
-// Index of the next byte from `pos` that ends a segment of a macro text: NUL, 26, or a marker
-// byte of 0x80 and above.
 // The bytes that end a segment of plain macro text: the end, 0x1A, and every marker byte.
 struct SegmentStops {
   bool stop[256] = {};
@@ -45,6 +43,7 @@ struct SegmentStops {
 };
 constexpr SegmentStops kSegmentStops;
 
+// Index of the next byte from `pos` that ends a segment of a macro text.
 std::uint32_t SegmentEnd(const unsigned char* text, std::uint32_t pos) {
   while (!kSegmentStops.stop[text[pos]]) ++pos;
   return pos;
@@ -654,6 +653,42 @@ void Macros::FreeArguments(MacroArg* args) {
   }
 }
 
+void Macros::EndText(MacroText* record) {
+  if (record->macro != nullptr) record->macro->definition = record->definition;
+  FreeArguments(record->args);
+  record->args = nullptr;
+  ctx_.source.PopRecord();
+  record->nextFree = freeRecords_;
+  freeRecords_ = record;
+}
+
+void Macros::SetTextPosition(MacroText* record, std::uint32_t at) {
+  SourceStack& src = ctx_.source;
+  record->count = SegmentEnd(record->text, at);
+  src.cursor = record->text + at;
+  src.limit = record->text + record->count;
+}
+
+bool Macros::PassTextEnd() {
+  SourceStack& src = ctx_.source;
+  SourceFile* top = src.Top();
+  if (top == nullptr || top->kind != SourceFile::kMacroText || src.cursor != src.limit)
+    return false;
+  auto* record = static_cast<MacroText*>(top);
+  auto position = static_cast<std::uint32_t>(src.cursor - record->text);
+  unsigned char b = record->text[position];
+  if (b == 0) {
+    EndText(record);
+    return true;
+  }
+  if (b == kEndByte) {
+    // The scanner takes the end byte as a blank that is never written.
+    SetTextPosition(record, position + 1);
+    return true;
+  }
+  return false;
+}
+
 int Macros::MacroTextEnd() {
   SourceStack& src = ctx_.source;
   Scanner& scanner = ctx_.scanner;
@@ -662,11 +697,7 @@ int Macros::MacroTextEnd() {
   auto position = static_cast<std::uint32_t>(src.cursor - text);
   unsigned char b = text[position];
   // Moves the read position of this record to `at` and recomputes its segment.
-  auto setPosition = [&](std::uint32_t at) {
-    record->count = SegmentEnd(text, at);
-    src.cursor = text + at;
-    src.limit = text + record->count;
-  };
+  auto setPosition = [&](std::uint32_t at) { SetTextPosition(record, at); };
   auto argument = [&](unsigned char parameter) -> MacroArg* {
     MacroArg* a = record->args;
     for (int i = parameter - 0x80; a != nullptr && i > 0; --i) a = a->next;
@@ -674,12 +705,7 @@ int Macros::MacroTextEnd() {
   };
 
   if (b == 0) {
-    if (record->macro != nullptr) record->macro->definition = record->definition;
-    FreeArguments(record->args);
-    record->args = nullptr;
-    src.PopRecord();
-    record->nextFree = freeRecords_;
-    freeRecords_ = record;
+    EndText(record);
     return src.NextByte();
   }
   ++position;

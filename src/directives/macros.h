@@ -69,11 +69,20 @@ class Macros {
   // Expansion.
   bool Expand(IdentEntry* entry);
   int MacroTextEnd();
+  // At the end of a segment of macro text where reading on would only drop the end byte or
+  // end the text and return to the record below: does that without reading the byte after it,
+  // and returns true. Otherwise changes nothing and returns false.
+  bool PassTextEnd();
   // Expands the rest of the current directive line into the token text buffer and returns it;
   // the line break is left unread.
   const char* ExpandLine();
 
  private:
+  // Ends a macro text: gives the macro back its definition, frees the arguments and returns
+  // to the record below.
+  void EndText(MacroText* record);
+  // Moves the read position of a macro text to `at` and finds the end of the segment there.
+  void SetTextPosition(MacroText* record, std::uint32_t at);
   void PushMacroText(const unsigned char* text, MacroArg* args, IdentEntry* macro,
                      bool argumentExpansion = false);
   int CollectArgument();

@@ -333,7 +333,17 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
   // The cursor is kept here and stored back when the loop ends or the source input needs it.
   const unsigned char* p = src.cursor;
   const unsigned char* end = src.limit;
-  while (p < end) {
+  for (;;) {
+    if (p >= end) {
+      // The end of a segment. Where macro text only drops its end byte or ends, the loop
+      // goes on with the next segment or the record below; anything else (a refill, a
+      // parameter, a mark) is for the token loop.
+      src.cursor = p;
+      if (!ctx_.macros.PassTextEnd()) break;
+      p = src.cursor;
+      end = src.limit;
+      continue;
+    }
     unsigned char c = *p;
     int k = kTokenTable[c];
     if (k > 0) {
@@ -341,6 +351,12 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       TokenCode current = static_cast<TokenCode>(k);
       putNamed(previous, current);
       previous = current;
+      ++p;
+      continue;
+    }
+    if (c == 0xFB) {
+      // The end byte of a macro's text, put back after a name that ended on it: a blank that
+      // is never written.
       ++p;
       continue;
     }
