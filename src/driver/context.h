@@ -50,4 +50,11 @@ struct RunContext {
   Directives directives{*this};
 };
 
+void SourceStack::CountLine() {
+  ++line_;
+  ctx_.position.messageLine = static_cast<std::int32_t>(line_);
+  ++totalLines_;
+  ctx_.writer.StartOutputLine(ctx_.position.fileName, line_, ctx_.options.LineInfo);
+}
+
 }  // namespace tpx

@@ -98,6 +98,7 @@ void OutputWriter::EnsureOpen() {
 
 void OutputWriter::OnOpened() {
   markerName_ = nullptr;
+  markerNext_ = -1;
   lastWritten_ = '\n';
   heldBlanks_ = 0;
   column_ = 0;
@@ -200,6 +201,7 @@ void OutputWriter::StartOutputLine() {
       markerDigits_ = count;
     }
     markerLine_ = line;
+    markerNext_ = std::int64_t{line} + 1;
     std::memcpy(digits + markerDigits_, ": */", 4);
     std::size_t skip = lineStart_ ? 2 : 0;
     heldBlanks_ = 0;

@@ -22,6 +22,7 @@ class OutputWriter {
   // Per input file: the next new-line hook writes no line break, and no file is marked yet.
   void SetLineStart() {
     lineStart_ = true;
+    markerNext_ = -1;
     lastMarked_[0] = 0;
   }
 
@@ -63,14 +64,15 @@ class OutputWriter {
   // line-information switch. The common case, the next line of the file marked last with a
   // line number that does not gain a digit, counts the number up and writes the marker here.
   void StartOutputLine(const char* fileName, std::uint32_t line, bool lineInfo) {
-    if (fileName == markerName_ && fileName != nullptr && lineInfo && !readable_ &&
-        !lineStart_ && line == markerLine_ + 1 && markerDigits_ != 0 && out_.IsOpen()) {
+    if (fileName == markerName_ && std::int64_t{line} == markerNext_ && lineInfo &&
+        out_.IsOpen()) {
       std::size_t at = markerPrefix_ + markerDigits_ - 1;
       char last = marker_[at];
       if (last != '9') {
         // The new digit is stored after the marker has been read for the copy: reading it
         // back right after storing it would stall the copy.
         markerLine_ = line;
+        markerNext_ = std::int64_t{line} + 1;
         heldBlanks_ = 0;
         lastWritten_ = '/';
         out_.WritePadded(marker_, markerPrefix_ + markerDigits_ + 4, at, last + 1);
@@ -114,6 +116,10 @@ class OutputWriter {
   std::size_t markerPrefix_ = 0;
   std::uint32_t markerLine_ = 0;
   unsigned markerDigits_ = 0;
+  // The line whose marker is the last one counted up, or -1: set where a marker has just been
+  // written to the buffer as it is (a file's first line break writes none, the readable filter
+  // none at all).
+  std::int64_t markerNext_ = -1;
   char marker_[4200] = {};
 };
 

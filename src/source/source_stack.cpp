@@ -262,13 +262,6 @@ void SourceStack::CountNewline(int c) {
   CountLine();
 }
 
-void SourceStack::CountLine() {
-  ++line_;
-  ctx_.position.messageLine = static_cast<std::int32_t>(line_);
-  ++totalLines_;
-  ctx_.writer.StartOutputLine(ctx_.position.fileName, line_, ctx_.options.LineInfo);
-}
-
 void SourceStack::ResetGuards() { guards_ = nullptr; }
 
 void SourceStack::RecordGuard(const char* macroName) {

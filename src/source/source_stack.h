@@ -91,8 +91,9 @@ class SourceStack {
   int EndOfFile(bool quiet);
   // Counts a line break whose first character `c` was just read (0: consumed in full).
   void CountNewline(int c);
-  // The same for a line break that the caller has read in full.
-  void CountLine();
+  // The same for a line break that the caller has read in full. Defined with the run context
+  // (driver/context.h), inline: every line of the input passes here.
+  inline void CountLine();
   // Whether `second` completes the line break begun by `first`: CR LF or LF CR.
   static bool IsBreakPair(int first, int second) {
     return (first == '\r' && second == '\n') || (first == '\n' && second == '\r');
