@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "memory/memory.h"
 
 namespace tpx {
@@ -106,14 +102,6 @@ std::uint32_t HashName(const char* name, std::size_t length) {
 
 static_assert(SaveArena::kReservation <= (std::size_t{1} << 28),
               "arena offsets must fit the bucket's head field");
-
-IdentEntry* IdentTable::At(std::uint32_t offset) const {
-  return offset == 0 ? nullptr : reinterpret_cast<IdentEntry*>(arena_.Base() + offset);
-}
-
-std::uint32_t IdentTable::OffsetOf(const IdentEntry* entry) const {
-  return static_cast<std::uint32_t>(reinterpret_cast<const char*>(entry) - arena_.Base());
-}
 
 void IdentTable::Clear() {
   for (unsigned w = 0; w < kBuckets / 64; ++w) {
@@ -267,34 +255,6 @@ IdentEntry* IdentTable::Lookup(const char* spelling, std::size_t length, std::ui
     if (IdentEntry* e = IndexFind(spelling, length, key)) return e;
   }
   return Add(spelling, length, hash, key);
-}
-
-IdentEntry* IdentTable::LookupPadded(const char* spelling, std::size_t length,
-                                     std::uint32_t hash) {
-#if defined(__SSE2__)
-  Bucket bucket = buckets_[hash & (kBuckets - 1)];
-  if (bucket.chainLength < kCrowded && length <= 16) {
-    // An entry's 16 bytes from its name on are read when they are committed; past the name
-    // they belong to the next records or to free space, and the mask leaves them out. The
-    // name's length varies from one name to the next, so comparing a length-dependent number
-    // of pieces would mispredict often.
-    const __m128i wanted = _mm_loadu_si128(reinterpret_cast<const __m128i*>(spelling));
-    const unsigned mask = (1u << length) - 1;
-    const char* readable = arena_.CommitEnd() - 16;
-    for (IdentEntry* e = At(bucket.head); e != nullptr; e = e->next) {
-      if (e->hash != hash || e->length != length) continue;
-      if (e->name <= readable) {
-        __m128i name = _mm_loadu_si128(reinterpret_cast<const __m128i*>(e->name));
-        unsigned same = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(name, wanted)));
-        if ((~same & mask) == 0) return e;
-      } else if (SameSpelling(e->name, spelling, length)) {
-        return e;
-      }
-    }
-    return Add(spelling, length, hash, 0);
-  }
-#endif
-  return Lookup(spelling, length, hash);
 }
 
 IdentEntry* IdentTable::Add(const char* spelling, std::size_t length, std::uint32_t hash,

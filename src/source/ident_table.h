@@ -7,9 +7,14 @@
 #include <cstdint>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "memory/memory.h"
+
 namespace tpx {
 
-class SaveArena;
 struct MacroDef;
 
 struct IdentEntry {
@@ -58,8 +63,30 @@ class IdentTable {
   // Finds the entry with this spelling, making a new one when there is none.
   IdentEntry* Lookup(const char* spelling, std::size_t length, std::uint32_t hash);
   // The same for a spelling followed by at least 16 readable bytes, as in a source buffer:
-  // names of up to 16 bytes are then compared in one piece.
-  IdentEntry* LookupPadded(const char* spelling, std::size_t length, std::uint32_t hash);
+  // names of up to 16 bytes are then compared in one piece. The walk of an ordinary chain is
+  // inline, for the names of the source text; everything else takes the way above.
+  IdentEntry* LookupPadded(const char* spelling, std::size_t length, std::uint32_t hash) {
+#if defined(__SSE2__)
+    Bucket bucket = buckets_[hash & (kBuckets - 1)];
+    if (bucket.chainLength < kCrowded && length <= 16) {
+      // An entry's 16 bytes from its name on are read when they are committed; past the name
+      // they belong to the next records or to free space, and the mask leaves them out. The
+      // name's length varies from one name to the next, so comparing a length-dependent
+      // number of pieces would mispredict often.
+      const __m128i wanted = _mm_loadu_si128(reinterpret_cast<const __m128i*>(spelling));
+      const unsigned mask = (1u << length) - 1;
+      const char* readable = arena_.CommitEnd() - 16;
+      for (IdentEntry* e = At(bucket.head); e != nullptr; e = e->next) {
+        if (e->hash != hash || e->length != length) continue;
+        if (e->name > readable) break;
+        __m128i name = _mm_loadu_si128(reinterpret_cast<const __m128i*>(e->name));
+        unsigned same = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(name, wanted)));
+        if ((~same & mask) == 0) return e;
+      }
+    }
+#endif
+    return Lookup(spelling, length, hash);
+  }
   IdentEntry* LookupName(const char* name);
   bool IsDefined(const char* name);
 
@@ -100,8 +127,12 @@ class IdentTable {
     std::uint32_t head : 28;
     std::uint32_t chainLength : 4;
   };
-  IdentEntry* At(std::uint32_t offset) const;
-  std::uint32_t OffsetOf(const IdentEntry* entry) const;
+  IdentEntry* At(std::uint32_t offset) const {
+    return offset == 0 ? nullptr : reinterpret_cast<IdentEntry*>(arena_.Base() + offset);
+  }
+  std::uint32_t OffsetOf(const IdentEntry* entry) const {
+    return static_cast<std::uint32_t>(reinterpret_cast<const char*>(entry) - arena_.Base());
+  }
 
   SaveArena& arena_;
   Bucket buckets_[kBuckets] = {};
