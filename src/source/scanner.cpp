@@ -773,67 +773,91 @@ void Scanner::BlockComment() {
 }
 
 // A block comment that is not written anywhere: ordinary bytes are passed over in sweeps of
-// the buffer and only the bytes that can end it or count a line are looked at.
+// the buffer and only the bytes that can end it or count a line are looked at. The position is
+// kept in a local and stored back whenever the source input is called.
 void Scanner::SkipBlockComment(std::uint32_t startLine, bool nested) {
   int depth = 1;
+  const unsigned char* p = src_.cursor;
+  const unsigned char* end = src_.limit;
+  // Takes the position back after the source input has moved it.
+  auto reload = [&]() {
+    p = src_.cursor;
+    end = src_.limit;
+  };
   for (;;) {
-    const unsigned char* end = src_.limit;
-    const unsigned char* p = nested ? SweepTo(src_.cursor, end, kBlockStops)
-                                    : SweepTo(src_.cursor, end, kFlatBlockStops);
-    src_.cursor = p;
+    p = nested ? SweepTo(p, end, kBlockStops) : SweepTo(p, end, kFlatBlockStops);
     if (p == end) {
       // Refill, then look at that byte again.
+      src_.cursor = p;
       src_.NextByte();
       src_.Unget();
+      reload();
       continue;
     }
     unsigned char b = *p;
-    src_.cursor = p + 1;
-    switch (b) {
-      case '\n':
-      case '\r':
-        // The second byte of a CR LF or LF CR pair is taken here when it is in the buffer.
-        if (p + 1 < end) {
-          src_.cursor = p + SourceStack::BreakLength(p);
-          src_.CountLine();
-        } else {
-          src_.CountNewline(b);
-        }
-        continue;
-      case 0x1A:
-        ctx_.diag.ReportError(194, static_cast<int>(startLine));
-        return;
-      case '*': {
-        // A run of stars is taken here: only the byte after the last one can end the comment.
-        int d;
-        do {
-          d = src_.NextByte();
-          while (d == '\\') {
-            int e = src_.NextByte();
-            if (e != '\n' && e != '\r') {
-              d = e;
-              break;
-            }
-            src_.CountNewline(e);
-            d = src_.NextByte();
-          }
-        } while (d == '*');
-        if (d == '/') {
-          if (--depth == 0) return;
-          continue;
-        }
-        src_.Unget();
-        continue;
+    if (b == '\n' || b == '\r') {
+      // The second byte of a CR LF or LF CR pair is taken here when it is in the buffer.
+      if (p + 1 < end) {
+        p += SourceStack::BreakLength(p);
+        src_.cursor = p;
+        src_.CountLine();
+      } else {
+        src_.cursor = p + 1;
+        src_.CountNewline(b);
+        reload();
       }
-      default: {  // '/' with nested comments
-        int d = src_.NextByte();
-        if (d == '*')
-          ++depth;
-        else
-          src_.Unget();
-        continue;
-      }
+      continue;
     }
+    if (b == 0x1A) {
+      src_.cursor = p + 1;
+      ctx_.diag.ReportError(194, static_cast<int>(startLine));
+      return;
+    }
+    if (b == '*') {
+      // A run of stars: only the byte after the last one can end the comment. Inside the
+      // buffer that byte is looked at here; a splice or the end of the buffer go byte by byte.
+      const unsigned char* q = p + 1;
+      while (q < end && *q == '*') ++q;
+      if (q < end && *q != '\\') {
+        p = q;
+        if (*q == '/') {
+          p = q + 1;
+          if (--depth == 0) {
+            src_.cursor = p;
+            return;
+          }
+        }
+        continue;
+      }
+      src_.cursor = q;
+      int d;
+      do {
+        d = src_.NextByte();
+        while (d == '\\') {
+          int e = src_.NextByte();
+          if (e != '\n' && e != '\r') {
+            d = e;
+            break;
+          }
+          src_.CountNewline(e);
+          d = src_.NextByte();
+        }
+      } while (d == '*');
+      if (d == '/') {
+        if (--depth == 0) return;
+      } else {
+        src_.Unget();
+      }
+      reload();
+      continue;
+    }
+    // '/' in a comment that nests.
+    src_.cursor = p + 1;
+    if (src_.NextByte() == '*')
+      ++depth;
+    else
+      src_.Unget();
+    reload();
   }
 }
 
