@@ -84,7 +84,7 @@ void OutputFile::Open() {
   FormName(mainFile_, name_, sizeof name_);
   ResetState();
   if (IsConsoleName(name_)) {
-    console_ = true;
+    SetConsole(true);
     handle_ = kConsoleOutput;
   } else {
     int handle = platform::CreateForWriting(name_);
@@ -94,7 +94,7 @@ void OutputFile::Open() {
     }
     if (handle < 0) ctx_.diag.ReportFatal(msg::CannotCreateOutput, name_);
     handle_ = handle;
-    console_ = false;
+    SetConsole(false);
   }
   if (openedHook_ != nullptr) openedHook_(openedOwner_);
 }
@@ -147,7 +147,7 @@ void OutputFile::Write(const char* text) { Write(text, std::strlen(text)); }
 bool OutputFile::EndConsole() {
   if (!console_) return false;
   std::fflush(stdout);
-  console_ = false;
+  SetConsole(false);
   handle_ = kClosed;
   return true;
 }

@@ -35,7 +35,7 @@ class OutputFile {
 
   // Writes one byte.
   void Put(char c) {
-    if (fill_ < kBufferSize && !console_) {
+    if (fill_ < bufferEnd_) {
       buffer_[fill_++] = c;
       if (fill_ == kBufferSize) FlushFull();
     } else {
@@ -43,7 +43,7 @@ class OutputFile {
     }
   }
   void Write(const char* text, std::size_t length) {
-    if (!console_ && length <= kBufferSize - fill_) {
+    if (length <= bufferEnd_ - fill_) {
       char* to = buffer_ + fill_;
       // Token texts are short: up to 16 bytes they are moved as two pieces that may overlap,
       // without a call or a string instruction (whose start-up costs more than such a move).
@@ -63,7 +63,7 @@ class OutputFile {
   // with that much room left in the buffer the copy is one 16-byte move, whatever the length.
   static constexpr std::size_t kShortText = 16;
   void WriteShort(const char* text, std::size_t length) {
-    if (!console_ && kBufferSize - fill_ >= kShortText) {
+    if (bufferEnd_ - fill_ >= kShortText) {
       CopyShortPadded(buffer_ + fill_, text);
       fill_ += length;
       if (fill_ == kBufferSize) FlushFull();
@@ -75,7 +75,7 @@ class OutputFile {
   // with that much room left in the buffer the copy is one move of fixed size.
   static constexpr std::size_t kPaddedText = 64;
   void WritePadded(const char* text, std::size_t length) {
-    if (!console_ && kBufferSize - fill_ >= kPaddedText) {
+    if (bufferEnd_ - fill_ >= kPaddedText) {
       CopyPadded(buffer_ + fill_, text);
       fill_ += length;
       if (fill_ == kBufferSize) FlushFull();
@@ -85,7 +85,7 @@ class OutputFile {
   }
   // The same with the byte at `at` written as `byte` instead.
   void WritePadded(const char* text, std::size_t length, std::size_t at, char byte) {
-    if (!console_ && kBufferSize - fill_ >= kPaddedText) {
+    if (bufferEnd_ - fill_ >= kPaddedText) {
       char* to = buffer_ + fill_;
       CopyPadded(to, text);
       to[at] = byte;
@@ -170,12 +170,19 @@ class OutputFile {
   void WriteSlow(const char* text, std::size_t length);
   void WritePatchedSlow(const char* text, std::size_t length, std::size_t at, char byte);
   void ResetState();
+  void SetConsole(bool on) {
+    console_ = on;
+    bufferEnd_ = on ? 0 : kBufferSize;
+  }
   bool EndConsole();
 
   RunContext& ctx_;
   int handle_ = kClosed;
   bool console_ = false;
   std::size_t fill_ = 0;
+  // Where buffered writing has to stop: the buffer's size for a file, 0 on the console, which
+  // is written unbuffered. With it the fast paths test the room left and the mode in one go.
+  std::size_t bufferEnd_ = kBufferSize;
   char buffer_[kBufferSize];
   char name_[1024] = {};
   char mainFile_[1024] = {};
