@@ -85,7 +85,8 @@ const Spacing kSpacing;
 // Whether a blank goes before `current`, after `previous` whose text ended with `last`: to keep
 // a word from running into the word before it.
 bool WordBlank(unsigned char last, TokenCode previous, TokenCode current) {
-  return kSpacing.wordChar[last] && kSpacing.startsWord[current] && !kSpacing.isNumber[previous];
+  // Most tokens written are punctuation, which never starts a word: that is asked first.
+  return kSpacing.startsWord[current] && kSpacing.wordChar[last] && !kSpacing.isNumber[previous];
 }
 
 }  // namespace

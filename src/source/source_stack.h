@@ -98,8 +98,12 @@ class SourceStack {
   static bool IsBreakPair(int first, int second) {
     return (first == '\r' && second == '\n') || (first == '\n' && second == '\r');
   }
-  // The length of the line break at `p` in a buffer (1, or 2 for a pair); `p[1]` is readable.
-  static std::size_t BreakLength(const unsigned char* p) { return IsBreakPair(p[0], p[1]) ? 2 : 1; }
+  // The length of the line break at `p` in a buffer (1, or 2 for a pair): `p[0]` is CR or LF
+  // and `p[1]` is readable. CR and LF differ in three bits, so the pair is the one byte that
+  // differs from the first in exactly those, told without a branch.
+  static std::size_t BreakLength(const unsigned char* p) {
+    return 1 + static_cast<std::size_t>((p[0] ^ p[1]) == ('\r' ^ '\n'));
+  }
 
   // Include guards.
   void RecordGuard(const char* macroName);
