@@ -357,12 +357,6 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       ++p;
       continue;
     }
-    if (c == 0xFB) {
-      // The end byte of a macro's text, put back after a name that ended on it: a blank that
-      // is never written.
-      ++p;
-      continue;
-    }
     if (c == ' ' || c == '\t') {
       const unsigned char* q = SkipBlankRun(p + 1, end);
       last = q[-1];
@@ -452,7 +446,13 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
     // An operator.
     std::size_t length;
     TokenCode current = Scanner::PlainOperator(p, end, ctx_.frontEndCpp, length);
-    if (current == tok::NoToken) break;
+    if (current == tok::NoToken) {
+      // The end byte of a macro's text, put back after a name that ended on it, is a blank
+      // that is never written; anything else is for the token loop.
+      if (c != 0xFB) break;
+      ++p;
+      continue;
+    }
     putNamed(previous, current);
     previous = current;
     p += length;
