@@ -447,8 +447,9 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
     std::size_t length;
     TokenCode current = Scanner::PlainOperator(p, end, ctx_.frontEndCpp, length);
     if (current == tok::NoToken) {
-      // The end byte of a macro's text, put back after a name that ended on it, is a blank
-      // that is never written; anything else is for the token loop.
+      // 0xFB, the end byte of macro text (put back after a name that ended on it), is a
+      // blank that is never written, wherever it comes from; anything else is for the token
+      // loop.
       if (c != 0xFB) break;
       ++p;
       continue;

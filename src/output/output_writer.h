@@ -116,9 +116,9 @@ class OutputWriter {
   std::size_t markerPrefix_ = 0;
   std::uint32_t markerLine_ = 0;
   unsigned markerDigits_ = 0;
-  // The line whose marker is the last one counted up, or -1: set where a marker has just been
-  // written to the buffer as it is (a file's first line break writes none, the readable filter
-  // none at all).
+  // The next line whose marker the common case may write by counting up the last one, or -1
+  // when it may not: set wherever a marker has just gone into the buffer as it is (a file's
+  // first line break writes none, the readable filter none at all).
   std::int64_t markerNext_ = -1;
   char marker_[4200] = {};
 };

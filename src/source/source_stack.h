@@ -99,8 +99,9 @@ class SourceStack {
     return (first == '\r' && second == '\n') || (first == '\n' && second == '\r');
   }
   // The length of the line break at `p` in a buffer (1, or 2 for a pair): `p[0]` is CR or LF
-  // and `p[1]` is readable. CR and LF differ in three bits, so the pair is the one byte that
-  // differs from the first in exactly those, told without a branch.
+  // and `p[1]` is readable. The byte that completes the pair is the other of the two, the one
+  // whose bits differ from the first's in exactly those where CR and LF differ: one test, no
+  // branch.
   static std::size_t BreakLength(const unsigned char* p) {
     return 1 + static_cast<std::size_t>((p[0] ^ p[1]) == ('\r' ^ '\n'));
   }
