@@ -260,18 +260,18 @@ TEST_F(ScannerTest, LookupFromBufferFindsTheSameEntries) {
     // Every tenth entry is made so that it ends at the end of the committed part of the arena.
     SaveArena& arena = ctx_.memory.arena;
     std::size_t size = (offsetof(IdentEntry, name) + name.size() + 1 + 7) / 8 * 8;
-    if (i % 10 == 0 && static_cast<std::size_t>(arena.CommitEnd() - arena.AllocationPointer()) > size + 16)
-      arena.SetAllocationPointer(arena.CommitEnd() - size - 8);
+    std::size_t room = static_cast<std::size_t>(arena.CommitEnd() - arena.AllocationPointer());
+    if (i % 10 == 0 && room > size + 16) arena.SetAllocationPointer(arena.CommitEnd() - size - 8);
     IdentEntry* entry = ctx_.idents.LookupName(name.c_str());
     if (entry->name + 16 > arena.CommitEnd()) ++nearCommitEnd;
-    for (const char* after : {"abcdefghijklmnopqrstu", "_________________", "\0"}) {
+    for (const char* after : {"abcdefghijklmnopqrstu", "_________________", "(x, y);"}) {
       std::string buffer = name + after + std::string(16, '\0');
       ASSERT_EQ(ctx_.idents.LookupPadded(buffer.data(), name.size(), hash), entry) << name;
     }
     // The name with one byte more, or one less, is another entry.
     std::string longer = name + "z" + std::string(16, '\0');
-    IdentEntry* other =
-        ctx_.idents.LookupPadded(longer.data(), name.size() + 1, HashName(longer.data(), name.size() + 1));
+    IdentEntry* other = ctx_.idents.LookupPadded(longer.data(), name.size() + 1,
+                                                 HashName(longer.data(), name.size() + 1));
     ASSERT_NE(other, entry);
     ASSERT_EQ(std::string(other->name), name + "z");
     if (name.size() > 1) {
