@@ -174,12 +174,12 @@ void OutputWriter::StartOutputLine() {
       marker_[5 + length] = ' ';
       markerPrefix_ = 6 + length;
       markerName_ = name;
-      markerLine_ = 0;
+      markerNext_ = -1;
       markerDigits_ = 0;
     }
     std::uint32_t line = ctx_.source.Line();
     char* digits = marker_ + markerPrefix_;
-    if (line == markerLine_ + 1 && markerDigits_ != 0) {
+    if (std::int64_t{line} == markerNext_) {
       // Count up in place.
       int i = static_cast<int>(markerDigits_) - 1;
       while (i >= 0 && digits[i] == '9') digits[i--] = '0';
@@ -201,7 +201,6 @@ void OutputWriter::StartOutputLine() {
       for (unsigned k = 0; k < count; ++k) digits[k] = reversed[count - 1 - k];
       markerDigits_ = count;
     }
-    markerLine_ = line;
     markerNext_ = std::int64_t{line} + 1;
     std::memcpy(digits + markerDigits_, ": */", 4);
     std::size_t skip = lineStart_ ? 2 : 0;

@@ -71,7 +71,6 @@ class OutputWriter {
       if (last != '9') {
         // The new digit is stored after the marker has been read for the copy: reading it
         // back right after storing it would stall the copy.
-        markerLine_ = line;
         markerNext_ = std::int64_t{line} + 1;
         heldBlanks_ = 0;
         lastWritten_ = '/';
@@ -114,11 +113,10 @@ class OutputWriter {
   // stays the same.
   const char* markerName_ = nullptr;
   std::size_t markerPrefix_ = 0;
-  std::uint32_t markerLine_ = 0;
   unsigned markerDigits_ = 0;
-  // The next line whose marker the common case may write by counting up the last one, or -1
-  // when it may not: set wherever a marker has just gone into the buffer as it is (a file's
-  // first line break writes none, the readable filter none at all).
+  // The next line, whose marker is made by counting up the number in `marker_`, or -1 when
+  // there is none to count up from: set wherever a marker has just gone into the buffer as it
+  // is (a file's first line break writes none, the readable filter none at all).
   std::int64_t markerNext_ = -1;
   char marker_[4200] = {};
 };
