@@ -59,35 +59,28 @@ class OutputFile {
     WriteSlow(text, length);
   }
   void Write(const char* text);
-  // Writes `length` bytes, at most kShortText, of a text that has kShortText readable bytes:
-  // with that much room left in the buffer the copy is one 16-byte move, whatever the length.
+  // Writes `length` bytes, at most kSpan, of a text that has kSpan readable bytes: with that
+  // much room left in the buffer the copy is one move of fixed size, whatever the length.
+  // Token texts come with kShortText readable bytes, the line marker with kPaddedText.
   static constexpr std::size_t kShortText = 16;
-  void WriteShort(const char* text, std::size_t length) {
-    if (bufferEnd_ - fill_ >= kShortText) {
-      CopyShortPadded(buffer_ + fill_, text);
-      fill_ += length;
-      if (fill_ == kBufferSize) FlushFull();
-      return;
-    }
-    Write(text, length);
-  }
-  // Writes `length` bytes, at most kPaddedText, of a text that has kPaddedText readable bytes:
-  // with that much room left in the buffer the copy is one move of fixed size.
   static constexpr std::size_t kPaddedText = 64;
-  void WritePadded(const char* text, std::size_t length) {
-    if (bufferEnd_ - fill_ >= kPaddedText) {
-      CopyPadded(buffer_ + fill_, text);
+  template <std::size_t kSpan>
+  void WriteSpan(const char* text, std::size_t length) {
+    if (bufferEnd_ - fill_ >= kSpan) {
+      CopySpan<kSpan>(buffer_ + fill_, text);
       fill_ += length;
       if (fill_ == kBufferSize) FlushFull();
       return;
     }
     Write(text, length);
   }
+  void WriteShort(const char* text, std::size_t length) { WriteSpan<kShortText>(text, length); }
+  void WritePadded(const char* text, std::size_t length) { WriteSpan<kPaddedText>(text, length); }
   // The same with the byte at `at` written as `byte` instead.
   void WritePadded(const char* text, std::size_t length, std::size_t at, char byte) {
     if (bufferEnd_ - fill_ >= kPaddedText) {
       char* to = buffer_ + fill_;
-      CopyPadded(to, text);
+      CopySpan<kPaddedText>(to, text);
       to[at] = byte;
       fill_ += length;
       if (fill_ == kBufferSize) FlushFull();
@@ -118,26 +111,17 @@ class OutputFile {
     std::memcpy(to, &head, sizeof head);
     std::memcpy(to + length - sizeof tail, &tail, sizeof tail);
   }
-  // Moves kShortText bytes.
-  static void CopyShortPadded(char* to, const char* from) {
+  // Moves kSpan bytes (a multiple of 16) as 16-byte pieces where the processor has them.
+  template <std::size_t kSpan>
+  static void CopySpan(char* to, const char* from) {
+    static_assert(kSpan % 16 == 0);
 #if defined(__SSE2__)
-    static_assert(kShortText == 16);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(to),
-                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)));
-#else
-    std::memcpy(to, from, kShortText);
-#endif
-  }
-  // Moves kPaddedText bytes as four 16-byte pieces where the processor has them.
-  static void CopyPadded(char* to, const char* from) {
-#if defined(__SSE2__)
-    static_assert(kPaddedText == 64);
-    for (int i = 0; i < 4; ++i) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 16 * i),
-                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16 * i)));
+    for (std::size_t i = 0; i < kSpan; i += 16) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i),
+                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i)));
     }
 #else
-    std::memcpy(to, from, kPaddedText);
+    std::memcpy(to, from, kSpan);
 #endif
   }
 
