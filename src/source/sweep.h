@@ -77,9 +77,9 @@ inline const unsigned char* SkipBlankRun(const unsigned char* p, const unsigned 
 
 #if defined(__SSE2__)
 // How many of the sixteen bytes at `p` (all readable) are identifier characters (letters,
-// digits, '_') before the first one that is not; 16 when all are. `block` receives the bytes.
-inline unsigned LeadingWordBytes(const unsigned char* p, __m128i& block) {
-  block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+// digits, '_') before the first one that is not; 16 when all are.
+inline unsigned LeadingWordBytes(const unsigned char* p) {
+  __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
   // Shifting a range to start at -128 turns "lo <= b <= hi" into one signed comparison.
   auto in = [](__m128i b, char lo, int count) {
     __m128i shifted = _mm_add_epi8(b, _mm_set1_epi8(static_cast<char>(-128 - lo)));
@@ -106,8 +106,7 @@ inline bool MeasureNameRest(const unsigned char* p, const unsigned char* end, st
     std::size_t n;
 #if defined(__SSE2__)
     if (end - p < 16) return false;
-    __m128i block;
-    n = LeadingWordBytes(p, block);
+    n = LeadingWordBytes(p);
 #else
     n = 0;
     while (p + n < end && values[p[n]] != 0 && n < 16) ++n;
