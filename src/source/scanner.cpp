@@ -225,8 +225,7 @@ TokenCode Scanner::Scan() {
         }
         // A run of blanks goes to the output in one piece.
         const unsigned char* run = src_.cursor - 1;
-        const unsigned char* end = src_.cursor;
-        while (end < src_.limit && (*end == ' ' || *end == '\t')) ++end;
+        const unsigned char* end = SkipBlankRun(src_.cursor, src_.limit);
         src_.cursor = end;
         // A directive line never reaches the output as text: its blanks are dropped.
         if (!directiveLine)
@@ -497,9 +496,7 @@ int Scanner::SkipSpace(bool lineStart) {
         if (keep) {
           ctx_.writer.PutOutputChar(c);
         } else {
-          const unsigned char* p = src_.cursor;
-          while (p < src_.limit && (*p == ' ' || *p == '\t')) ++p;
-          src_.cursor = p;
+          src_.cursor = SkipBlankRun(src_.cursor, src_.limit);
         }
         continue;
       case 0xFB:
