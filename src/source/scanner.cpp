@@ -417,66 +417,42 @@ TokenCode Scanner::OperatorGroup(int first) {
   return token_.code = code;
 }
 
-TokenCode Scanner::PlainOperator(const unsigned char* p, const unsigned char* end, bool cpp,
-                                 std::size_t& length) {
-  // Up to three bytes decide an operator; a backslash among them may be a splice.
-  unsigned char c = p[0];
-  if (end - p < 3 || p[1] == '\\' || p[2] == '\\') return tok::NoToken;
-  unsigned char n = p[1];
-  length = 2;
-  switch (kTokenTable[c]) {
-    case cls::Bang:
-    case cls::Percent:
-    case cls::Amp:
-    case cls::Star:
-    case cls::Plus:
-    case cls::Caret:
-    case cls::Bar:
-    case cls::Equal: {
-      OperatorForms forms = OperatorFormsOf(c);
-      if (forms.doubled != 0 && n == c) return forms.doubled;
-      if (n == '=') return forms.withEqual;
-      length = 1;
-      return forms.alone;
-    }
-    case cls::Minus:
-      if (n == '-') return tok::MinusMinus;
-      if (n == '=') return tok::MinusAssign;
-      if (n == '>') {
-        if (cpp && p[2] == '*') {
-          length = 3;
-          return tok::ArrowStar;
-        }
-        return tok::Arrow;
-      }
-      length = 1;
-      return tok::Minus;
-    case cls::Less:
-    case cls::Greater: {
-      bool less = c == '<';
-      if (n == '=') return less ? tok::LessEqual : tok::GreaterEqual;
-      if (n == c) {
-        if (p[2] != '=') return less ? tok::Shl : tok::Shr;
-        length = 3;
-        return less ? tok::ShlAssign : tok::ShrAssign;
-      }
-      length = 1;
-      return less ? tok::Less : tok::Greater;
-    }
-    case cls::Colon:
-      if (n == ':') return tok::ColonColon;
-      length = 1;
-      return tok::Colon;
-    case cls::Dot:
-      // A point before a digit starts a number, and two points an ellipsis (or an error).
-      if ((n >= '0' && n <= '9') || n == '.') return tok::NoToken;
-      if (n == '*') return tok::DotStar;
-      length = 1;
-      return tok::Dot;
-    default:
-      return tok::NoToken;
+namespace {
+constexpr OperatorPairs MakeOperatorPairs() {
+  OperatorPairs t{};
+  int rows = 0;
+  auto row = [&t, &rows](unsigned char c, TokenCode alone) {
+    t.row[c] = static_cast<unsigned char>(++rows);
+    t.alone[rows] = alone;
+    return t.pair[rows];
+  };
+  for (unsigned char c : {'!', '%', '&', '*', '+', '^', '|', '='}) {
+    OperatorForms forms = OperatorFormsOf(c);
+    unsigned char* pair = row(c, forms.alone);
+    pair['='] = forms.withEqual;
+    if (forms.doubled != 0) pair[c] = forms.doubled;
   }
+  unsigned char* minus = row('-', tok::Minus);
+  minus['-'] = tok::MinusMinus;
+  minus['='] = tok::MinusAssign;
+  minus['>'] = tok::Arrow;
+  unsigned char* less = row('<', tok::Less);
+  less['='] = tok::LessEqual;
+  less['<'] = tok::Shl;
+  unsigned char* greater = row('>', tok::Greater);
+  greater['='] = tok::GreaterEqual;
+  greater['>'] = tok::Shr;
+  row(':', tok::Colon)[':'] = tok::ColonColon;
+  // A point before a digit starts a number, and two points an ellipsis (or an error).
+  unsigned char* dot = row('.', tok::Dot);
+  for (int d = '0'; d <= '9'; ++d) dot[d] = OperatorPairs::kUndecided;
+  dot['.'] = OperatorPairs::kUndecided;
+  dot['*'] = tok::DotStar;
+  return t;
 }
+}  // namespace
+
+constexpr OperatorPairs kOperatorPairs = MakeOperatorPairs();
 
 // Skips the blanks, comments and splices at the start of a line and returns the first other
 // byte, consumed. The blanks are written only when comments are kept; zero bytes are dropped.

@@ -294,4 +294,41 @@ class Scanner {
   unsigned identLimit_ = 250;
 };
 
+// The operators of one and two bytes, by their first byte, for PlainOperator: `row` numbers
+// the bytes that start an operator (0 for the others), `alone` is the code of the first byte
+// alone, and `pair` the code of the two-byte operator its second byte makes, 0 when it makes
+// none and kUndecided when the bytes alone cannot tell (a point before a digit or a point).
+struct OperatorPairs {
+  static constexpr unsigned char kUndecided = 0xFF;
+  static constexpr int kRows = 14;
+  unsigned char row[256];
+  unsigned char alone[kRows];
+  unsigned char pair[kRows][256];
+};
+extern const OperatorPairs kOperatorPairs;
+
+inline TokenCode Scanner::PlainOperator(const unsigned char* p, const unsigned char* end,
+                                        bool cpp, std::size_t& length) {
+  // Up to three bytes decide an operator; a backslash among them may be a splice.
+  unsigned r = kOperatorPairs.row[p[0]];
+  if (r == 0 || end - p < 3 || p[1] == '\\' || p[2] == '\\') return tok::NoToken;
+  TokenCode code = kOperatorPairs.pair[r][p[1]];
+  if (code == 0) {
+    length = 1;
+    return kOperatorPairs.alone[r];
+  }
+  if (code == OperatorPairs::kUndecided) return tok::NoToken;
+  length = 2;
+  if (code == tok::Shl || code == tok::Shr) {
+    if (p[2] == '=') {
+      length = 3;
+      return code == tok::Shl ? tok::ShlAssign : tok::ShrAssign;
+    }
+  } else if (code == tok::Arrow && cpp && p[2] == '*') {
+    length = 3;
+    return tok::ArrowStar;
+  }
+  return code;
+}
+
 }  // namespace tpx

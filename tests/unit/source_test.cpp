@@ -123,6 +123,36 @@ TEST_F(ScannerTest, ArrowStarOnlyInCpp) {
   EXPECT_EQ(Codes("->*"), (std::vector<TokenCode>{tok::ArrowStar}));
 }
 
+// The output loop reads operators straight from the buffer; whatever it decides for three
+// bytes must be what the token loop reads from them: the same first token, of the same length.
+TEST_F(ScannerTest, PlainOperatorAgreesWithTheTokenLoop) {
+  const std::string bytes = "!%&*+^|=-<>:.0a ;\\";
+  for (bool cpp : {false, true}) {
+    Start(cpp);
+    int decided = 0;
+    for (char a : bytes) {
+      for (char b : bytes) {
+        for (char c : bytes) {
+          const std::string text = std::string{a, b, c} + "  ";
+          const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+          std::size_t length = 0;
+          TokenCode code = Scanner::PlainOperator(p, p + 3, cpp, length);
+          if (code == tok::NoToken) continue;
+          ++decided;
+          ASSERT_GE(length, 1u);
+          ASSERT_LE(length, 3u);
+          std::vector<TokenCode> expected{code};
+          for (TokenCode t : Codes(text.substr(length).c_str())) expected.push_back(t);
+          EXPECT_EQ(Codes(text.c_str()), expected) << "bytes \"" << text.substr(0, 3) << "\"";
+        }
+      }
+    }
+    // Every one of the 13 operator bytes is decided whatever follows, unless a backslash
+    // follows it (17 other bytes each place) or a point is followed by a digit or a point.
+    EXPECT_EQ(decided, 13 * 17 * 17 - 2 * 17);
+  }
+}
+
 TEST_F(ScannerTest, KeywordsFollowLanguageAndLevel) {
   Start();
   auto codeOf = [this](const char* word) { return ctx_.idents.LookupName(word)->keyword; };
