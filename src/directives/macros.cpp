@@ -669,6 +669,19 @@ void Macros::SetTextPosition(MacroText* record, std::uint32_t at) {
   src.limit = record->text + record->count;
 }
 
+MacroArg* Macros::Argument(const MacroText* record, unsigned char parameter) {
+  MacroArg* a = record->args;
+  for (int i = parameter - 0x80; a != nullptr && i > 0; --i) a = a->next;
+  return a;
+}
+
+void Macros::PushParameter(MacroText* record, std::uint32_t after) {
+  MacroArg* a = Argument(record, record->text[after - 1]);
+  bool leftOfPaste = record->text[after] == kPaste;
+  SetTextPosition(record, after);
+  if (a != nullptr) PushMacroText(leftOfPaste ? a->raw : a->expanded, nullptr, nullptr);
+}
+
 bool Macros::PassTextEnd() {
   SourceStack& src = ctx_.source;
   SourceFile* top = src.Top();
@@ -686,6 +699,11 @@ bool Macros::PassTextEnd() {
     SetTextPosition(record, position + 1);
     return true;
   }
+  if (IsParameterByte(b) && record->text[position + 1] != kPaste) {
+    // A parameter not pasted to what follows: its argument's expansion is read next.
+    PushParameter(record, position + 1);
+    return true;
+  }
   return false;
 }
 
@@ -698,11 +716,7 @@ int Macros::MacroTextEnd() {
   unsigned char b = text[position];
   // Moves the read position of this record to `at` and recomputes its segment.
   auto setPosition = [&](std::uint32_t at) { SetTextPosition(record, at); };
-  auto argument = [&](unsigned char parameter) -> MacroArg* {
-    MacroArg* a = record->args;
-    for (int i = parameter - 0x80; a != nullptr && i > 0; --i) a = a->next;
-    return a;
-  };
+  auto argument = [&](unsigned char parameter) { return Argument(record, parameter); };
 
   if (b == 0) {
     EndText(record);
@@ -710,10 +724,7 @@ int Macros::MacroTextEnd() {
   }
   ++position;
   if (IsParameterByte(b)) {
-    MacroArg* a = argument(b);
-    bool leftOfPaste = text[position] == kPaste;
-    setPosition(position);
-    if (a != nullptr) PushMacroText(leftOfPaste ? a->raw : a->expanded, nullptr, nullptr);
+    PushParameter(record, position);
     return src.NextByte();
   }
   switch (b) {

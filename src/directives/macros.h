@@ -69,9 +69,10 @@ class Macros {
   // Expansion.
   bool Expand(IdentEntry* entry);
   int MacroTextEnd();
-  // At the end of a segment of macro text where reading on would only drop the end byte or
-  // end the text and return to the record below: does that without reading the byte after it,
-  // and returns true. Otherwise changes nothing and returns false.
+  // At the end of a segment of macro text where reading on would only drop the end byte, end
+  // the text and return to the record below, or push the expansion of an argument that is not
+  // pasted: does that without reading the byte after it, and returns true. Otherwise changes
+  // nothing and returns false.
   bool PassTextEnd();
   // Expands the rest of the current directive line into the token text buffer and returns it;
   // the line break is left unread.
@@ -83,6 +84,11 @@ class Macros {
   void EndText(MacroText* record);
   // Moves the read position of a macro text to `at` and finds the end of the segment there.
   void SetTextPosition(MacroText* record, std::uint32_t at);
+  // The argument of a macro text for a parameter byte (null when there is none).
+  static MacroArg* Argument(const MacroText* record, unsigned char parameter);
+  // Moves past the parameter byte before `after` and pushes its argument: the raw text when
+  // the parameter is pasted to what follows, else the expansion.
+  void PushParameter(MacroText* record, std::uint32_t after);
   void PushMacroText(const unsigned char* text, MacroArg* args, IdentEntry* macro,
                      bool argumentExpansion = false);
   int CollectArgument();

@@ -309,9 +309,11 @@ constexpr std::size_t kPlainNameLimit = 64;
 TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
   SourceStack& src = ctx_.source;
   const std::int32_t* values = kCharHash.Values();
-  const std::size_t nameLimit =
-      ctx_.scanner.IdentifierLimit() < kPlainNameLimit ? ctx_.scanner.IdentifierLimit()
-                                                       : kPlainNameLimit;
+  auto limitOfNames = [this]() {
+    std::size_t limit = ctx_.scanner.IdentifierLimit();
+    return limit < kPlainNameLimit ? limit : kPlainNameLimit;
+  };
+  std::size_t nameLimit = limitOfNames();
   // The output is open and written as it is (no readable filter) all along: texts go into
   // the buffer directly, with the blanks of the spacing rules. A `padded` text has
   // OutputFile::kShortText readable bytes; when it is no longer than that it is moved in one
@@ -335,11 +337,17 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
   // The cursor is kept here and stored back when the loop ends or the source input needs it.
   const unsigned char* p = src.cursor;
   const unsigned char* end = src.limit;
+  // Whether `q` is the end of the segment in hand and that end is the end byte of a macro
+  // text: a name or number that reaches it ends there, as in the token loop.
+  auto closedByEndByte = [&src, &end](const unsigned char* q) {
+    return q == end && src.Top()->kind == SourceFile::kMacroText && *q == 0xFB;
+  };
   for (;;) {
     if (p >= end) {
-      // The end of a segment. Where macro text only drops its end byte or ends, the loop
-      // goes on with the next segment or the record below; anything else (a refill, a
-      // parameter, a mark) is for the token loop.
+      // The end of a segment. Where macro text only drops its end byte, ends, or goes on with
+      // the expansion of an argument that is not pasted, the loop goes on with the next
+      // segment or record; anything else (a refill, a pasted parameter, a mark) is for the
+      // token loop.
       src.cursor = p;
       if (!ctx_.macros.PassTextEnd()) break;
       p = src.cursor;
@@ -374,17 +382,35 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       if (k == cls::WidePrefix && (p[1] == '"' || p[1] == '\'')) break;
       std::size_t length = 1;
       std::uint32_t hash = static_cast<std::uint32_t>(values[c]);
-      if (!MeasureNameRest(p + 1, end, nameLimit, values, length, hash)) break;
+      bool padded = MeasureNameRest(p + 1, end, nameLimit, values, length, hash);
+      if (!padded) {
+        // Fewer than 16 bytes are readable after some part of the name: it is measured byte
+        // by byte. It must end on a byte in hand, or on the end byte of a macro text, which
+        // the token loop too takes as the end of a name.
+        const unsigned char* q = p + 1;
+        hash = static_cast<std::uint32_t>(values[c]);
+        while (q < end && values[*q] != 0) hash += static_cast<std::uint32_t>(values[*q++]);
+        if (q < end ? *q == '\\' : !closedByEndByte(q)) break;
+        length = static_cast<std::size_t>(q - p);
+        if (length > nameLimit) break;
+      }
       if (length >= 2 && c == '_' && (p[1] == '_' || p[1] == 'W')) break;
       hash -= static_cast<std::uint32_t>(length);
-      // The name was measured with 16 readable bytes after each part of it.
       IdentEntry* entry =
-          ctx_.idents.LookupPadded(reinterpret_cast<const char*>(p), length, hash);
+          padded ? ctx_.idents.LookupPadded(reinterpret_cast<const char*>(p), length, hash)
+                 : ctx_.idents.Lookup(reinterpret_cast<const char*>(p), length, hash);
       if (entry->IsMacro()) {
-        // The token loop takes it from here, without reading and looking up the name again.
+        // The scanner takes the name without reading and looking it up again. When it pushes
+        // the expansion, the expansion's text is read on here, as the token loop would read
+        // it, as long as nothing is held back or marked; otherwise the token loop goes on.
         lastWritten_ = last;
         taken = ctx_.scanner.TakeName(p, length, hash, entry);
-        return previous;
+        if (taken != tok::NoToken || !ctx_.scanner.PlainTokensAllowed()) return previous;
+        last = lastWritten_;
+        nameLimit = limitOfNames();
+        p = src.cursor;
+        end = src.limit;
+        continue;
       }
       TokenCode current = entry->keyword != 0 ? entry->keyword : tok::Identifier;
       if (current == tok::Asm || current == tok::Try) break;
@@ -401,6 +427,7 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
       // A plain integer constant: its text is its spelling. A pending wide mark would be
       // written before it, so that case goes the long way.
       std::size_t length = Scanner::PlainNumber(p, end);
+      if (length == 0 && closedByEndByte(end)) length = Scanner::PlainNumber(p, end, true);
       if (length == 0 || ctx_.scanner.wideChar) break;
       put(previous, tok::IntConst, reinterpret_cast<const char*>(p), length, end - p >= 16);
       previous = tok::IntConst;
@@ -445,6 +472,12 @@ TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
     // An operator.
     std::size_t length;
     TokenCode current = Scanner::PlainOperator(p, end, ctx_.frontEndCpp, length);
+    if (current == tok::NoToken && end - p == 2 && src.Top()->kind == SourceFile::kMacroText &&
+        (*end == 0xFB || *end == 0xFC)) {
+      // Two bytes before the end of a segment of macro text that ends at its end byte or at a
+      // no-expand mark: a third byte would not be '=' or '*', so the two decide.
+      current = Scanner::PlainOperator(p, end + 1, ctx_.frontEndCpp, length);
+    }
     if (current == tok::NoToken) {
       // 0xFB, the end byte of macro text (put back after a name that ended on it), is a
       // blank that is never written, wherever it comes from; anything else is for the token

@@ -52,14 +52,21 @@ TokenCode Scanner::Number(int first) {
   return NumberValue(radix);
 }
 
-std::size_t Scanner::PlainNumber(const unsigned char* p, const unsigned char* end) {
+std::size_t Scanner::PlainNumber(const unsigned char* p, const unsigned char* end,
+                                 bool endCloses) {
   constexpr std::size_t kMostDigits = 9;  // below 2^31: never long, never too large
+  constexpr std::size_t kMostHexDigits = 8;  // below 2^32: never long, never too large
   std::size_t length = 1;
   if (*p != '0') {
     while (length <= kMostDigits && p + length < end && IsDigit(p[length])) ++length;
     if (length > kMostDigits) return 0;
+  } else if (p + 1 < end && (p[1] | 0x20) == 'x') {
+    length = 2;
+    while (length < 2 + kMostHexDigits && p + length < end && IsHexDigit(p[length])) ++length;
+    if (length == 2) return 0;
   }
-  if (p + length >= end || kNumberContinues.table[p[length]]) return 0;
+  if (p + length >= end) return endCloses && p + length == end ? length : 0;
+  if (kNumberContinues.table[p[length]]) return 0;
   return length;
 }
 

@@ -232,11 +232,13 @@ class Scanner {
   // its bytes before `end`. Gives its code and sets `length`; NoToken when it cannot tell.
   static TokenCode PlainOperator(const unsigned char* p, const unsigned char* end, bool cpp,
                                  std::size_t& length);
-  // The length of the integer constant that starts at `p` when it is plain: "0", or at most
-  // nine decimal digits not starting with 0, followed before `end` by a byte that does not
-  // continue a number. Such a constant is an int whatever its digits, and its text is its
-  // spelling. 0 when it is not plain.
-  static std::size_t PlainNumber(const unsigned char* p, const unsigned char* end);
+  // The length of the integer constant that starts at `p` when it is plain: "0", at most nine
+  // decimal digits not starting with 0, or "0x" or "0X" and one to eight hexadecimal digits,
+  // followed before `end` by a byte that does not continue a number. Such a constant is never
+  // long and never too large, whatever its digits, and its text is its spelling. 0 when it is
+  // not plain. With `endCloses`, `end` itself ends a number (the end byte of a macro text).
+  static std::size_t PlainNumber(const unsigned char* p, const unsigned char* end,
+                                 bool endCloses = false);
 
  private:
   TokenCode Scan();
