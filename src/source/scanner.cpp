@@ -95,7 +95,6 @@ constexpr OperatorForms OperatorFormsOf(int c) {
 // line breaks and the end of input; without nesting the same but '/'; for line comments line
 // breaks, backslash and the end of input.
 constexpr StopSet<5> kBlockStops{{'*', '/', '\n', '\r', 0x1A}};
-constexpr StopSet<4> kFlatBlockStops{{'*', '\n', '\r', 0x1A}};
 constexpr StopSet<4> kLineStops{{'\n', '\r', '\\', 0x1A}};
 
 // A byte returned by NextAfterSplice when a backslash not followed by a line break was
@@ -758,7 +757,7 @@ void Scanner::SkipBlockComment(std::uint32_t startLine, bool nested) {
     end = src_.limit;
   };
   for (;;) {
-    p = nested ? SweepTo(p, end, kBlockStops) : SweepTo(p, end, kFlatBlockStops);
+    p = nested ? SweepTo(p, end, kBlockStops) : SweepFlatComment(p, end);
     if (p == end) {
       // Refill, then look at that byte again.
       src_.cursor = p;

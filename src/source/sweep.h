@@ -47,6 +47,40 @@ inline const unsigned char* SweepTo(const unsigned char* p, const unsigned char*
   return p;
 }
 
+// The first position in [p, end) that matters inside a block comment that does not nest: a
+// line break, the end of input (0x1A), or a star followed by '/' or by a backslash (which may
+// splice a '/' to it), or by nothing yet read. The other stars are passed over, so the star
+// rows of a comment block do not stop the sweep.
+inline const unsigned char* SweepFlatComment(const unsigned char* p, const unsigned char* end) {
+#if defined(__SSE2__)
+  const __m128i star = _mm_set1_epi8('*');
+  const __m128i slash = _mm_set1_epi8('/');
+  const __m128i backslash = _mm_set1_epi8('\\');
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i eof = _mm_set1_epi8(0x1A);
+  while (end - p > 16) {
+    __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
+    __m128i closing = _mm_and_si128(
+        _mm_cmpeq_epi8(here, star),
+        _mm_or_si128(_mm_cmpeq_epi8(next, slash), _mm_cmpeq_epi8(next, backslash)));
+    __m128i hit = _mm_or_si128(
+        _mm_or_si128(closing, _mm_cmpeq_epi8(here, eof)),
+        _mm_or_si128(_mm_cmpeq_epi8(here, lf), _mm_cmpeq_epi8(here, cr)));
+    if (int mask = _mm_movemask_epi8(hit); mask != 0)
+      return p + __builtin_ctz(static_cast<unsigned>(mask));
+    p += 16;
+  }
+#endif
+  for (; p < end; ++p) {
+    unsigned char c = *p;
+    if (c == '\n' || c == '\r' || c == 0x1A) return p;
+    if (c == '*' && (p + 1 == end || p[1] == '/' || p[1] == '\\')) return p;
+  }
+  return p;
+}
+
 // The same, also stopping at the lead bytes of a double-byte code page: `leadBytes` is the
 // code page's lead-byte table, or null when it has none.
 template <std::size_t N>
