@@ -92,8 +92,8 @@ constexpr OperatorForms OperatorFormsOf(int c) {
 }
 
 // The bytes that end a sweep over ordinary comment text: for nested block comments '*', '/',
-// line breaks and the end of input; without nesting the same but '/'; for line comments line
-// breaks, backslash and the end of input.
+// line breaks and the end of input; for line comments line breaks, backslash and the end of
+// input. Block comments that do not nest have a sweep of their own (SweepFlatComment).
 constexpr StopSet<5> kBlockStops{{'*', '/', '\n', '\r', 0x1A}};
 constexpr StopSet<4> kLineStops{{'\n', '\r', '\\', 0x1A}};
 
