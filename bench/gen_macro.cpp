@@ -13,12 +13,12 @@
 // Everything stays inside what every C90 preprocessor accepts: no variadic macros, no line
 // comments, no long long, small non-negative values in #if so that 32-bit and 64-bit evaluators
 // agree, no division by zero, and no #error in any branch.
+#include <sys/stat.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
 
@@ -72,8 +72,8 @@ void WriteFamily(FILE* f, int k, Rng& rng) {
     if (d % 3 == 0)
       std::fprintf(f, "#define P%d_%d(a, b) P%d_%d((a) ^ %d, (b) + KB_%d)\n", d, k, d - 1, k, d, k);
     else
-      std::fprintf(f, "#define P%d_%d(a, b) P%d_%d((a) + %d, \\\n    (b) - %d)\n", d, k, d - 1,
-                   k, d, d);
+      std::fprintf(f, "#define P%d_%d(a, b) P%d_%d((a) + %d, \\\n    (b) - %d)\n", d, k, d - 1, k,
+                   d, d);
   }
   std::fprintf(f, "#define CAT_%d(a, b) a ## b ## _%d\n", k, k);
   std::fprintf(f, "#define STR_%d(x) # x\n", k);
@@ -100,8 +100,8 @@ void WriteChain(FILE* f, int k, int j, Rng& rng) {
                      k, j, j, k, mod, (b * 5 + 2) % mod);
         break;
       default:
-        std::fprintf(f, "%s !defined(NO_SUCH_%d) && (K_%d | %d) - (K_%d & %d) > %u\n", kw, k, k,
-                     b, k, b, 40 + rng.Below(80));
+        std::fprintf(f, "%s !defined(NO_SUCH_%d) && (K_%d | %d) - (K_%d & %d) > %u\n", kw, k, k, b,
+                     k, b, 40 + rng.Below(80));
         break;
     }
     std::fprintf(f, "#define SEL_%d %d\n", k, b);
@@ -118,8 +118,8 @@ void WriteUses(FILE* f, int k, int families, Rng& rng) {
   std::fprintf(f, "static const char *CAT_%d(text, %d) = XSTR_%d(P%d_%d(KA_%d, %d));\n", k, n, k,
                kDepth / 2, k, j, n);
   std::fprintf(f, "static const struct row CAT_%d(row, %d) = ROW_%d(%d);\n", k, n, k, n + 1);
-  std::fprintf(f, "int CAT_%d(sel, %d) = SEL_%d + P%d_%d(SEL_%d, KB_%d);\n", k, n, k, kDepth - 1,
-               k, k, j);
+  std::fprintf(f, "int CAT_%d(sel, %d) = SEL_%d + P%d_%d(SEL_%d, KB_%d);\n", k, n, k, kDepth - 1, k,
+               k, j);
   std::fprintf(f, "#undef SEL_%d\n", k);
 }
 

@@ -15,17 +15,17 @@
 // Output, one line per command in plan order, tab-separated:
 //   COMMAND-ID  ok  MEDIAN-MS  MIN-MS  MAX-MS  RUN-MS,RUN-MS,...
 //   COMMAND-ID  fail  DETAIL
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -80,7 +80,8 @@ std::string RunProcess(const Process& p) {
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return {};
   std::string what = WIFEXITED(status) ? "exit " + std::to_string(WEXITSTATUS(status))
                                        : "signal " + std::to_string(WTERMSIG(status));
-  return what + " in " + p.dir + ": " + p.argv[0] + (p.argv.size() > 1 ? " ... " + p.argv.back() : "");
+  return what + " in " + p.dir + ": " + p.argv[0] +
+         (p.argv.size() > 1 ? " ... " + p.argv.back() : "");
 }
 
 double Median(std::vector<double> v) {
@@ -116,7 +117,8 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "timer: malformed plan line: %s\n", line.c_str());
       return 2;
     }
-    if (commands.empty() || commands.back().id != f[0]) commands.push_back(Command{f[0], {}, {}, {}});
+    if (commands.empty() || commands.back().id != f[0])
+      commands.push_back(Command{f[0], {}, {}, {}});
     commands.back().processes.push_back(
         Process{f[1], f[2], std::vector<std::string>(f.begin() + 3, f.end())});
   }

@@ -87,12 +87,12 @@ inline constexpr std::uint8_t Reference = 0x80;
 struct TypeRec {
   BasicTypeCode kind;
   std::uint8_t attributes;
-  std::uint8_t modifier;     // calling-convention and similar modifiers; always 0 here
-  TypeRec* referenced;       // pointers: target; arrays: element; enumerations: underlying;
-                             // functions: return type
-  std::uint32_t count;       // arrays: element count, 0 for an unknown bound
-  std::uint32_t size;        // structures: size in bytes
-  TypeRec* nextInChain;      // pointers: the next record of the same hash chain
+  std::uint8_t modifier;  // calling-convention and similar modifiers; always 0 here
+  TypeRec* referenced;    // pointers: target; arrays: element; enumerations: underlying;
+                          // functions: return type
+  std::uint32_t count;    // arrays: element count, 0 for an unknown bound
+  std::uint32_t size;     // structures: size in bytes
+  TypeRec* nextInChain;   // pointers: the next record of the same hash chain
 };
 
 // Kinds of expression nodes.
@@ -165,9 +165,7 @@ struct ExprNode {
   };
 
   bool IsConstant() const { return kind == nk::Int32 || kind == nk::Int64 || kind == nk::Floating; }
-  std::uint64_t Value64() const {
-    return static_cast<std::uint64_t>(wide.high) << 32 | wide.low;
-  }
+  std::uint64_t Value64() const { return static_cast<std::uint64_t>(wide.high) << 32 | wide.low; }
   void SetValue64(std::uint64_t v) {
     wide.low = static_cast<std::uint32_t>(v);
     wide.high = static_cast<std::uint32_t>(v >> 32);

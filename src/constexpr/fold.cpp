@@ -34,40 +34,58 @@ constexpr std::uint32_t kLvalue = 0x1000;
 
 std::uint32_t OperatorFlags(NodeKind kind) {
   switch (kind) {
-    case nk::Add: return kFloating | kPointer | kNearPointer | kPromote;
-    case nk::Sub: return kFloating | kPointer | kPromote;
+    case nk::Add:
+      return kFloating | kPointer | kNearPointer | kPromote;
+    case nk::Sub:
+      return kFloating | kPointer | kPromote;
     case nk::Mul:
-    case nk::Div: return kFloating | kPromote;
-    case nk::Mod: return kPromote;
+    case nk::Div:
+      return kFloating | kPromote;
+    case nk::Mod:
+      return kPromote;
     case nk::Shl:
-    case nk::Shr: return kPromote | kCountRule;
+    case nk::Shr:
+      return kPromote | kCountRule;
     case nk::And:
     case nk::Or:
-    case nk::Xor: return 0;
-    case 20: return kFloating | kPointer | kNearPointer | kStructure | kMember | kLvalue | kRightToLeft;
+    case nk::Xor:
+      return 0;
+    case 20:
+      return kFloating | kPointer | kNearPointer | kStructure | kMember | kLvalue | kRightToLeft;
     case 21:
-    case 22: return kFloating | kPointer | kLvalue | kRightToLeft;
+    case 22:
+      return kFloating | kPointer | kLvalue | kRightToLeft;
     case 23:
-    case 24: return kFloating | kLvalue | kRightToLeft;
+    case 24:
+      return kFloating | kLvalue | kRightToLeft;
     case 25:
     case 28:
     case 29:
-    case 30: return kLvalue | kRightToLeft;
+    case 30:
+      return kLvalue | kRightToLeft;
     case 26:
-    case 27: return kLvalue | kPlainCountRule;
+    case 27:
+      return kLvalue | kPlainCountRule;
     case nk::Eq:
-    case nk::Ne: return kFloating | kPointer | kNearPointer | kMember | kIntResult;
+    case nk::Ne:
+      return kFloating | kPointer | kNearPointer | kMember | kIntResult;
     case nk::Gt:
     case nk::Lt:
     case nk::Ge:
-    case nk::Le: return kFloating | kPointer | kNearPointer | kIntResult;
+    case nk::Le:
+      return kFloating | kPointer | kNearPointer | kIntResult;
     case nk::AndAnd:
     case nk::OrOr:
-    case nk::Not: return kFloating | kPointer | kNearPointer | kMember;
-    case nk::UnaryPlus: return kFloating | kPointer | kPromote;
-    case nk::Negate: return kFloating | kPromote;
-    case nk::Complement: return kPromote;
-    default: return kAllClasses;  // ? : , and the member-pointer operators
+    case nk::Not:
+      return kFloating | kPointer | kNearPointer | kMember;
+    case nk::UnaryPlus:
+      return kFloating | kPointer | kPromote;
+    case nk::Negate:
+      return kFloating | kPromote;
+    case nk::Complement:
+      return kPromote;
+    default:
+      return kAllClasses;  // ? : , and the member-pointer operators
   }
 }
 
@@ -81,14 +99,26 @@ OperandClass OperandClassMask(int code) {
   switch (code) {
     case tc::Float:
     case tc::Double:
-    case tc::LongDouble: return {kFloating, 70};
-    case tc::Void: return {kVoid, 117};
-    case 17: case 19: case 20: case tc::Array: case tc::Function: return {kPointer, 96};
-    case 18: return {kNearPointer, 96};
-    case tc::Struct: return {kStructure, 105};
-    case tc::MemberPointer: return {kMember, 77};
-    case tc::Closure: return {kMember, 78};
-    default: return {0, 0};
+    case tc::LongDouble:
+      return {kFloating, 70};
+    case tc::Void:
+      return {kVoid, 117};
+    case 17:
+    case 19:
+    case 20:
+    case tc::Array:
+    case tc::Function:
+      return {kPointer, 96};
+    case 18:
+      return {kNearPointer, 96};
+    case tc::Struct:
+      return {kStructure, 105};
+    case tc::MemberPointer:
+      return {kMember, 77};
+    case tc::Closure:
+      return {kMember, 78};
+    default:
+      return {0, 0};
   }
 }
 
@@ -99,31 +129,46 @@ bool IsTruthValue(const ExprNode* n) {
 
 NodeKind Mirrored(NodeKind kind) {
   switch (kind) {
-    case nk::Gt: return nk::Lt;
-    case nk::Lt: return nk::Gt;
-    case nk::Ge: return nk::Le;
-    case nk::Le: return nk::Ge;
-    default: return kind;
+    case nk::Gt:
+      return nk::Lt;
+    case nk::Lt:
+      return nk::Gt;
+    case nk::Ge:
+      return nk::Le;
+    case nk::Le:
+      return nk::Ge;
+    default:
+      return kind;
   }
 }
 
 NodeKind Negated(NodeKind kind) {
   switch (kind) {
-    case nk::Eq: return nk::Ne;
-    case nk::Ne: return nk::Eq;
-    case nk::Lt: return nk::Ge;
-    case nk::Ge: return nk::Lt;
-    case nk::Gt: return nk::Le;
-    default: return nk::Gt;  // <=
+    case nk::Eq:
+      return nk::Ne;
+    case nk::Ne:
+      return nk::Eq;
+    case nk::Lt:
+      return nk::Ge;
+    case nk::Ge:
+      return nk::Lt;
+    case nk::Gt:
+      return nk::Le;
+    default:
+      return nk::Gt;  // <=
   }
 }
 
 bool IsZero(const ExprNode* n) {
   switch (n->kind) {
-    case nk::Int32: return n->value == 0;
-    case nk::Int64: return n->Value64() == 0;
-    case nk::Floating: return n->real == 0;
-    default: return false;
+    case nk::Int32:
+      return n->value == 0;
+    case nk::Int64:
+      return n->Value64() == 0;
+    case nk::Floating:
+      return n->real == 0;
+    default:
+      return false;
   }
 }
 
@@ -155,15 +200,18 @@ std::uint64_t TruncateUnsigned64(long double x) {
 }
 
 bool SignedAddOverflows(std::uint32_t a, std::uint32_t b) {
-  std::int64_t sum = static_cast<std::int64_t>(static_cast<std::int32_t>(a)) + static_cast<std::int32_t>(b);
+  std::int64_t sum =
+      static_cast<std::int64_t>(static_cast<std::int32_t>(a)) + static_cast<std::int32_t>(b);
   return sum != static_cast<std::int32_t>(static_cast<std::uint32_t>(sum));
 }
 bool SignedSubOverflows(std::uint32_t a, std::uint32_t b) {
-  std::int64_t d = static_cast<std::int64_t>(static_cast<std::int32_t>(a)) - static_cast<std::int32_t>(b);
+  std::int64_t d =
+      static_cast<std::int64_t>(static_cast<std::int32_t>(a)) - static_cast<std::int32_t>(b);
   return d != static_cast<std::int32_t>(static_cast<std::uint32_t>(d));
 }
 bool SignedMulOverflows(std::uint32_t a, std::uint32_t b) {
-  std::int64_t p = static_cast<std::int64_t>(static_cast<std::int32_t>(a)) * static_cast<std::int32_t>(b);
+  std::int64_t p =
+      static_cast<std::int64_t>(static_cast<std::int32_t>(a)) * static_cast<std::int32_t>(b);
   return p != static_cast<std::int32_t>(static_cast<std::uint32_t>(p));
 }
 
@@ -268,7 +316,12 @@ ExprNode* ExprEvaluator::MakeOperatorNode(NodeKind kind, ExprNode* left, ExprNod
       }
       break;
 
-    case nk::Eq: case nk::Ne: case nk::Gt: case nk::Lt: case nk::Ge: case nk::Le:
+    case nk::Eq:
+    case nk::Ne:
+    case nk::Gt:
+    case nk::Lt:
+    case nk::Ge:
+    case nk::Le:
       if (!IsPointerLike(left->typeCode) && !IsPointerLike(right->typeCode)) {
         left = FoldExpression(left);
         right = FoldExpression(right);
@@ -369,7 +422,8 @@ ExprNode* ExprEvaluator::MakeOperatorNode(NodeKind kind, ExprNode* left, ExprNod
 }
 
 // The usual conversions of a binary operator and the type of its node.
-ExprNode* ExprEvaluator::Usual(NodeKind kind, ExprNode* left, ExprNode* right, std::uint32_t flags) {
+ExprNode* ExprEvaluator::Usual(NodeKind kind, ExprNode* left, ExprNode* right,
+                               std::uint32_t flags) {
   if (flags & kPromote) {
     left = PromoteOperand(left);
     if (left->typeCode == tc::Error) return left;
@@ -379,7 +433,8 @@ ExprNode* ExprEvaluator::Usual(NodeKind kind, ExprNode* left, ExprNode* right, s
   std::uint32_t rule = flags & kRuleMask;
   if (rule == kCountRule || rule == kPlainCountRule) {
     TypeRec* count = basic_[tc::UnsignedInt];
-    right = rule == kCountRule ? ConvertChecked(false, count, right) : ConvertConstant(count, right);
+    right =
+        rule == kCountRule ? ConvertChecked(false, count, right) : ConvertConstant(count, right);
     if (right->typeCode == tc::Error) return right;
     if (right->kind == nk::Int32) {
       std::int32_t v = static_cast<std::int32_t>(right->value);
@@ -477,13 +532,31 @@ void ExprEvaluator::RangeCheck(ExprNode* constant, NodeKind kind, ExprNode* othe
   int range = code == tc::Char ? (unsignedChar_ ? tc::UnsignedChar : tc::SignedChar) : code;
   std::int64_t low, high;
   switch (range) {
-    case tc::SignedChar: low = -128; high = 127; break;
-    case tc::UnsignedChar: low = 0; high = 255; break;
+    case tc::SignedChar:
+      low = -128;
+      high = 127;
+      break;
+    case tc::UnsignedChar:
+      low = 0;
+      high = 255;
+      break;
     case tc::WChar:
-    case tc::UnsignedShort: low = 0; high = 65535; break;
-    case tc::Short: low = -32768; high = 32767; break;
-    case tc::Int: low = INT32_MIN; high = INT32_MAX; break;
-    default: low = 0; high = UINT32_MAX; break;  // unsigned int
+    case tc::UnsignedShort:
+      low = 0;
+      high = 65535;
+      break;
+    case tc::Short:
+      low = -32768;
+      high = 32767;
+      break;
+    case tc::Int:
+      low = INT32_MIN;
+      high = INT32_MAX;
+      break;
+    default:
+      low = 0;
+      high = UINT32_MAX;
+      break;  // unsigned int
   }
   std::int64_t v = IsUnsigned(constant->typeCode)
                        ? static_cast<std::int64_t>(constant->value)
@@ -547,7 +620,8 @@ ExprNode* ExprEvaluator::ConvertChecked(bool explicitCast, TypeRec* type, ExprNo
     return node;
   }
   if (t == tc::Array || t == tc::Function || t == tc::Struct) return TreeError(102);
-  if (Is64Bit(s) && t >= tc::Char && t <= tc::UnsignedLong && !explicitCast && node->kind != nk::Int64)
+  if (Is64Bit(s) && t >= tc::Char && t <= tc::UnsignedLong && !explicitCast &&
+      node->kind != nk::Int64)
     ctx_.diag.ReportWarning(460);
   if (IsFloating(s) && IsPointerLike(t)) ctx_.diag.ReportError(102);
   if (s == tc::Void) return TreeError(401);
@@ -584,7 +658,8 @@ ExprNode* ExprEvaluator::ConvertConstant(TypeRec* type, ExprNode* node) {
       bool negative = !IsUnsigned(s) && static_cast<std::int32_t>(v) < 0;
       if (Is64Bit(t)) {
         node->kind = nk::Int64;
-        node->SetValue64(negative ? static_cast<std::uint64_t>(static_cast<std::int64_t>(static_cast<std::int32_t>(v)))
+        node->SetValue64(negative ? static_cast<std::uint64_t>(
+                                        static_cast<std::int64_t>(static_cast<std::int32_t>(v)))
                                   : v);
       } else if (IsFloating(t)) {
         long double x = IsUnsigned(s) ? static_cast<long double>(v)
@@ -623,7 +698,8 @@ ExprNode* ExprEvaluator::ConvertConstant(TypeRec* type, ExprNode* node) {
         node->real = RoundTo(t, x);
       } else if (!Is64Bit(t)) {
         node->kind = nk::Int32;
-        node->value = t == tc::Bool ? (v != 0 ? 1 : 0) : Normalize(t, static_cast<std::uint32_t>(v));
+        node->value =
+            t == tc::Bool ? (v != 0 ? 1 : 0) : Normalize(t, static_cast<std::uint32_t>(v));
       }
       break;
     }
@@ -645,7 +721,8 @@ ExprNode* ExprEvaluator::FoldExpression(ExprNode* node) {
     operand = FoldExpression(operand);
     node->op.left = operand;
     if (operand->typeCode == tc::Error) return operand;
-    if (operand->IsConstant() && node->type->kind != tc::Void) return ConvertConstant(node->type, operand);
+    if (operand->IsConstant() && node->type->kind != tc::Void)
+      return ConvertConstant(node->type, operand);
     return node;
   }
   if (node->kind < nk::Add) return node;
@@ -685,7 +762,8 @@ ExprNode* ExprEvaluator::FoldExpression(ExprNode* node) {
       }
       break;
     case nk::Div:
-      if (right->kind == nk::Int32 && (IsUnsigned(right->typeCode) || static_cast<std::int32_t>(right->value) > 0)) {
+      if (right->kind == nk::Int32 &&
+          (IsUnsigned(right->typeCode) || static_cast<std::int32_t>(right->value) > 0)) {
         int n = PowerOfTwo(right->value);
         if (n == 0) return left;
         if (n > 0 && IsUnsigned(node->typeCode)) {
@@ -695,7 +773,8 @@ ExprNode* ExprEvaluator::FoldExpression(ExprNode* node) {
       }
       break;
     case nk::Mod:
-      if (right->kind == nk::Int32 && (IsUnsigned(right->typeCode) || static_cast<std::int32_t>(right->value) > 0)) {
+      if (right->kind == nk::Int32 &&
+          (IsUnsigned(right->typeCode) || static_cast<std::int32_t>(right->value) > 0)) {
         int n = PowerOfTwo(right->value);
         if (n == 0) {
           right->value = 0;
@@ -734,8 +813,8 @@ ExprNode* ExprEvaluator::FoldOperator(ExprNode* node) {
   if (left->kind == nk::Floating && (right == nullptr || right->kind == nk::Floating))
     return FoldFloating(node, left, right);
   auto integer = [](const ExprNode* n) { return n->kind == nk::Int32 || n->kind == nk::Int64; };
-  if ((left->kind == nk::Int64 || (right != nullptr && right->kind == nk::Int64)) && integer(left) &&
-      (right == nullptr || integer(right)))
+  if ((left->kind == nk::Int64 || (right != nullptr && right->kind == nk::Int64)) &&
+      integer(left) && (right == nullptr || integer(right)))
     return Fold64(node, left, right);
   if (left->kind == nk::Int32 && (right == nullptr || right->kind == nk::Int32))
     return Fold32(node, left, right);
@@ -747,23 +826,50 @@ ExprNode* ExprEvaluator::FoldFloating(ExprNode* node, ExprNode* left, ExprNode* 
   long double b = right != nullptr ? right->real : 0;
   long double result;
   switch (node->kind) {
-    case nk::Add: result = a + b; break;
-    case nk::Sub: result = a - b; break;
-    case nk::Mul: result = a * b; break;
-    case nk::Div: result = a / b; break;
-    case nk::Negate: result = -a; break;
-    case nk::Eq: case nk::Ne: case nk::Gt: case nk::Lt: case nk::Ge: case nk::Le: {
+    case nk::Add:
+      result = a + b;
+      break;
+    case nk::Sub:
+      result = a - b;
+      break;
+    case nk::Mul:
+      result = a * b;
+      break;
+    case nk::Div:
+      result = a / b;
+      break;
+    case nk::Negate:
+      result = -a;
+      break;
+    case nk::Eq:
+    case nk::Ne:
+    case nk::Gt:
+    case nk::Lt:
+    case nk::Ge:
+    case nk::Le: {
       // Decided by the sign of the difference; an unordered result counts as negative.
       long double d = a - b;
       int sign = std::isnan(d) || d < 0 ? -1 : d > 0 ? 1 : 0;
       bool truth;
       switch (node->kind) {
-        case nk::Eq: truth = sign == 0; break;
-        case nk::Ne: truth = sign != 0; break;
-        case nk::Gt: truth = sign > 0; break;
-        case nk::Lt: truth = sign < 0; break;
-        case nk::Ge: truth = sign >= 0; break;
-        default: truth = sign <= 0; break;
+        case nk::Eq:
+          truth = sign == 0;
+          break;
+        case nk::Ne:
+          truth = sign != 0;
+          break;
+        case nk::Gt:
+          truth = sign > 0;
+          break;
+        case nk::Lt:
+          truth = sign < 0;
+          break;
+        case nk::Ge:
+          truth = sign >= 0;
+          break;
+        default:
+          truth = sign <= 0;
+          break;
       }
       left->kind = nk::Int32;
       left->flags = 0;
@@ -784,7 +890,8 @@ ExprNode* ExprEvaluator::Fold64(ExprNode* node, ExprNode* left, ExprNode* right)
   auto widen = [](const ExprNode* n) -> std::uint64_t {
     if (n->kind == nk::Int64) return n->Value64();
     if (!IsUnsigned(n->typeCode) && static_cast<std::int32_t>(n->value) < 0)
-      return static_cast<std::uint64_t>(static_cast<std::int64_t>(static_cast<std::int32_t>(n->value)));
+      return static_cast<std::uint64_t>(
+          static_cast<std::int64_t>(static_cast<std::int32_t>(n->value)));
     return n->value;
   };
   std::uint64_t a = widen(left);
@@ -795,9 +902,15 @@ ExprNode* ExprEvaluator::Fold64(ExprNode* node, ExprNode* left, ExprNode* right)
   std::uint64_t r = 0;
   bool truthResult = false;
   switch (node->kind) {
-    case nk::Add: r = a + b; break;
-    case nk::Sub: r = a - b; break;
-    case nk::Mul: r = a * b; break;
+    case nk::Add:
+      r = a + b;
+      break;
+    case nk::Sub:
+      r = a - b;
+      break;
+    case nk::Mul:
+      r = a * b;
+      break;
     case nk::Div:
     case nk::Mod:
       if (b == 0) {
@@ -818,20 +931,57 @@ ExprNode* ExprEvaluator::Fold64(ExprNode* node, ExprNode* left, ExprNode* right)
         r = count < 64 ? a >> count : 0;
       break;
     }
-    case nk::And: r = a & b; break;
-    case nk::Or: r = a | b; break;
-    case nk::Xor: r = a ^ b; break;
-    case nk::Eq: r = a == b; truthResult = true; break;
-    case nk::Ne: r = a != b; truthResult = true; break;
-    case nk::Gt: r = leftSigned ? sa > sb : a > b; truthResult = true; break;
-    case nk::Lt: r = leftSigned ? sa < sb : a < b; truthResult = true; break;
-    case nk::Ge: r = leftSigned ? sa >= sb : a >= b; truthResult = true; break;
-    case nk::Le: r = leftSigned ? sa <= sb : a <= b; truthResult = true; break;
-    case nk::AndAnd: r = a != 0 && b != 0; truthResult = true; break;
-    case nk::OrOr: r = a != 0 || b != 0; truthResult = true; break;
-    case nk::Negate: r = 0 - a; break;
-    case nk::Complement: r = ~a; break;
-    case nk::Not: r = a == 0; truthResult = true; break;
+    case nk::And:
+      r = a & b;
+      break;
+    case nk::Or:
+      r = a | b;
+      break;
+    case nk::Xor:
+      r = a ^ b;
+      break;
+    case nk::Eq:
+      r = a == b;
+      truthResult = true;
+      break;
+    case nk::Ne:
+      r = a != b;
+      truthResult = true;
+      break;
+    case nk::Gt:
+      r = leftSigned ? sa > sb : a > b;
+      truthResult = true;
+      break;
+    case nk::Lt:
+      r = leftSigned ? sa < sb : a < b;
+      truthResult = true;
+      break;
+    case nk::Ge:
+      r = leftSigned ? sa >= sb : a >= b;
+      truthResult = true;
+      break;
+    case nk::Le:
+      r = leftSigned ? sa <= sb : a <= b;
+      truthResult = true;
+      break;
+    case nk::AndAnd:
+      r = a != 0 && b != 0;
+      truthResult = true;
+      break;
+    case nk::OrOr:
+      r = a != 0 || b != 0;
+      truthResult = true;
+      break;
+    case nk::Negate:
+      r = 0 - a;
+      break;
+    case nk::Complement:
+      r = ~a;
+      break;
+    case nk::Not:
+      r = a == 0;
+      truthResult = true;
+      break;
     default:
       return node;
   }
@@ -885,22 +1035,54 @@ ExprNode* ExprEvaluator::Fold32(ExprNode* node, ExprNode* left, ExprNode* right)
         r = DivideOrRemainder(a, b, node->kind == nk::Div, isSigned);
       }
       break;
-    case nk::Shl: r = a << (b & 31); break;
-    case nk::Shr: r = isSigned ? static_cast<std::uint32_t>(sa >> (b & 31)) : a >> (b & 31); break;
-    case nk::And: r = a & b; break;
-    case nk::Or: r = a | b; break;
-    case nk::Xor: r = a ^ b; break;
-    case nk::Eq: r = a == b; break;
-    case nk::Ne: r = a != b; break;
-    case nk::Gt: r = leftUnsigned ? a > b : sa > sb; break;
-    case nk::Lt: r = leftUnsigned ? a < b : sa < sb; break;
-    case nk::Ge: r = leftUnsigned ? a >= b : sa >= sb; break;
-    case nk::Le: r = leftUnsigned ? a <= b : sa <= sb; break;
-    case nk::AndAnd: r = a != 0 && b != 0; break;
-    case nk::OrOr: r = a != 0 || b != 0; break;
-    case nk::Negate: r = 0u - a; break;
-    case nk::Complement: r = ~a; break;
-    case nk::Not: r = a == 0; break;
+    case nk::Shl:
+      r = a << (b & 31);
+      break;
+    case nk::Shr:
+      r = isSigned ? static_cast<std::uint32_t>(sa >> (b & 31)) : a >> (b & 31);
+      break;
+    case nk::And:
+      r = a & b;
+      break;
+    case nk::Or:
+      r = a | b;
+      break;
+    case nk::Xor:
+      r = a ^ b;
+      break;
+    case nk::Eq:
+      r = a == b;
+      break;
+    case nk::Ne:
+      r = a != b;
+      break;
+    case nk::Gt:
+      r = leftUnsigned ? a > b : sa > sb;
+      break;
+    case nk::Lt:
+      r = leftUnsigned ? a < b : sa < sb;
+      break;
+    case nk::Ge:
+      r = leftUnsigned ? a >= b : sa >= sb;
+      break;
+    case nk::Le:
+      r = leftUnsigned ? a <= b : sa <= sb;
+      break;
+    case nk::AndAnd:
+      r = a != 0 && b != 0;
+      break;
+    case nk::OrOr:
+      r = a != 0 || b != 0;
+      break;
+    case nk::Negate:
+      r = 0u - a;
+      break;
+    case nk::Complement:
+      r = ~a;
+      break;
+    case nk::Not:
+      r = a == 0;
+      break;
     default:
       return node;
   }

@@ -20,16 +20,15 @@ struct BinaryOperator {
 // Indexed by token code; only codes below 44 can be binary operators.
 constexpr TokenCode kFirstNonBinary = 44;
 constexpr BinaryOperator kBinaryOperators[kFirstNonBinary] = {
-    {0, 0},   {0, 0},   {0, 0},   {0, 0},   {0, 0},   {0, 0},   {0, 0},   {0, 0},
-    {1, 44},  // ,
-    {0, 0},   {0, 0},   // ... end of line
-    {2, 20},  {2, 21},  {2, 22},  {2, 23},  {2, 24},  {2, 25},  // = += -= *= /= %=
-    {2, 28},  {2, 29},  {2, 30},  {2, 26},  {2, 27},            // &= |= ^= <<= >>=
-    {13, 10}, {13, 11}, {14, 12}, {14, 13}, {14, 14},           // + - * / %
-    {9, 17},  {7, 18},  {8, 19},  {12, 15}, {12, 16},           // & | ^ << >>
-    {3, 39},  {0, 0},   {5, 42},  {6, 41},                      // ? : || &&
-    {15, 48}, {15, 49},                                         // .* ->*
-    {10, 31}, {10, 32}, {11, 34}, {11, 33}, {11, 36}, {11, 35}, // == != < > <= >=
+    {0, 0},   {0, 0},   {0, 0},   {0, 0},   {0, 0},   {0, 0},   {0, 0}, {0, 0}, {1, 44},  // ,
+    {0, 0},   {0, 0},                                            // ... end of line
+    {2, 20},  {2, 21},  {2, 22},  {2, 23},  {2, 24},  {2, 25},   // = += -= *= /= %=
+    {2, 28},  {2, 29},  {2, 30},  {2, 26},  {2, 27},             // &= |= ^= <<= >>=
+    {13, 10}, {13, 11}, {14, 12}, {14, 13}, {14, 14},            // + - * / %
+    {9, 17},  {7, 18},  {8, 19},  {12, 15}, {12, 16},            // & | ^ << >>
+    {3, 39},  {0, 0},   {5, 42},  {6, 41},                       // ? : || &&
+    {15, 48}, {15, 49},                                          // .* ->*
+    {10, 31}, {10, 32}, {11, 34}, {11, 33}, {11, 36}, {11, 35},  // == != < > <= >=
 };
 
 constexpr int kConditionalPrecedence = 3;
@@ -282,7 +281,9 @@ ExprNode* ExprEvaluator::ParseUnary() {
     case tok::Minus:
     case tok::Tilde:
     case tok::Not: {
-      NodeKind kind = t.code == tok::Minus ? nk::Negate : t.code == tok::Tilde ? nk::Complement : nk::Not;
+      NodeKind kind = t.code == tok::Minus   ? nk::Negate
+                      : t.code == tok::Tilde ? nk::Complement
+                                             : nk::Not;
       Next();
       ExprNode* operand = ParseUnary();
       if (operand == nullptr) return nullptr;

@@ -57,7 +57,8 @@ std::uint32_t NormalizeToType(int code, std::uint32_t value, bool plainCharUnsig
     case tc::UnsignedShort:
       return value & 0xFFFF;
     case tc::Short:
-      return static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<std::int16_t>(value)));
+      return static_cast<std::uint32_t>(
+          static_cast<std::int32_t>(static_cast<std::int16_t>(value)));
     case tc::Bool:
       // A truth value: anything but 0 is true.
       return value != 0 ? 1 : 0;
@@ -173,14 +174,40 @@ std::uint32_t ExprEvaluator::TypeSize(const TypeRec* type) {
 
 bool ExprEvaluator::CanBeginTypeName(TokenCode code) const {
   switch (code) {
-    case kw::Char: case kw::WChar: case kw::Short: case kw::Int: case kw::Unsigned:
-    case kw::Signed: case kw::Long: case kw::Float: case kw::Double: case kw::Void:
-    case kw::Bool: case kw::Int8: case kw::Int16: case kw::Int32: case kw::Int64:
-    case kw::Struct: case kw::Union: case kw::Enum: case kw::Class: case kw::Typename:
-    case kw::Const: case kw::Volatile:
-    case kw::Static: case kw::Extern: case kw::Typedef: case kw::Register: case kw::Auto:
-    case kw::Friend: case kw::Inline: case kw::Virtual: case kw::Mutable: case kw::Explicit:
-    case kw::Property: case kw::Declspec:
+    case kw::Char:
+    case kw::WChar:
+    case kw::Short:
+    case kw::Int:
+    case kw::Unsigned:
+    case kw::Signed:
+    case kw::Long:
+    case kw::Float:
+    case kw::Double:
+    case kw::Void:
+    case kw::Bool:
+    case kw::Int8:
+    case kw::Int16:
+    case kw::Int32:
+    case kw::Int64:
+    case kw::Struct:
+    case kw::Union:
+    case kw::Enum:
+    case kw::Class:
+    case kw::Typename:
+    case kw::Const:
+    case kw::Volatile:
+    case kw::Static:
+    case kw::Extern:
+    case kw::Typedef:
+    case kw::Register:
+    case kw::Auto:
+    case kw::Friend:
+    case kw::Inline:
+    case kw::Virtual:
+    case kw::Mutable:
+    case kw::Explicit:
+    case kw::Property:
+    case kw::Declspec:
       return true;
     default:
       return false;
@@ -274,20 +301,31 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
         quals |= bit;
         break;
       }
-      case kw::Extern: case kw::Static: case kw::Auto: case kw::Typedef: case kw::Register:
-      case kw::Inline: case kw::Mutable:
+      case kw::Extern:
+      case kw::Static:
+      case kw::Auto:
+      case kw::Typedef:
+      case kw::Register:
+      case kw::Inline:
+      case kw::Mutable:
         if (storage != 0)
           diag.ReportError(186);
         else
           storage = code;
         break;
-      case kw::Friend: case kw::Virtual: case kw::Explicit:
+      case kw::Friend:
+      case kw::Virtual:
+      case kw::Explicit:
         diag.ReportError(101, kTokenNames[code]);
         break;
       case kw::Property:
         diag.ReportError(101, "property");
         break;
-      case kw::Pascal: case kw::Cdecl: case kw::Fastcall: case kw::Fortran: case kw::Stdcall:
+      case kw::Pascal:
+      case kw::Cdecl:
+      case kw::Fastcall:
+      case kw::Fortran:
+      case kw::Stdcall:
         // Calling conventions do not change a value.
         break;
       case kw::Declspec:

@@ -149,23 +149,20 @@ const char* MessageText(MessageNumber number) {
 }
 
 const WarningSwitch kWarningSwitches[kWarningSwitchCount] = {
-    {"amb", false}, {"nak", false}, {"pia", true},  {"asc", true},  {"asm", false},
-    {"obi", true},  {"bbf", false}, {"pro", true},  {"pro", true},  {"cln", false},
-    {"ccc", true},  {"use", false}, {"rng", true},  {"dsz", true},  {"zdi", true},
-    {"eas", true},  {"bei", true},  {"amp", false}, {"ext", true},  {"big", true},
-    {"hch", true},  {"ibc", true},  {"hid", true},  {"ias", true},  {"nci", true},
-    {"sig", false}, {"dup", true},  {"ucp", false}, {"ret", true},  {"nst", true},
-    {"inl", true},  {"inl", true},  {"eff", true},  {"pch", true},  {"par", true},
-    {"rvl", true},  {"ofp", true},  {"pin", false}, {"msg", true},  {"ill", true},
-    {"pre", true},  {"dpu", true},  {"rpt", true},  {"rch", true},  {"lin", true},
-    {"lvc", true},  {"lvc", true},  {"lvc", true},  {"lvc", true},  {"stv", false},
-    {"spa", true},  {"cpt", true},  {"sus", true},  {"nod", false}, {"stu", false},
-    {"def", false}, {"aus", true},  {"voi", true},  {"ncf", true},  {"nvf", true},
-    {"mpc", true},  {"mpd", true},  {"ntd", true},  {"obs", true},  {"pck", true},
-    {"com", true},  {"nto", true},  {"csu", true},  {"ngu", true},  {"thr", true},
-    {"pow", true},  {"nop", true},  {"ovf", true},  {"osh", true},  {"nsf", true},
-    {"nma", true},  {"nmu", true},  {"nfd", true},  {"ncl", true},  {"nin", true},
-    {"dig", true},
+    {"amb", false}, {"nak", false}, {"pia", true}, {"asc", true},  {"asm", false}, {"obi", true},
+    {"bbf", false}, {"pro", true},  {"pro", true}, {"cln", false}, {"ccc", true},  {"use", false},
+    {"rng", true},  {"dsz", true},  {"zdi", true}, {"eas", true},  {"bei", true},  {"amp", false},
+    {"ext", true},  {"big", true},  {"hch", true}, {"ibc", true},  {"hid", true},  {"ias", true},
+    {"nci", true},  {"sig", false}, {"dup", true}, {"ucp", false}, {"ret", true},  {"nst", true},
+    {"inl", true},  {"inl", true},  {"eff", true}, {"pch", true},  {"par", true},  {"rvl", true},
+    {"ofp", true},  {"pin", false}, {"msg", true}, {"ill", true},  {"pre", true},  {"dpu", true},
+    {"rpt", true},  {"rch", true},  {"lin", true}, {"lvc", true},  {"lvc", true},  {"lvc", true},
+    {"lvc", true},  {"stv", false}, {"spa", true}, {"cpt", true},  {"sus", true},  {"nod", false},
+    {"stu", false}, {"def", false}, {"aus", true}, {"voi", true},  {"ncf", true},  {"nvf", true},
+    {"mpc", true},  {"mpd", true},  {"ntd", true}, {"obs", true},  {"pck", true},  {"com", true},
+    {"nto", true},  {"csu", true},  {"ngu", true}, {"thr", true},  {"pow", true},  {"nop", true},
+    {"ovf", true},  {"osh", true},  {"nsf", true}, {"nma", true},  {"nmu", true},  {"nfd", true},
+    {"ncl", true},  {"nin", true},  {"dig", true},
 };
 
 Diagnostics::Diagnostics(OptionBlock& options, const SourcePosition& position, std::FILE* out)
@@ -177,7 +174,8 @@ Diagnostics::Diagnostics(OptionBlock& options, const SourcePosition& position, s
 void Diagnostics::ReportLine(MessageNumber number, std::va_list args, const char* kindWord) {
   std::fputs(kindWord, out_);
   if (position_.fileName != nullptr) std::fprintf(out_, " %s", position_.fileName);
-  if (position_.messageLine != 0) std::fprintf(out_, " %ld", static_cast<long>(position_.messageLine));
+  if (position_.messageLine != 0)
+    std::fprintf(out_, " %ld", static_cast<long>(position_.messageLine));
   std::fputs(": ", out_);
   const char* text = MessageText(number);
   if (text != nullptr) std::vfprintf(out_, text, args);

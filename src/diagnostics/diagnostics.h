@@ -80,9 +80,9 @@ class Diagnostics {
 
   // Warning switches. `current` is what option parsing changes; the command-line state is
   // what each file starts from.
-  void LoadSwitchDefaults();                 // current = table defaults
-  void CommitCommandLineSwitches();          // command-line state = current
-  void LoadWarningEnable();                  // per file: enable bytes = command-line state
+  void LoadSwitchDefaults();         // current = table defaults
+  void CommitCommandLineSwitches();  // command-line state = current
+  void LoadWarningEnable();          // per file: enable bytes = command-line state
   void SetSwitch(int index, bool on) { current_[index] = on; }
   bool SwitchOn(int index) const { return current_[index]; }
   bool CommandLineSwitch(int index) const { return commandLine_[index]; }

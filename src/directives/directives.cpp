@@ -22,9 +22,9 @@ struct DirectiveName {
 
 // Searched in this order; only exact matches succeed.
 const DirectiveName kDirectiveNames[] = {
-    {"define", dir::Define}, {"if", dir::If},         {"ifdef", dir::Ifdef},
-    {"ifndef", dir::Ifndef}, {"endif", dir::Endif},   {"else", dir::Else},
-    {"elif", dir::Elif},     {"line", dir::Line},     {"pragma", dir::Pragma},
+    {"define", dir::Define}, {"if", dir::If},           {"ifdef", dir::Ifdef},
+    {"ifndef", dir::Ifndef}, {"endif", dir::Endif},     {"else", dir::Else},
+    {"elif", dir::Elif},     {"line", dir::Line},       {"pragma", dir::Pragma},
     {"undef", dir::Undef},   {"include", dir::Include}, {"error", dir::Error},
 };
 
@@ -207,7 +207,8 @@ void Directives::CheckRestOfLine(int c) {
 // Conditionals.
 
 void Directives::PushConditional(std::uint8_t kind) {
-  auto* frame = static_cast<ConditionalFrame*>(ctx_.memory.blocks.Allocate(sizeof(ConditionalFrame)));
+  auto* frame =
+      static_cast<ConditionalFrame*>(ctx_.memory.blocks.Allocate(sizeof(ConditionalFrame)));
   frame->next = ctx_.source.conditionals;
   frame->line = ctx_.source.Line();
   frame->guard = "";

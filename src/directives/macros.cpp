@@ -49,9 +49,7 @@ std::uint32_t SegmentEnd(const unsigned char* text, std::uint32_t pos) {
   return pos;
 }
 
-void AppendToScanner(void* owner, int c) {
-  static_cast<Scanner*>(owner)->AppendEscaped(c);
-}
+void AppendToScanner(void* owner, int c) { static_cast<Scanner*>(owner)->AppendEscaped(c); }
 
 }  // namespace
 
@@ -171,8 +169,7 @@ bool Macros::IsDefinedForOperator(const char* name, std::size_t length, std::uin
 
 bool Macros::IsDefinedForIfdef(const char* name, std::size_t length) {
   if (SpecialNumber(name, length) != 0) return true;
-  if (length >= 2 && name[0] == '_' && (name[1] == '_' || name[1] == 'W'))
-    ctx_.writer.EnsureOpen();
+  if (length >= 2 && name[0] == '_' && (name[1] == '_' || name[1] == 'W')) ctx_.writer.EnsureOpen();
   return ctx_.idents.Lookup(name, length, HashName(name, length))->IsMacro();
 }
 
@@ -183,8 +180,8 @@ MacroDef* Macros::PlaceDefinition(std::size_t size) {
   SaveArena& arena = ctx_.memory.arena;
   char* at = arena.AllocationPointer();
   // The definition starts on a 4-byte boundary with its tag in the byte before it.
-  char* def = reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(at) + 1 + 3) &
-                                      ~std::uintptr_t{3});
+  char* def =
+      reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(at) + 1 + 3) & ~std::uintptr_t{3});
   char* end = def + ((size + 3) & ~std::size_t{3});
   if (end > arena.CommitEnd()) arena.Grow(static_cast<std::size_t>(end - arena.CommitEnd()));
   def[-1] = static_cast<char>(kEndByte);
@@ -192,9 +189,9 @@ MacroDef* Macros::PlaceDefinition(std::size_t size) {
   return reinterpret_cast<MacroDef*>(def);
 }
 
-void Macros::StoreMacro(IdentEntry* entry, std::uint8_t parameterByte,
-                        const unsigned char* body, std::size_t bodyLength,
-                        const char* const* parameterNames, int parameterCount) {
+void Macros::StoreMacro(IdentEntry* entry, std::uint8_t parameterByte, const unsigned char* body,
+                        std::size_t bodyLength, const char* const* parameterNames,
+                        int parameterCount) {
   // bodyLength counts the body with its end byte; a NUL follows in the stored form.
   if (ctx_.options.DefinesInOutput && ctx_.output.IsOpen()) {
     ctx_.writer.PutOutputText("/* define ", 10);
@@ -244,8 +241,7 @@ void Macros::StoreMacro(IdentEntry* entry, std::uint8_t parameterByte,
 void Macros::DefineMacroText(const char* value, const char* name) {
   IdentEntry* entry = ctx_.idents.LookupName(name);
   std::size_t length = std::strlen(value);
-  StoreMacro(entry, kObjectLike, reinterpret_cast<const unsigned char*>(value), length, nullptr,
-             0);
+  StoreMacro(entry, kObjectLike, reinterpret_cast<const unsigned char*>(value), length, nullptr, 0);
 }
 
 void Macros::DefineMacro(const char* value, const char* name) {
@@ -330,8 +326,8 @@ void Macros::WriteDefineList() {
 
 void Macros::SetStandardNames(bool on) {
   IdentEntry* entry = ctx_.idents.LookupName("__USING_STD_NAMES__");
-  entry->definition = on ? reinterpret_cast<MacroDef*>(const_cast<unsigned char*>(kStandardNamesBody))
-                         : kNotMacro;
+  entry->definition =
+      on ? reinterpret_cast<MacroDef*>(const_cast<unsigned char*>(kStandardNamesBody)) : kNotMacro;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -868,8 +864,8 @@ namespace {
 
 // What the argument collector does with each byte, decided by one table lookup.
 enum ArgClass : std::uint8_t {
-  kArgPlain,      // stored as it is
-  kArgEndInput,   // 0x1A
+  kArgPlain,     // stored as it is
+  kArgEndInput,  // 0x1A
   kArgComma,
   kArgClose,
   kArgOpen,
@@ -878,11 +874,11 @@ enum ArgClass : std::uint8_t {
   kArgSlash,
   kArgBackslash,
   kArgQuote,
-  kArgMarker,     // end-of-text and no-expand marks, copied as they are
+  kArgMarker,  // end-of-text and no-expand marks, copied as they are
   kArgEscape,
   kArgDigit,
   kArgIdentStart,
-  kArgHigh,       // any other byte of 0x80 and above
+  kArgHigh,  // any other byte of 0x80 and above
 };
 
 struct ArgClasses {
@@ -890,20 +886,34 @@ struct ArgClasses {
   ArgClasses() {
     for (int c = 0; c < 256; ++c) {
       std::uint8_t k = kArgPlain;
-      if (c == 0x1A) k = kArgEndInput;
-      else if (c == ',') k = kArgComma;
-      else if (c == ')') k = kArgClose;
-      else if (c == '(') k = kArgOpen;
-      else if (c == '\n' || c == '\r') k = kArgLineBreak;
-      else if (IsBlank(c)) k = kArgBlank;
-      else if (c == '/') k = kArgSlash;
-      else if (c == '\\') k = kArgBackslash;
-      else if (c == '"' || c == '\'') k = kArgQuote;
-      else if (c == kEndByte || c == kNoExpand) k = kArgMarker;
-      else if (c == kEscape) k = kArgEscape;
-      else if (kBaseTable[c] == cls::Digit) k = kArgDigit;
-      else if (IsIdentStart(c)) k = kArgIdentStart;
-      else if (c >= 0x80) k = kArgHigh;
+      if (c == 0x1A)
+        k = kArgEndInput;
+      else if (c == ',')
+        k = kArgComma;
+      else if (c == ')')
+        k = kArgClose;
+      else if (c == '(')
+        k = kArgOpen;
+      else if (c == '\n' || c == '\r')
+        k = kArgLineBreak;
+      else if (IsBlank(c))
+        k = kArgBlank;
+      else if (c == '/')
+        k = kArgSlash;
+      else if (c == '\\')
+        k = kArgBackslash;
+      else if (c == '"' || c == '\'')
+        k = kArgQuote;
+      else if (c == kEndByte || c == kNoExpand)
+        k = kArgMarker;
+      else if (c == kEscape)
+        k = kArgEscape;
+      else if (kBaseTable[c] == cls::Digit)
+        k = kArgDigit;
+      else if (IsIdentStart(c))
+        k = kArgIdentStart;
+      else if (c >= 0x80)
+        k = kArgHigh;
       of[c] = k;
     }
   }
@@ -1001,8 +1011,8 @@ int Macros::CollectArgument() {
         const char* spelling = scanner.ReadIdentifier(c);
         std::size_t length = scanner.IdentifierLength();
         IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
-        bool mark = marked || (!entry->IsMacro() && !(length >= 2 && spelling[0] == '_' &&
-                                                      spelling[1] == '_') &&
+        bool mark = marked || (!entry->IsMacro() &&
+                               !(length >= 2 && spelling[0] == '_' && spelling[1] == '_') &&
                                !wasAfterBackslash);
         if (!(mark && MarkNoExpand(at, length))) {
           scanner.SetTextPosition(at + length);
@@ -1068,15 +1078,14 @@ MacroArg* Macros::ExpandArgument(std::size_t start) {
 
   std::size_t expandedEnd = scanner.TextPosition();
   std::size_t expandedStart = start;
-  while (expandedStart < expandedEnd &&
-         (text[expandedStart] == ' ' || text[expandedStart] == '\t'))
+  while (expandedStart < expandedEnd && (text[expandedStart] == ' ' || text[expandedStart] == '\t'))
     ++expandedStart;
   while (expandedEnd > expandedStart &&
          (text[expandedEnd - 1] == ' ' || text[expandedEnd - 1] == '\t'))
     --expandedEnd;
   std::size_t expandedLength = expandedEnd - expandedStart;
-  auto* node = static_cast<MacroArg*>(
-      ctx_.memory.blocks.Allocate(sizeof(MacroArg) + expandedLength + 1));
+  auto* node =
+      static_cast<MacroArg*>(ctx_.memory.blocks.Allocate(sizeof(MacroArg) + expandedLength + 1));
   node->next = nullptr;
   node->rawBlock = block;
   node->raw = raw;

@@ -16,19 +16,19 @@ struct MacroDef;
 // One argument of a macro call.
 struct MacroArg {
   MacroArg* next;
-  unsigned char* rawBlock;    // the raw text's block: one NUL byte, then the text
-  unsigned char* raw;         // the argument as collected, blanks trimmed
-  unsigned char* expanded;    // the argument fully expanded, blanks trimmed
+  unsigned char* rawBlock;  // the raw text's block: one NUL byte, then the text
+  unsigned char* raw;       // the argument as collected, blanks trimmed
+  unsigned char* expanded;  // the argument fully expanded, blanks trimmed
 };
 
 // A macro-text input record: a body or an argument text being read.
 struct MacroText : SourceFile {
   const unsigned char* text;
   MacroArg* args;
-  IdentEntry* macro;          // the macro being expanded, or none
-  MacroDef* definition;       // its definition, given back at the end of the text
+  IdentEntry* macro;     // the macro being expanded, or none
+  MacroDef* definition;  // its definition, given back at the end of the text
   MacroText* nextFree;
-  bool argumentExpansion;     // an argument text being expanded: its end byte 26 stops it
+  bool argumentExpansion;  // an argument text being expanded: its end byte 26 stops it
 };
 
 class Macros {
@@ -44,8 +44,7 @@ class Macros {
 
   // Definitions. Bodies are in the stored form and end with the end byte 0xFB.
   void StoreMacro(IdentEntry* entry, std::uint8_t parameterByte, const unsigned char* body,
-                  std::size_t bodyLength, const char* const* parameterNames,
-                  int parameterCount);
+                  std::size_t bodyLength, const char* const* parameterNames, int parameterCount);
   void DefineMacro(const char* value, const char* name);
   void DefineMacroText(const char* value, const char* name);
   void DefineCommandLineMacros();

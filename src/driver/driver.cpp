@@ -123,8 +123,8 @@ int Driver::Run(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
     if (!StartsOption(arg) && arg[0] != '+') break;
-    if (StartsOption(arg) && arg[1] == 'o' && (EqualsIgnoringCase(arg + 2, "con.") ||
-                                               EqualsIgnoringCase(arg + 2, "con"))) {
+    if (StartsOption(arg) && arg[1] == 'o' &&
+        (EqualsIgnoringCase(arg + 2, "con.") || EqualsIgnoringCase(arg + 2, "con"))) {
       quietMode_ = true;
     }
   }

@@ -85,7 +85,8 @@ void FileRun::WriteStatistics() {
   writer.PutOutputText("\n\n/*\nFile: ");
   writer.PutOutputText(first->name);
   writer.PutOutputText("  Total lines compiled: ");
-  std::snprintf(line, sizeof line, "%d", static_cast<int>(static_cast<std::uint32_t>(ctx_.source.TotalLines())));
+  std::snprintf(line, sizeof line, "%d",
+                static_cast<int>(static_cast<std::uint32_t>(ctx_.source.TotalLines())));
   writer.PutOutputText(line);
   writer.PutOutputText("\n");
   HeaderStatNode* list = first->included;

@@ -314,7 +314,8 @@ void SaveArena::Empty() {
 
 bool SaveArena::EmptyQuietly() {
   bool ok = true;
-  if (commitEnd_ > base_) ok = platform::Decommit(base_, static_cast<std::size_t>(commitEnd_ - base_));
+  if (commitEnd_ > base_)
+    ok = platform::Decommit(base_, static_cast<std::size_t>(commitEnd_ - base_));
   allocation_ = base_;
   commitEnd_ = base_;
   ClearClasses();
@@ -372,7 +373,8 @@ void* SaveArena::ClassAllocateSlow(unsigned blobClass, std::size_t n) {
     // Carve one commit step from the allocation pointer, committing another step first when
     // the committed part ends too early.
     char* start = allocation_;
-    while (static_cast<std::size_t>(commitEnd_ - start) < step_) CommitMore(step_, "allocateSAVEblob");
+    while (static_cast<std::size_t>(commitEnd_ - start) < step_)
+      CommitMore(step_, "allocateSAVEblob");
     allocation_ = start + step_;
     if (c.current != nullptr && c.limit == start) {
       c.limit = allocation_;  // the previous region ended here: it simply grows
@@ -389,8 +391,10 @@ void* SaveArena::ClassAllocateSlow(unsigned blobClass, std::size_t n) {
   }
 }
 
-void* SaveArena::ArrayAllocate(std::size_t& count, std::size_t elementSize, std::size_t headerSize) {
-  if (elementSize > kReservation || headerSize > kReservation) OutOfMemory(diag_, "allocateSAVEblock");
+void* SaveArena::ArrayAllocate(std::size_t& count, std::size_t elementSize,
+                               std::size_t headerSize) {
+  if (elementSize > kReservation || headerSize > kReservation)
+    OutOfMemory(diag_, "allocateSAVEblock");
   if (elementSize == 0) {
     count = 0;
   } else {
@@ -415,7 +419,8 @@ struct ChainedPool::Chunk {
 };
 
 namespace {
-constexpr std::size_t kLargestChainedRequest = std::size_t{1} << (sizeof(std::size_t) >= 8 ? 40 : 30);
+constexpr std::size_t kLargestChainedRequest = std::size_t{1}
+                                               << (sizeof(std::size_t) >= 8 ? 40 : 30);
 }  // namespace
 
 char* ChainedPool::ChunkData(Chunk* chunk) {
@@ -472,7 +477,8 @@ bool PerFileChunks::ReleaseAllQuietly() {
     Link* link = head_;
     head_ = link->next;
     --count_;
-    auto* chunk = reinterpret_cast<ChainedPool::Chunk*>(Bytes(link) - offsetof(ChainedPool::Chunk, perFile));
+    auto* chunk =
+        reinterpret_cast<ChainedPool::Chunk*>(Bytes(link) - offsetof(ChainedPool::Chunk, perFile));
     if (!platform::FreeRegion(chunk, chunk->size)) ok = false;
   }
   return ok;

@@ -178,7 +178,9 @@ class SaveArena {
     char* current;
     char* limit;
   };
-  static std::size_t RoundBlob(std::size_t n) { return (n + kBlobGranule - 1) & ~(kBlobGranule - 1); }
+  static std::size_t RoundBlob(std::size_t n) {
+    return (n + kBlobGranule - 1) & ~(kBlobGranule - 1);
+  }
   void* ClassAllocateSlow(unsigned blobClass, std::size_t n);
   void CommitMore(std::size_t amount, const char* operation);
   static void WriteFiller(char* from, char* to);

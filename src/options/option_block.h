@@ -12,10 +12,10 @@ struct OptionBlock {
   // Honoured options.
   std::uint8_t CpuLevel = 3;
   std::uint8_t LineInfo = 1;
-  std::uint8_t OutputFlags = 0;          // bit 0 -Sc, bit 1 -Sr, bit 2 -Ss
-  std::uint8_t DefinesInOutput = 0;      // -Sd
-  std::uint8_t KeepOutputOnErrors = 0;   // -Sk
-  std::uint8_t LanguageMode = 0;         // 0 extensions, 1 strict ANSI, 2 UNIX, 3 K&R
+  std::uint8_t OutputFlags = 0;         // bit 0 -Sc, bit 1 -Sr, bit 2 -Ss
+  std::uint8_t DefinesInOutput = 0;     // -Sd
+  std::uint8_t KeepOutputOnErrors = 0;  // -Sk
+  std::uint8_t LanguageMode = 0;        // 0 extensions, 1 strict ANSI, 2 UNIX, 3 K&R
   std::uint8_t UnsignedChar = 0;
   std::uint8_t NestedComments = 0;
   std::uint8_t ErrorLimit = 25;
@@ -25,7 +25,7 @@ struct OptionBlock {
   std::uint8_t MultiThread = 1;
   std::uint8_t OutputNameFromSource = 0;
   std::uint8_t AssembleVia = 0;
-  std::uint8_t Language = 0;             // bit 0: C++
+  std::uint8_t Language = 0;  // bit 0: C++
   std::uint8_t TargetKind = 0;
   std::uint8_t ConsoleKind = 1;
   std::uint8_t ConsoleTarget = 0;

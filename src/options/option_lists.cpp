@@ -107,11 +107,9 @@ void AddDefine(RunContext& ctx, const char* name, std::size_t nameLength, const 
   DefineRecord** link = &ctx.lists.defines;
   for (; *link != nullptr; link = &(*link)->next) {
     const DefineRecord* record = *link;
-    if (std::strlen(record->name) != nameLength ||
-        std::memcmp(record->name, name, nameLength) != 0)
+    if (std::strlen(record->name) != nameLength || std::memcmp(record->name, name, nameLength) != 0)
       continue;
-    if (!SameDefineValue(record->value, value, valueLength))
-      ReportRedefinition(ctx, record->name);
+    if (!SameDefineValue(record->value, value, valueLength)) ReportRedefinition(ctx, record->name);
     return;
   }
   DefineRecord* record = NewInPool<DefineRecord>(ctx.memory.bump);

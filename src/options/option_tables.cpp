@@ -26,13 +26,26 @@ int SourceOutput(RunContext& ctx, const char* rest, const OptionEntry&) {
   }
   if (rest[1] != 0) return 0;
   switch (rest[0]) {
-    case '-': ctx.options.LineInfo = 0; break;
-    case 'c': ctx.options.OutputFlags |= kKeepComments; break;
-    case 'd': ctx.options.DefinesInOutput = 1; break;
-    case 'k': ctx.options.KeepOutputOnErrors = 1; break;
-    case 'r': ctx.options.OutputFlags |= kReadableOutput; break;
-    case 's': ctx.options.OutputFlags |= kHeaderStatistics; break;
-    default: break;
+    case '-':
+      ctx.options.LineInfo = 0;
+      break;
+    case 'c':
+      ctx.options.OutputFlags |= kKeepComments;
+      break;
+    case 'd':
+      ctx.options.DefinesInOutput = 1;
+      break;
+    case 'k':
+      ctx.options.KeepOutputOnErrors = 1;
+      break;
+    case 'r':
+      ctx.options.OutputFlags |= kReadableOutput;
+      break;
+    case 's':
+      ctx.options.OutputFlags |= kHeaderStatistics;
+      break;
+    default:
+      break;
   }
   return 1;
 }
@@ -174,17 +187,15 @@ constexpr OptionEntry Do(int letter, unsigned char level, OptionHandler handler,
   return OptionEntry{static_cast<unsigned char>(letter), level, handler, nullptr, 0, value};
 }
 
-constexpr std::size_t Ign(ignored::Index index) {
-  return offsetof(OptionBlock, Ignored) + index;
-}
+constexpr std::size_t Ign(ignored::Index index) { return offsetof(OptionBlock, Ignored) + index; }
 
 constexpr std::size_t IgnText(ignoredText::Index index) {
   return offsetof(OptionBlock, IgnoredText) + index * sizeof(const char*);
 }
 
 // The switch forms of one byte inside a sub-table: "", "+", "-" and ".".
-#define TPX_SWITCH_FORMS(level, field)                                                       \
-  E(0, level, h::Switch, field), E('+', level, h::SwitchSign, field),                         \
+#define TPX_SWITCH_FORMS(level, field)                                \
+  E(0, level, h::Switch, field), E('+', level, h::SwitchSign, field), \
       E('-', level, h::SwitchSign, field), E('.', level, h::SwitchSign, field)
 
 constexpr std::size_t kCpuLevel = offsetof(OptionBlock, CpuLevel);
@@ -201,9 +212,9 @@ constexpr std::size_t kMemCheck = offsetof(OptionBlock, MemCheck);
 // The tables, leaves first.
 
 // -3 to -6: the processor level; a following "-" clears it, "." restores it.
-#define TPX_CPU_TABLE(name, level_value)                                                   \
-  constexpr OptionEntry name[] = {E(0, L2, h::SetValue, kCpuLevel, level_value),            \
-                                  E('-', L2, h::SetValue, kCpuLevel, 0),                    \
+#define TPX_CPU_TABLE(name, level_value)                                         \
+  constexpr OptionEntry name[] = {E(0, L2, h::SetValue, kCpuLevel, level_value), \
+                                  E('-', L2, h::SetValue, kCpuLevel, 0),         \
                                   E('.', L2, h::Restore, kCpuLevel), kEnd}
 TPX_CPU_TABLE(kCpu3, 3);
 TPX_CPU_TABLE(kCpu4, 4);
@@ -219,14 +230,10 @@ constexpr OptionEntry kAlign1[] = {
     kEnd,
 };
 constexpr OptionEntry kAlign[] = {
-    E(0, L2, h::SetValue, Ign(ignored::a), 4),
-    Sub('1', L2, kAlign1),
-    E('2', L2, h::SetValue, Ign(ignored::a), 2),
-    E('4', L2, h::SetValue, Ign(ignored::a), 4),
-    E('8', L2, h::SetValue, Ign(ignored::a), 8),
-    E('-', L2, h::SetValue, Ign(ignored::a), 1),
-    E('.', L2, h::Restore, Ign(ignored::a)),
-    kEnd,
+    E(0, L2, h::SetValue, Ign(ignored::a), 4),   Sub('1', L2, kAlign1),
+    E('2', L2, h::SetValue, Ign(ignored::a), 2), E('4', L2, h::SetValue, Ign(ignored::a), 4),
+    E('8', L2, h::SetValue, Ign(ignored::a), 8), E('-', L2, h::SetValue, Ign(ignored::a), 1),
+    E('.', L2, h::Restore, Ign(ignored::a)),     kEnd,
 };
 
 constexpr OptionEntry kAnsi[] = {
@@ -283,12 +290,9 @@ constexpr OptionEntry kCalling[] = {
 };
 
 constexpr OptionEntry kRegisters[] = {
-    E(0, L2, h::SetValue, Ign(ignored::r), 1),
-    E('d', L2, h::SetValue, Ign(ignored::r), 2),
-    E('-', L2, h::SetValue, Ign(ignored::r), 0),
-    E('+', L2, h::SetValue, Ign(ignored::r), 1),
-    E('.', L2, h::Restore, Ign(ignored::r)),
-    kEnd,
+    E(0, L2, h::SetValue, Ign(ignored::r), 1),   E('d', L2, h::SetValue, Ign(ignored::r), 2),
+    E('-', L2, h::SetValue, Ign(ignored::r), 0), E('+', L2, h::SetValue, Ign(ignored::r), 1),
+    E('.', L2, h::Restore, Ign(ignored::r)),     kEnd,
 };
 
 constexpr OptionEntry kRTable[] = {

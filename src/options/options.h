@@ -35,8 +35,8 @@ inline constexpr unsigned char kLevelBeforeOutput = 1;
 inline constexpr unsigned char kLevelAnyTime = 2;
 
 // Source levels of ParseOption.
-inline constexpr int kEarlyPass = -1;     // first look at the command line (-I, -L only)
-inline constexpr int kCommandLine = 0;    // the command line and options between file names
+inline constexpr int kEarlyPass = -1;   // first look at the command line (-I, -L only)
+inline constexpr int kCommandLine = 0;  // the command line and options between file names
 inline constexpr int kConfigurationFile = 1;
 
 // The matcher: every entry whose letter equals the first character of `text` (or is the
@@ -84,8 +84,55 @@ inline RetuneHook basicTypeRetuneHook = nullptr;
 // option that sets each.
 namespace ignored {
 enum Index : unsigned {
-  a, f, r, G, N, Z, b, d, dc, df, k, u, v, vi, v4, vt, vo, vu, y, R, RT, M1, M2, M3, c, s, X,
-  V, Vv, Vp, Vc, Va, Vt, Ve, VC, Vquery, Vd, Vx, Vbang, Vl, Vm, Jg, Ja, xp, xf, xv, xs, xds, xdg,
+  a,
+  f,
+  r,
+  G,
+  N,
+  Z,
+  b,
+  d,
+  dc,
+  df,
+  k,
+  u,
+  v,
+  vi,
+  v4,
+  vt,
+  vo,
+  vu,
+  y,
+  R,
+  RT,
+  M1,
+  M2,
+  M3,
+  c,
+  s,
+  X,
+  V,
+  Vv,
+  Vp,
+  Vc,
+  Va,
+  Vt,
+  Ve,
+  VC,
+  Vquery,
+  Vd,
+  Vx,
+  Vbang,
+  Vl,
+  Vm,
+  Jg,
+  Ja,
+  xp,
+  xf,
+  xv,
+  xs,
+  xds,
+  xdg,
   Count
 };
 // The -Vo option switches these seven -V bytes at once.

@@ -13,7 +13,8 @@ namespace {
 
 bool EqualsIgnoringCase(const char* a, const char* b) {
   for (; *a != 0 && *b != 0; ++a, ++b) {
-    if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b)))
+    if (std::tolower(static_cast<unsigned char>(*a)) !=
+        std::tolower(static_cast<unsigned char>(*b)))
       return false;
   }
   return *a == 0 && *b == 0;
@@ -53,7 +54,8 @@ void OutputFile::FormName(const char* mainFile, char* out, std::size_t size) con
       if (platform::IsDirectorySeparator(*p)) base = p + 1;
     }
     const char* dot = std::strrchr(base, '.');
-    std::size_t baseLength = dot != nullptr ? static_cast<std::size_t>(dot - base) : std::strlen(base);
+    std::size_t baseLength =
+        dot != nullptr ? static_cast<std::size_t>(dot - base) : std::strlen(base);
 
     const char* dir = options.OutputDirectory != nullptr ? options.OutputDirectory : "";
     std::size_t dirLength = std::strlen(dir);
@@ -99,8 +101,7 @@ void OutputFile::Open() {
   if (openedHook_ != nullptr) openedHook_(openedOwner_);
 }
 
-void OutputFile::WritePatchedSlow(const char* text, std::size_t length, std::size_t at,
-                                  char byte) {
+void OutputFile::WritePatchedSlow(const char* text, std::size_t length, std::size_t at, char byte) {
   Write(text, at);
   Write(&byte, 1);
   Write(text + at + 1, length - at - 1);

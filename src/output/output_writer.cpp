@@ -25,9 +25,9 @@ struct PairTable {
     for (TokenCode c : current) space[previous][c] = true;
   }
   constexpr PairTable() {
-    for (TokenCode p : {tok::Assign, tok::Plus, tok::Minus, tok::Star, tok::Slash, tok::Percent,
-                        tok::Amp, tok::Bar, tok::Caret, tok::Shl, tok::Shr, tok::Less,
-                        tok::Greater, tok::Not})
+    for (TokenCode p :
+         {tok::Assign, tok::Plus, tok::Minus, tok::Star, tok::Slash, tok::Percent, tok::Amp,
+          tok::Bar, tok::Caret, tok::Shl, tok::Shr, tok::Less, tok::Greater, tok::Not})
       Add(p, {tok::Assign, tok::Equal});
     Add(tok::Plus, {tok::PlusAssign, tok::Plus, tok::PlusPlus});
     Add(tok::Minus, {tok::MinusAssign, tok::ShrAssign, tok::Minus, tok::Shr, tok::ArrowStar,

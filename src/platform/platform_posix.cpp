@@ -269,9 +269,9 @@ unsigned CodePageOfCharset(const char* charset) {
     unsigned codePage;
   };
   static const Alias kAliases[] = {
-      {"UTF8", 65001},   {"SHIFTJIS", 932}, {"SJIS", 932},   {"WINDOWS31J", 932},
-      {"GBK", 936},      {"GB2312", 936},   {"EUCCN", 936},  {"EUCKR", 949},
-      {"UHC", 949},      {"BIG5", 950},     {"BIG5HKSCS", 950}, {"JOHAB", 1361},
+      {"UTF8", 65001}, {"SHIFTJIS", 932}, {"SJIS", 932},      {"WINDOWS31J", 932},
+      {"GBK", 936},    {"GB2312", 936},   {"EUCCN", 936},     {"EUCKR", 949},
+      {"UHC", 949},    {"BIG5", 950},     {"BIG5HKSCS", 950}, {"JOHAB", 1361},
   };
   for (const Alias& alias : kAliases) {
     if (key == alias.name) return alias.codePage;
@@ -286,18 +286,15 @@ unsigned CodePageOfCharset(const char* charset) {
 }
 
 // Code page 0 stands for the active code page of the process.
-unsigned ResolveCodePage(unsigned codePage) {
-  return codePage == 0 ? ActiveCodePage() : codePage;
-}
+unsigned ResolveCodePage(unsigned codePage) { return codePage == 0 ? ActiveCodePage() : codePage; }
 
 // Code page 1252 is converted from this table rather than through the C library, whose
 // converter rejects the five bytes the code page leaves unassigned; those map to the C1
 // control with the same number, so every byte converts.
 const std::uint16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 // One open converter, kept for the code page used last: wide constants of a file all use the
@@ -318,13 +315,27 @@ iconv_t ConverterFor(unsigned codePage) {
   std::snprintf(numbered, sizeof numbered, "CP%u", codePage);
   const char* names[2] = {numbered, nullptr};
   switch (codePage) {
-    case 932: names[1] = "SJIS"; break;
-    case 936: names[1] = "GBK"; break;
-    case 949: names[1] = "UHC"; break;
-    case 950: names[1] = "BIG5"; break;
-    case 1361: names[0] = "JOHAB"; names[1] = "CP1361"; break;
-    case 65001: names[0] = "UTF-8"; break;
-    default: break;
+    case 932:
+      names[1] = "SJIS";
+      break;
+    case 936:
+      names[1] = "GBK";
+      break;
+    case 949:
+      names[1] = "UHC";
+      break;
+    case 950:
+      names[1] = "BIG5";
+      break;
+    case 1361:
+      names[0] = "JOHAB";
+      names[1] = "CP1361";
+      break;
+    case 65001:
+      names[0] = "UTF-8";
+      break;
+    default:
+      break;
   }
   for (const char* name : names) {
     if (name == nullptr) continue;

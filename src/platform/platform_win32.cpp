@@ -167,8 +167,7 @@ unsigned ActiveCodePage() { return ::GetACP(); }
 
 void LeadByteTable(unsigned codePage, bool table[256]) {
   // Code page 0 is the system's name for the active code page as well.
-  for (int b = 0; b < 256; ++b)
-    table[b] = ::IsDBCSLeadByteEx(codePage, static_cast<BYTE>(b)) != 0;
+  for (int b = 0; b < 256; ++b) table[b] = ::IsDBCSLeadByteEx(codePage, static_cast<BYTE>(b)) != 0;
 }
 
 int MultiByteToUtf16(unsigned codePage, const char* text, int length, std::uint16_t* out,
@@ -383,15 +382,14 @@ void InstallFaultHandler(FaultHandler handler) {
   faultHandler = handler;
   // The base and extent of the program's image are looked up now rather than in the handler.
   MEMORY_BASIC_INFORMATION region;
-  if (::VirtualQuery(reinterpret_cast<const void*>(&InstallFaultHandler), &region,
-                     sizeof region) != 0) {
+  if (::VirtualQuery(reinterpret_cast<const void*>(&InstallFaultHandler), &region, sizeof region) !=
+      0) {
     codeBase = reinterpret_cast<std::uintptr_t>(region.AllocationBase);
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(region.AllocationBase);
     if (dos != nullptr && dos->e_magic == IMAGE_DOS_SIGNATURE) {
       const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
           reinterpret_cast<const char*>(dos) + dos->e_lfanew);
-      if (nt->Signature == IMAGE_NT_SIGNATURE)
-        imageEnd = codeBase + nt->OptionalHeader.SizeOfImage;
+      if (nt->Signature == IMAGE_NT_SIGNATURE) imageEnd = codeBase + nt->OptionalHeader.SizeOfImage;
     }
   }
   if (faultStack == nullptr) faultStack = static_cast<char*>(AllocateRegion(kFaultStackSize));

@@ -25,41 +25,40 @@ const Keyword kGroup0[] = {
     {"pascal", 82},       {"_pascal", 82},      {"_fortran", 85},  {"_stdcall", 86},
 };
 const Keyword kGroup1[] = {
-    {"const", 87},      {"signed", 69},     {"volatile", 88},   {"__thread", 140},
-    {"__import", 93},   {"__declspec", 94}, {"__fastcall", 84}, {"__asm", 97},
-    {"__cdecl", 83},    {"__export", 92},   {"__pascal", 82},   {"__fortran", 85},
-    {"__stdcall", 86},
+    {"const", 87},      {"signed", 69},     {"volatile", 88},  {"__thread", 140}, {"__import", 93},
+    {"__declspec", 94}, {"__fastcall", 84}, {"__asm", 97},     {"__cdecl", 83},   {"__export", 92},
+    {"__pascal", 82},   {"__fortran", 85},  {"__stdcall", 86},
 };
 const Keyword kGroup2[] = {{"enum", 75}, {"void", 76}};
 const Keyword kGroup3[] = {
-    {"auto", 63},     {"break", 106},  {"case", 109},   {"char", 64},      {"continue", 107},
-    {"default", 108}, {"do", 103},     {"double", 72},  {"else", 100},     {"extern", 60},
-    {"float", 71},    {"for", 101},    {"goto", 98},    {"if", 99},        {"int", 67},
-    {"long", 70},     {"register", 62}, {"return", 105}, {"short", 66},    {"sizeof", 46},
-    {"static", 59},   {"struct", 73},  {"switch", 104}, {"typedef", 61},   {"union", 74},
+    {"auto", 63},     {"break", 106},   {"case", 109},   {"char", 64},    {"continue", 107},
+    {"default", 108}, {"do", 103},      {"double", 72},  {"else", 100},   {"extern", 60},
+    {"float", 71},    {"for", 101},     {"goto", 98},    {"if", 99},      {"int", 67},
+    {"long", 70},     {"register", 62}, {"return", 105}, {"short", 66},   {"sizeof", 46},
+    {"static", 59},   {"struct", 73},   {"switch", 104}, {"typedef", 61}, {"union", 74},
     {"unsigned", 68}, {"while", 102},
 };
 // Group 4 holds the operator spellings, each with its own code; no identifier can match them,
 // so installing them only adds entries that the scanner never finds.
 const Keyword kGroup4[] = {
-    {"(", 1},   {")", 2},    {"[", 3},    {"]", 4},   {"{", 5},   {"}", 6},   {";", 7},
-    {",", 8},   {"...", 9},  {"=", 11},   {"+=", 12}, {"-=", 13}, {"*=", 14}, {"/=", 15},
-    {"%=", 16}, {"&=", 17},  {"|=", 18},  {"^=", 19}, {"<<=", 20}, {">>=", 21}, {"+", 22},
-    {"-", 23},  {"*", 24},   {"/", 25},   {"%", 26},  {"&", 27},  {"|", 28},  {"^", 29},
-    {"<<", 30}, {">>", 31},  {"?", 32},   {":", 33},  {"||", 34}, {"&&", 35}, {".*", 36},
-    {"->*", 37}, {"==", 38}, {"!=", 39},  {"<", 40},  {">", 41},  {"<=", 42}, {">=", 43},
-    {"!", 44},  {"~", 45},   {"sizeof", 46}, {"++", 47}, {"--", 48}, {".", 49}, {"->", 50},
+    {"(", 1},    {")", 2},   {"[", 3},       {"]", 4},   {"{", 5},    {"}", 6},    {";", 7},
+    {",", 8},    {"...", 9}, {"=", 11},      {"+=", 12}, {"-=", 13},  {"*=", 14},  {"/=", 15},
+    {"%=", 16},  {"&=", 17}, {"|=", 18},     {"^=", 19}, {"<<=", 20}, {">>=", 21}, {"+", 22},
+    {"-", 23},   {"*", 24},  {"/", 25},      {"%", 26},  {"&", 27},   {"|", 28},   {"^", 29},
+    {"<<", 30},  {">>", 31}, {"?", 32},      {":", 33},  {"||", 34},  {"&&", 35},  {".*", 36},
+    {"->*", 37}, {"==", 38}, {"!=", 39},     {"<", 40},  {">", 41},   {"<=", 42},  {">=", 43},
+    {"!", 44},   {"~", 45},  {"sizeof", 46}, {"++", 47}, {"--", 48},  {".", 49},   {"->", 50},
     {"::", 115},
 };
 const Keyword kGroup5[] = {
-    {"catch", 111},      {"class", 116},       {"delete", 117},      {"friend", 118},
-    {"inline", 119},     {"mutable", 135},     {"namespace", 134},   {"new", 120},
-    {"operator", 121},   {"private", 122},     {"protected", 123},   {"public", 124},
-    {"template", 132},   {"this", 130},        {"throw", 112},       {"try", 110},
-    {"using", 133},      {"virtual", 131},     {"wchar_t", 65},      {"__rtti", 95},
-    {"typeid", 96},      {"bool", 81},         {"true", 128},        {"false", 129},
+    {"catch", 111},      {"class", 116},       {"delete", 117},       {"friend", 118},
+    {"inline", 119},     {"mutable", 135},     {"namespace", 134},    {"new", 120},
+    {"operator", 121},   {"private", 122},     {"protected", 123},    {"public", 124},
+    {"template", 132},   {"this", 130},        {"throw", 112},        {"try", 110},
+    {"using", 133},      {"virtual", 131},     {"wchar_t", 65},       {"__rtti", 95},
+    {"typeid", 96},      {"bool", 81},         {"true", 128},         {"false", 129},
     {"const_cast", 136}, {"static_cast", 137}, {"dynamic_cast", 138}, {"reinterpret_cast", 139},
-    {"explicit", 141},   {"typename", 142},    {"__classid", 143},   {"export", 91},
+    {"explicit", 141},   {"typename", 142},    {"__classid", 143},    {"export", 91},
 };
 
 struct KeywordGroup {
@@ -143,8 +142,8 @@ IdentEntry* IdentTable::MakeEntry(const char* spelling, std::size_t length) {
   // Each entry sits on a pointer boundary with its tag byte just before it.
   constexpr std::size_t kAlign = alignof(IdentEntry);
   char* at = arena_.AllocationPointer();
-  char* record = reinterpret_cast<char*>(
-      (reinterpret_cast<std::uintptr_t>(at) + 1 + kAlign - 1) & ~(std::uintptr_t{kAlign} - 1));
+  char* record = reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(at) + 1 + kAlign - 1) &
+                                         ~(std::uintptr_t{kAlign} - 1));
   std::size_t size = offsetof(IdentEntry, name) + length + 1;
   char* end = record + ((size + kAlign - 1) & ~(kAlign - 1));
   if (end > arena_.CommitEnd()) arena_.Grow(static_cast<std::size_t>(end - arena_.CommitEnd()));

@@ -18,13 +18,13 @@ namespace tpx {
 struct MacroDef;
 
 struct IdentEntry {
-  IdentEntry* next;          // next entry of the same bucket
-  std::uint32_t reserved;    // set to 0 when the entry is made
-  std::uint32_t hash;        // the name's hash, compared before the spelling
-  MacroDef* definition;      // the macro definition, or kNotMacro
-  std::uint8_t keyword;      // token code of the keyword, 0 for none
+  IdentEntry* next;        // next entry of the same bucket
+  std::uint32_t reserved;  // set to 0 when the entry is made
+  std::uint32_t hash;      // the name's hash, compared before the spelling
+  MacroDef* definition;    // the macro definition, or kNotMacro
+  std::uint8_t keyword;    // token code of the keyword, 0 for none
   std::uint16_t length;
-  char name[1];              // the name's bytes and a terminating zero
+  char name[1];  // the name's bytes and a terminating zero
 
   bool IsMacro() const;
 };
@@ -136,7 +136,7 @@ class IdentTable {
 
   SaveArena& arena_;
   Bucket buckets_[kBuckets] = {};
-  std::vector<Slot> index_;                  // open addressing; empty until a bucket is crowded
+  std::vector<Slot> index_;  // open addressing; empty until a bucket is crowded
   std::size_t indexed_ = 0;
   // One bit per bucket that holds entries, so emptying the table touches only those.
   std::uint64_t used_[kBuckets / 64] = {};

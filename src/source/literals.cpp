@@ -14,9 +14,7 @@ namespace tpx {
 namespace {
 
 bool IsDigit(int c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(int c) {
-  return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool IsHexDigit(int c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 int HexValue(int c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 87; }
 
 // The bytes that can continue a number after its digits: more digits, a point, an exponent or
@@ -52,9 +50,8 @@ TokenCode Scanner::Number(int first) {
   return NumberValue(radix);
 }
 
-std::size_t Scanner::PlainNumber(const unsigned char* p, const unsigned char* end,
-                                 bool endCloses) {
-  constexpr std::size_t kMostDigits = 9;  // below 2^31: never long, never too large
+std::size_t Scanner::PlainNumber(const unsigned char* p, const unsigned char* end, bool endCloses) {
+  constexpr std::size_t kMostDigits = 9;     // below 2^31: never long, never too large
   constexpr std::size_t kMostHexDigits = 8;  // below 2^32: never long, never too large
   std::size_t length = 1;
   if (*p != '0') {
@@ -316,7 +313,8 @@ TokenCode Scanner::NumberValue(int radix) {
   for (; *p != 0; ++p) {
     int lower = *p | 0x20;
     if (lower == 'l' || lower == 'i' || lower == 'u') break;
-    unsigned digit = IsDigit(*p) ? static_cast<unsigned>(*p - '0') : static_cast<unsigned>(lower - 87);
+    unsigned digit =
+        IsDigit(*p) ? static_cast<unsigned>(*p - '0') : static_cast<unsigned>(lower - 87);
     if (wide) {
       value = value * static_cast<unsigned>(radix) + digit;
       continue;
@@ -381,13 +379,20 @@ int Scanner::ReadLiteralChar(int terminator) {
 int Scanner::ReadEscape() {
   int d = src_.NextByte();
   switch (d) {
-    case 'n': return 10;
-    case 'r': return 13;
-    case 't': return 9;
-    case 'v': return 11;
-    case 'f': return 12;
-    case 'a': return 7;
-    case 'b': return 8;
+    case 'n':
+      return 10;
+    case 'r':
+      return 13;
+    case 't':
+      return 9;
+    case 'v':
+      return 11;
+    case 'f':
+      return 12;
+    case 'a':
+      return 7;
+    case 'b':
+      return 8;
     case '\n':
     case '\r':
       src_.CountNewline(d);
@@ -542,9 +547,9 @@ TokenCode Scanner::CharConstant() {
   }
 
   if (count == 1) {
-    token_.value = ctx_.options.UnsignedChar
-                       ? bytes[0]
-                       : static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(bytes[0])));
+    token_.value = ctx_.options.UnsignedChar ? bytes[0]
+                                             : static_cast<std::uint32_t>(static_cast<std::int32_t>(
+                                                   static_cast<signed char>(bytes[0])));
     token_.type = ctx_.frontEndCpp ? ctype::Char : ctype::Int;
     return token_.code = tok::CharConst;
   }

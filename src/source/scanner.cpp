@@ -79,15 +79,24 @@ struct OperatorForms {
 };
 constexpr OperatorForms OperatorFormsOf(int c) {
   switch (c) {
-    case '!': return {44, 39, 0};
-    case '%': return {26, 16, 0};
-    case '&': return {27, 17, 35};
-    case '*': return {24, 14, 0};
-    case '+': return {22, 12, 47};
-    case '/': return {25, 15, 0};
-    case '^': return {29, 19, 0};
-    case '|': return {28, 18, 34};
-    default: return {11, 38, 38};  // '='
+    case '!':
+      return {44, 39, 0};
+    case '%':
+      return {26, 16, 0};
+    case '&':
+      return {27, 17, 35};
+    case '*':
+      return {24, 14, 0};
+    case '+':
+      return {22, 12, 47};
+    case '/':
+      return {25, 15, 0};
+    case '^':
+      return {29, 19, 0};
+    case '|':
+      return {28, 18, 34};
+    default:
+      return {11, 38, 38};  // '='
   }
 }
 
@@ -167,7 +176,6 @@ TokenCode Scanner::PeekToken() {
   return slot_.code;
 }
 
-
 void Scanner::UnreadByte() {
   if (heldDelivered_) {
     pendingBackslash_ = true;
@@ -228,7 +236,8 @@ TokenCode Scanner::Scan() {
         src_.cursor = end;
         // A directive line never reaches the output as text: its blanks are dropped.
         if (!directiveLine)
-          ctx_.writer.PutBlanks(reinterpret_cast<const char*>(run), static_cast<std::size_t>(end - run));
+          ctx_.writer.PutBlanks(reinterpret_cast<const char*>(run),
+                                static_cast<std::size_t>(end - run));
         c = src_.NextByte();
         continue;
       }
@@ -884,8 +893,9 @@ TokenCode Scanner::ScanBody() {
         int n = src_.NextByte();
         if (n == '"' || n == '\'') {
           AppendByte('L');
-          if (CopyLiteral(n, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendEscaped(b); },
-                          this, false) == 0)
+          if (CopyLiteral(
+                  n, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendEscaped(b); },
+                  this, false) == 0)
             return token_.code = tok::EndOfLine;
           continue;
         }
@@ -905,8 +915,9 @@ TokenCode Scanner::ScanBody() {
         UnreadByte();
         return token_.code = tok::EndOfLine;
       case cls::BodyQuote:
-        if (CopyLiteral(c, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendEscaped(b); },
-                        this, false) == 0)
+        if (CopyLiteral(
+                c, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendEscaped(b); }, this,
+                false) == 0)
           return token_.code = tok::EndOfLine;
         continue;
       case cls::BodyHash: {

@@ -77,16 +77,16 @@ inline constexpr std::uint8_t LongDouble = 15;
 
 struct Token {
   TokenCode code = tok::NoToken;
-  std::uint32_t line = 0;       // line where the token began
-  const char* file = nullptr;   // file where the token began
-  IdentEntry* ident = nullptr;  // identifiers and keywords
-  const char* spelling = nullptr;  // numbers and character constants: the text as scanned
+  std::uint32_t line = 0;            // line where the token began
+  const char* file = nullptr;        // file where the token began
+  IdentEntry* ident = nullptr;       // identifiers and keywords
+  const char* spelling = nullptr;    // numbers and character constants: the text as scanned
   std::uint32_t spellingLength = 0;  // its length (a character constant may hold zero bytes)
-  std::uint32_t value = 0;      // tokens 54 and 55
-  std::uint8_t type = 0;        // constant type code
+  std::uint32_t value = 0;           // tokens 54 and 55
+  std::uint8_t type = 0;             // constant type code
   std::uint8_t explicitSize = 0;
-  std::uint64_t value64 = 0;    // token 56
-  long double floatValue = 0;   // token 57
+  std::uint64_t value64 = 0;   // token 56
+  long double floatValue = 0;  // token 57
 };
 
 class Scanner {
@@ -309,8 +309,8 @@ struct OperatorPairs {
 };
 extern const OperatorPairs kOperatorPairs;
 
-inline TokenCode Scanner::PlainOperator(const unsigned char* p, const unsigned char* end,
-                                        bool cpp, std::size_t& length) {
+inline TokenCode Scanner::PlainOperator(const unsigned char* p, const unsigned char* end, bool cpp,
+                                        std::size_t& length) {
   // Up to three bytes decide an operator; a backslash among them may be a splice.
   unsigned r = kOperatorPairs.row[p[0]];
   if (r == 0 || end - p < 3 || p[1] == '\\' || p[2] == '\\') return tok::NoToken;

@@ -318,7 +318,8 @@ void SourceStack::UpdateStatisticsAtOpen(const char* name) {
     for (; *link != nullptr; link = &(*link)->next) {
       if ((*link)->entry == entry) return;
     }
-    auto* node = static_cast<HeaderStatNode*>(ctx_.memory.arena.BlobAllocate(sizeof(HeaderStatNode)));
+    auto* node =
+        static_cast<HeaderStatNode*>(ctx_.memory.arena.BlobAllocate(sizeof(HeaderStatNode)));
     node->entry = entry;
     node->next = nullptr;
     *link = node;
@@ -342,7 +343,8 @@ void SourceStack::LineDirective(const char* text) {
     return;
   }
   std::uint32_t number = 0;
-  while (*text >= '0' && *text <= '9') number = number * 10 + static_cast<std::uint32_t>(*text++ - '0');
+  while (*text >= '0' && *text <= '9')
+    number = number * 10 + static_cast<std::uint32_t>(*text++ - '0');
   while (*text == ' ') ++text;
   if (*text != 0) {
     std::size_t length = std::strlen(text);

@@ -19,9 +19,9 @@ struct SourceFile {
   static constexpr std::int32_t kMacroText = 201;
   static constexpr std::int32_t kReleased = -1;
 
-  std::int32_t kind;    // kOpenFile, kPushedText, kMacroText, or kReleased
-  std::uint32_t count;  // valid bytes in the buffer
-  std::uint32_t offset; // read position, saved when another record is pushed on top
+  std::int32_t kind;     // kOpenFile, kPushedText, kMacroText, or kReleased
+  std::uint32_t count;   // valid bytes in the buffer
+  std::uint32_t offset;  // read position, saved when another record is pushed on top
   const unsigned char* buffer;
   SourceFile* below;
   // File records only.

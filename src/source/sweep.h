@@ -62,12 +62,11 @@ inline const unsigned char* SweepFlatComment(const unsigned char* p, const unsig
   while (end - p > 16) {
     __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
-    __m128i closing = _mm_and_si128(
-        _mm_cmpeq_epi8(here, star),
-        _mm_or_si128(_mm_cmpeq_epi8(next, slash), _mm_cmpeq_epi8(next, backslash)));
-    __m128i hit = _mm_or_si128(
-        _mm_or_si128(closing, _mm_cmpeq_epi8(here, eof)),
-        _mm_or_si128(_mm_cmpeq_epi8(here, lf), _mm_cmpeq_epi8(here, cr)));
+    __m128i closing =
+        _mm_and_si128(_mm_cmpeq_epi8(here, star),
+                      _mm_or_si128(_mm_cmpeq_epi8(next, slash), _mm_cmpeq_epi8(next, backslash)));
+    __m128i hit = _mm_or_si128(_mm_or_si128(closing, _mm_cmpeq_epi8(here, eof)),
+                               _mm_or_si128(_mm_cmpeq_epi8(here, lf), _mm_cmpeq_epi8(here, cr)));
     if (int mask = _mm_movemask_epi8(hit); mask != 0)
       return p + __builtin_ctz(static_cast<unsigned>(mask));
     p += 16;

@@ -20,8 +20,8 @@
 //
 // Usage: e2e_runner <tpx32> <case folder> <working folder> [emulator...]
 // The emulator words (for example a Windows emulator) are put before the program's path.
-#include <sys/wait.h>
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -97,8 +97,8 @@ int main(int argc, char** argv) {
   const fs::path caseDir = fs::absolute(argv[2]);
   const fs::path work = fs::absolute(argv[3]);
   const std::string programName = program.filename().string();
-  const bool windows = programName.size() > 4 &&
-                       programName.compare(programName.size() - 4, 4, ".exe") == 0;
+  const bool windows =
+      programName.size() > 4 && programName.compare(programName.size() - 4, 4, ".exe") == 0;
   // The platform's own expectation where the case has one, else the shared one.
   auto expectation = [&](const char* name) {
     fs::path own = caseDir / (std::string(name) + ".win32");

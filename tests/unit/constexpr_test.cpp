@@ -83,16 +83,16 @@ std::string Warning(const char* text) { return std::string("Warning t.c: ") + te
 
 struct Basic {
   int code;
-  int bits;        // 0 for floating types, 1 for bool
+  int bits;  // 0 for floating types, 1 for bool
   bool isUnsigned;
 };
 
 const Basic kBasics[] = {
-    {tc::Char, 8, false},      {tc::SignedChar, 8, false}, {tc::UnsignedChar, 8, true},
-    {tc::WChar, 16, true},     {tc::Short, 16, false},     {tc::UnsignedShort, 16, true},
-    {tc::Int, 32, false},      {tc::UnsignedInt, 32, true}, {tc::Long, 32, false},
-    {tc::UnsignedLong, 32, true}, {tc::Int64, 64, false},   {tc::UnsignedInt64, 64, true},
-    {tc::Float, 0, false},     {tc::Double, 0, false},     {tc::LongDouble, 0, false},
+    {tc::Char, 8, false},         {tc::SignedChar, 8, false},  {tc::UnsignedChar, 8, true},
+    {tc::WChar, 16, true},        {tc::Short, 16, false},      {tc::UnsignedShort, 16, true},
+    {tc::Int, 32, false},         {tc::UnsignedInt, 32, true}, {tc::Long, 32, false},
+    {tc::UnsignedLong, 32, true}, {tc::Int64, 64, false},      {tc::UnsignedInt64, 64, true},
+    {tc::Float, 0, false},        {tc::Double, 0, false},      {tc::LongDouble, 0, false},
     {tc::Bool, 1, true},
 };
 
@@ -137,18 +137,35 @@ class ConversionTest : public ConditionTest {
   static std::uint64_t BitsOf(const ExprNode* n, const Basic& b) {
     if (n->kind == nk::Int64) return n->Value64();
     if (b.isUnsigned) return n->value;
-    return static_cast<std::uint64_t>(static_cast<std::int64_t>(static_cast<std::int32_t>(n->value)));
+    return static_cast<std::uint64_t>(
+        static_cast<std::int64_t>(static_cast<std::int32_t>(n->value)));
   }
 };
 
 TEST_F(ConversionTest, EveryPairOfBasicTypes) {
   Start(true);  // C++: plain char and bool are types of their own
   ExprEvaluator e(ctx_);
-  const long double reals[] = {0.0L, 1.0L, -1.0L, 3.75L, -3.75L, 200.5L, 65535.0L, 70000.25L,
-                               -2147483648.0L, 4294967295.0L, 1e15L};
-  const std::int64_t integers[] = {0, 1, -1, 127, 128, 200, 255, 300, 32767, 40000, 65535, 70000,
-                                   2147483647, -2147483647 - 1, 4294967295LL, 0x123456789LL,
-                                   -0x123456789LL, INT64_MAX, INT64_MIN};
+  const long double reals[] = {0.0L,     1.0L,      -1.0L,          3.75L,         -3.75L, 200.5L,
+                               65535.0L, 70000.25L, -2147483648.0L, 4294967295.0L, 1e15L};
+  const std::int64_t integers[] = {0,
+                                   1,
+                                   -1,
+                                   127,
+                                   128,
+                                   200,
+                                   255,
+                                   300,
+                                   32767,
+                                   40000,
+                                   65535,
+                                   70000,
+                                   2147483647,
+                                   -2147483647 - 1,
+                                   4294967295LL,
+                                   0x123456789LL,
+                                   -0x123456789LL,
+                                   INT64_MAX,
+                                   INT64_MIN};
   int checked = 0;
   for (const Basic& from : kBasics) {
     for (const Basic& to : kBasics) {
@@ -227,12 +244,15 @@ TEST_F(ConversionTest, NormalizeToType) {
 TEST_F(ConversionTest, FloatingOutOfRangeGivesTheIndefiniteInteger) {
   Start();
   ExprEvaluator e(ctx_);
-  ExprNode* n = e.ConvertConstant(e.BasicType(tc::Int64), e.MakeFloating(1e30L, e.BasicType(tc::Double)));
+  ExprNode* n =
+      e.ConvertConstant(e.BasicType(tc::Int64), e.MakeFloating(1e30L, e.BasicType(tc::Double)));
   EXPECT_EQ(n->Value64(), 0x8000000000000000u);
-  ExprNode* u = e.ConvertConstant(e.BasicType(tc::UnsignedInt64),
-                                  e.MakeFloating(18446744073709549568.0L, e.BasicType(tc::LongDouble)));
+  ExprNode* u =
+      e.ConvertConstant(e.BasicType(tc::UnsignedInt64),
+                        e.MakeFloating(18446744073709549568.0L, e.BasicType(tc::LongDouble)));
   EXPECT_EQ(u->Value64(), 18446744073709549568u);
-  ExprNode* i = e.ConvertConstant(e.BasicType(tc::Int), e.MakeFloating(NAN, e.BasicType(tc::Double)));
+  ExprNode* i =
+      e.ConvertConstant(e.BasicType(tc::Int), e.MakeFloating(NAN, e.BasicType(tc::Double)));
   EXPECT_EQ(i->value, 0u);  // the low word of the indefinite integer
 }
 
@@ -407,19 +427,24 @@ TEST_F(ConditionTest, RangeOfTheNonConstantSide) {
   // A comma expression never reduces, so the other side is checked against its type.
   Result r = Eval("(1, (unsigned char)2) < 0");
   EXPECT_TRUE(r.value);
-  EXPECT_EQ(r.messages, Warning("Condition is always false") + Error("Constant expression required"));
+  EXPECT_EQ(r.messages,
+            Warning("Condition is always false") + Error("Constant expression required"));
   r = Eval("(1, (unsigned char)2) >= 0");
-  EXPECT_EQ(r.messages, Warning("Condition is always true") + Error("Constant expression required"));
+  EXPECT_EQ(r.messages,
+            Warning("Condition is always true") + Error("Constant expression required"));
   r = Eval("(1, (signed char)2) > 127");
-  EXPECT_EQ(r.messages, Warning("Condition is always false") + Error("Constant expression required"));
+  EXPECT_EQ(r.messages,
+            Warning("Condition is always false") + Error("Constant expression required"));
   r = Eval("(1, (short)2) <= 32767");
-  EXPECT_EQ(r.messages, Warning("Condition is always true") + Error("Constant expression required"));
+  EXPECT_EQ(r.messages,
+            Warning("Condition is always true") + Error("Constant expression required"));
   // A constant on the left is checked with the mirrored operator.
   r = Eval("0 > (1, (unsigned short)2)");
-  EXPECT_EQ(r.messages, Warning("Condition is always false") + Error("Constant expression required"));
+  EXPECT_EQ(r.messages,
+            Warning("Condition is always false") + Error("Constant expression required"));
   r = Eval("(1, (unsigned char)2) == 256");
-  EXPECT_EQ(r.messages, Warning("Constant out of range in comparison") +
-                            Error("Constant expression required"));
+  EXPECT_EQ(r.messages,
+            Warning("Constant out of range in comparison") + Error("Constant expression required"));
   r = Eval("(1, 2u) == -1");
   EXPECT_EQ(r.messages, Warning("Constant out of range in comparison") +
                             Warning("Comparing signed and unsigned values") +
@@ -513,7 +538,8 @@ TEST_F(ConditionTest, CastsAndSizeof) {
   EXPECT_TRUE(Holds("sizeof(char *) == 4 && sizeof(int[3][5]) == 60 && sizeof(double[2]) == 16"));
   EXPECT_TRUE(Holds("sizeof(int *[3]) == 12 && sizeof(int (*)[3]) == 4"));
   EXPECT_TRUE(Holds("sizeof(int (*[2])[5]) == 8 && sizeof(char (*)(int)) == 4"));
-  EXPECT_TRUE(Holds("sizeof 1.0f == 4 && sizeof 1.0 == 8 && sizeof(1 == 1) == 4 && sizeof 'a' == 4"));
+  EXPECT_TRUE(
+      Holds("sizeof 1.0f == 4 && sizeof 1.0 == 8 && sizeof(1 == 1) == 4 && sizeof 'a' == 4"));
   EXPECT_TRUE(Holds("sizeof((char)1) == 1 && sizeof -(char)1 == 4 && sizeof(1i64) == 8"));
   EXPECT_TRUE(Holds("sizeof(long double) > sizeof(double) && sizeof(double) > 0"));
   EXPECT_TRUE(Holds("(unsigned char)300 == 44 && (signed char)255 == -1 && (char)255 < 0"));

@@ -119,7 +119,7 @@ TEST_F(DiagnosticsTest, WarningLimitCountsErrorsAndWarningsDifferently) {
   second.ReportError(196);
   second.ReportError(196);
   for (int i = 0; i < 4; ++i) second.ReportWarning(449);  // 6 messages, 4 warnings: goes on
-  EXPECT_THROW(second.ReportWarning(449), FatalError);     // the 5th warning stops
+  EXPECT_THROW(second.ReportWarning(449), FatalError);    // the 5th warning stops
 }
 
 TEST_F(DiagnosticsTest, DisabledWarningIsNeitherPrintedNorCounted) {

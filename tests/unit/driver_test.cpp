@@ -104,8 +104,9 @@ TEST_F(DriverTest, ErrorsDiscardTheOutputUnlessKept) {
   EXPECT_EQ(Run({"bad.c", "good.c"}), 1);
   EXPECT_FALSE(fs::exists("bad.i"));
   EXPECT_TRUE(fs::exists("good.i"));
-  EXPECT_NE(stdout_.find("Error bad.c 2: Illegal character '@' (0x40)\n*** 1 errors in Compile ***\n"),
-            std::string::npos)
+  EXPECT_NE(
+      stdout_.find("Error bad.c 2: Illegal character '@' (0x40)\n*** 1 errors in Compile ***\n"),
+      std::string::npos)
       << stdout_;
   EXPECT_EQ(Run({"-Sk", "bad.c"}), 1);
   EXPECT_TRUE(fs::exists("bad.i"));

@@ -102,9 +102,7 @@ TEST_F(BumpPoolTest, CopyTextIsZeroTerminatedAndSurvivesFiles) {
 
 using BlockPoolTest = MemoryTest;
 
-TEST_F(BlockPoolTest, StartsWithoutChunks) {
-  EXPECT_EQ(mem_.blocks.ChunkCount(), 0u);
-}
+TEST_F(BlockPoolTest, StartsWithoutChunks) { EXPECT_EQ(mem_.blocks.ChunkCount(), 0u); }
 
 TEST_F(BlockPoolTest, RequestsAreRoundedWithHeaderToEightBytesAndCutFromTheEnd) {
   BlockPool& pool = mem_.blocks;
@@ -346,7 +344,8 @@ TEST_F(BlockPoolTest, AdjacentFreeBlocksMergeDuringAllocationAndSplitFromTheEnd)
 TEST_F(BlockPoolTest, FragmentedOnlyChunkMergesBackIntoOneBlock) {
   BlockPool& pool = mem_.blocks;
   std::vector<void*> blocks;
-  for (int i = 0; i < 100; ++i) blocks.push_back(pool.Allocate(static_cast<std::size_t>(i % 37 + 1)));
+  for (int i = 0; i < 100; ++i)
+    blocks.push_back(pool.Allocate(static_cast<std::size_t>(i % 37 + 1)));
   ASSERT_EQ(pool.ChunkCount(), 1u);
   std::mt19937 random(7);
   std::shuffle(blocks.begin(), blocks.end(), random);
@@ -390,7 +389,8 @@ TEST_F(BlockPoolTest, RandomWorkloadKeepsEveryBlockIntact) {
       } else {
         n = 16000 + random() % 8000;
       }
-      Live b{static_cast<unsigned char*>(pool.Allocate(n)), n, static_cast<unsigned char>(random())};
+      Live b{static_cast<unsigned char*>(pool.Allocate(n)), n,
+             static_cast<unsigned char>(random())};
       ASSERT_NE(b.p, nullptr);
       ASSERT_EQ(reinterpret_cast<std::uintptr_t>(b.p) % 8, 0u);
       fill(b);
@@ -467,7 +467,8 @@ TEST_F(SaveArenaTest, StorePlacesRecordsAcrossCommitSteps) {
   for (int i = 0; i < 3000; ++i) {
     std::size_t size = 8 + (static_cast<std::size_t>(i) * 13) % 60 / 4 * 4;
     char* p = arena.AllocationPointer();
-    if (p + size > arena.CommitEnd()) arena.Grow(static_cast<std::size_t>(p + size - arena.CommitEnd()));
+    if (p + size > arena.CommitEnd())
+      arena.Grow(static_cast<std::size_t>(p + size - arena.CommitEnd()));
     p[3] = static_cast<char>(0xFA);
     std::memset(p + 4, static_cast<unsigned char>(i), size - 4);
     records.push_back(p);
@@ -475,7 +476,8 @@ TEST_F(SaveArenaTest, StorePlacesRecordsAcrossCommitSteps) {
   }
   EXPECT_GT(arena.CommittedBytes(), arena.CommitStep() * 4);
   EXPECT_GE(arena.CommitEnd(), arena.AllocationPointer());
-  EXPECT_LT(static_cast<std::size_t>(arena.CommitEnd() - arena.AllocationPointer()), arena.CommitStep());
+  EXPECT_LT(static_cast<std::size_t>(arena.CommitEnd() - arena.AllocationPointer()),
+            arena.CommitStep());
   for (int i = 0; i < 3000; ++i) {
     EXPECT_EQ(static_cast<unsigned char>(records[i][3]), 0xFA);
     EXPECT_EQ(static_cast<unsigned char>(records[i][4]), static_cast<unsigned char>(i));
@@ -577,7 +579,8 @@ TEST_F(SaveArenaTest, ClosedClassRegionsAreWalkableWithFillerRecords) {
       // class region from continuing the previous one and may leave it 4 bytes off the granule.
       std::size_t total = what == 0 ? 12 : 16;
       char* p = arena.AllocationPointer();
-      if (p + total > arena.CommitEnd()) arena.Grow(static_cast<std::size_t>(p + total - arena.CommitEnd()));
+      if (p + total > arena.CommitEnd())
+        arena.Grow(static_cast<std::size_t>(p + total - arena.CommitEnd()));
       PutRecord(p, total, kStoreRecord);
       arena.SetAllocationPointer(p + total);
       ++storeRecords;

@@ -287,7 +287,7 @@ TEST_F(FindFilesTest, SymbolicLinksCountAsWhatTheyNameAndDanglingOnesAreSkipped)
 TEST_F(FindFilesTest, QuestionMarkTakesAWholeMultibyteCharacter) {
   ScopedLocaleEnvironment locale("C.UTF-8");
   if (platform::ActiveCodePage() != 65001) GTEST_SKIP() << "no UTF-8 locale available";
-  MakeFile("\xC3\xA9.c");             // e with acute accent, two bytes
+  MakeFile("\xC3\xA9.c");              // e with acute accent, two bytes
   MakeFile("\xE2\x82\xAC\xC3\xA9.c");  // euro sign and e with acute accent
   int result = 0;
   EXPECT_EQ(Find(In("?.c"), &result), (Names{"\xC3\xA9.c"}));
@@ -441,13 +441,13 @@ std::vector<std::uint16_t> Convert(unsigned codePage, const std::string& text, i
 using Units = std::vector<std::uint16_t>;
 
 TEST(MultiByteToUtf16, DoubleByteCharacters) {
-  EXPECT_EQ(Convert(932, "\x82\xA0"), (Units{0x3042}));         // hiragana a
+  EXPECT_EQ(Convert(932, "\x82\xA0"), (Units{0x3042}));  // hiragana a
   EXPECT_EQ(Convert(932, "a\x82\xA0"), (Units{'a', 0x3042}));
   EXPECT_EQ(Convert(936, "\xB0\xA1"), (Units{0x554A}));
-  EXPECT_EQ(Convert(949, "\xB0\xA1"), (Units{0xAC00}));         // hangul ga
-  EXPECT_EQ(Convert(950, "\xA4\x40"), (Units{0x4E00}));         // one
-  EXPECT_EQ(Convert(1361, "\x88\x61"), (Units{0xAC00}));        // hangul ga
-  EXPECT_EQ(Convert(932, "\x82"), Units{});                     // cut-off pair
+  EXPECT_EQ(Convert(949, "\xB0\xA1"), (Units{0xAC00}));   // hangul ga
+  EXPECT_EQ(Convert(950, "\xA4\x40"), (Units{0x4E00}));   // one
+  EXPECT_EQ(Convert(1361, "\x88\x61"), (Units{0xAC00}));  // hangul ga
+  EXPECT_EQ(Convert(932, "\x82"), Units{});               // cut-off pair
 }
 
 TEST(MultiByteToUtf16, CodePage1252) {

@@ -127,9 +127,7 @@ MEMORY_BASIC_INFORMATION Query(const void* address) {
   return info;
 }
 
-TEST(Win32VirtualMemory, PageSizeIsTheProcessorsPage) {
-  EXPECT_EQ(platform::PageSize(), 4096u);
-}
+TEST(Win32VirtualMemory, PageSizeIsTheProcessorsPage) { EXPECT_EQ(platform::PageSize(), 4096u); }
 
 TEST(Win32VirtualMemory, ThePreferredAddressIsTakenWhenFreeAndAvoidedWhenNot) {
   const std::size_t size = 0x4000000;
@@ -203,7 +201,10 @@ TEST(Win32VirtualMemory, CommittingOutsideAReservationFails) {
 
 TEST_F(Win32FilesTest, BytesGoInAndOutUntranslated) {
   // Text mode would write CR LF for LF and stop reading at the 0x1A byte.
-  const std::string bytes("one\ntwo\r\n\x1a" "after\0end\n", 20);
+  const std::string bytes(
+      "one\ntwo\r\n\x1a"
+      "after\0end\n",
+      20);
   int out = platform::CreateForWriting(In("x.bin").c_str());
   ASSERT_GE(out, 0);
   EXPECT_EQ(platform::WriteFile(out, bytes.data(), bytes.size()), static_cast<long>(bytes.size()));
@@ -396,8 +397,9 @@ TEST(Win32ExecutablePath, NamesTheRunningProgramWithItsDrive) {
   EXPECT_EQ(platform::DrivePrefixLength(path), 2u);
   EXPECT_EQ(text[2], '\\');
   std::string name = text.substr(text.find_last_of('\\') + 1);
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+  std::transform(name.begin(), name.end(), name.begin(), [](char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  });
   EXPECT_EQ(name, "unit_tests.exe");
   EXPECT_TRUE(fs::exists(fs::path(text)));
 }
@@ -468,7 +470,11 @@ TEST(Win32CodePages, DoubleByteCharactersConvert) {
   std::vector<std::uint16_t> units;
   EXPECT_EQ(Convert(932, "\x95\x5C", &units), 1);  // a trail byte that looks like a backslash
   EXPECT_EQ(units, (std::vector<std::uint16_t>{0x8868}));
-  EXPECT_EQ(Convert(932, "\x82\xA0" "A", &units), 2);
+  EXPECT_EQ(Convert(932,
+                    "\x82\xA0"
+                    "A",
+                    &units),
+            2);
   EXPECT_EQ(units, (std::vector<std::uint16_t>{0x3042, 0x0041}));
   EXPECT_EQ(Convert(936, "\xC4\xE3", &units), 1);
   EXPECT_EQ(units, (std::vector<std::uint16_t>{0x4F60}));
@@ -568,7 +574,7 @@ TEST(Win32FaultHandler, DivisionByZeroReachesTheHandler) {
 // A handler that needs far more stack than an overflowed stack has left, as a real report does
 // (formatted printing, closing and deleting the output file).
 __attribute__((noinline)) void ExitOnFaultWithABigFrame(std::uintptr_t address,
-                                                         std::uintptr_t base) {
+                                                        std::uintptr_t base) {
   volatile char frame[64 * 1024];
   frame[0] = 1;
   frame[sizeof frame - 1] = 1;
@@ -631,8 +637,7 @@ TEST(Win32FaultHandler, AHandlerThatReturnsStillEndsTheProcess) {
         WriteThroughNull();
         ::ExitProcess(7);
       },
-      ::testing::ExitedWithCode(static_cast<int>(EXCEPTION_ACCESS_VIOLATION)),
-      "handler returned");
+      ::testing::ExitedWithCode(static_cast<int>(EXCEPTION_ACCESS_VIOLATION)), "handler returned");
 }
 
 void ExitOnInterrupt() {

@@ -21,8 +21,8 @@ TEST(CharHash, ValuesOfTheFirstDraws) {
   EXPECT_EQ(kCharHash['$'], 0);
   EXPECT_EQ(kCharHash[' '], 0);
   for (int c = 0; c < 256; ++c) {
-    bool identChar = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                     c == '_';
+    bool identChar =
+        (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
     EXPECT_EQ(kCharHash[static_cast<unsigned char>(c)] != 0, identChar) << c;
   }
 }
