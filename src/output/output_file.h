@@ -59,14 +59,15 @@ class OutputFile {
     WriteSlow(text, length);
   }
   void Write(const char* text);
-  // Writes `length` bytes, at most kSpan, of a text that has kSpan readable bytes: with that
-  // much room left in the buffer the copy is one move of fixed size, whatever the length.
+  // Writes `length` bytes of a text that has at least kSpan readable bytes. A text no longer
+  // than kSpan, with that much room left in the buffer, is copied in one move of fixed size,
+  // whatever its length; a longer text, or one near the end of the buffer, is written by Write.
   // Token texts come with kShortText readable bytes, the line marker with kPaddedText.
   static constexpr std::size_t kShortText = 16;
   static constexpr std::size_t kPaddedText = 64;
   template <std::size_t kSpan>
   void WriteSpan(const char* text, std::size_t length) {
-    if (bufferEnd_ - fill_ >= kSpan) {
+    if (length <= kSpan && bufferEnd_ - fill_ >= kSpan) {
       CopySpan<kSpan>(buffer_ + fill_, text);
       fill_ += length;
       if (fill_ == kBufferSize) FlushFull();
@@ -76,9 +77,9 @@ class OutputFile {
   }
   void WriteShort(const char* text, std::size_t length) { WriteSpan<kShortText>(text, length); }
   void WritePadded(const char* text, std::size_t length) { WriteSpan<kPaddedText>(text, length); }
-  // The same with the byte at `at` written as `byte` instead.
+  // The same with the byte at `at` (before `length`) written as `byte` instead.
   void WritePadded(const char* text, std::size_t length, std::size_t at, char byte) {
-    if (bufferEnd_ - fill_ >= kPaddedText) {
+    if (length <= kPaddedText && bufferEnd_ - fill_ >= kPaddedText) {
       char* to = buffer_ + fill_;
       CopySpan<kPaddedText>(to, text);
       to[at] = byte;

@@ -207,8 +207,9 @@ void OutputWriter::StartOutputLine() {
     heldBlanks_ = 0;
     lineStart_ = false;
     std::size_t length = markerPrefix_ + markerDigits_ + 4 - skip;
-    if (length <= OutputFile::kPaddedText && out_.IsOpen()) {
-      // The marker buffer is far longer than the marker, so it can be copied in one piece.
+    if (out_.IsOpen()) {
+      // The marker buffer is far longer than the padded span, so a short marker can be copied
+      // in one piece.
       lastWritten_ = '/';
       out_.WritePadded(marker_ + skip, length);
       return;
