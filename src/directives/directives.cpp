@@ -424,7 +424,7 @@ void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
       continue;
     }
     src.CountNewline(c);
-    while (SkipPlainLine()) {
+    while (ctx_.shortcuts && SkipPlainLine()) {
     }
     c = scanner.SkipBlanks();
     if (c == 0x1A) {

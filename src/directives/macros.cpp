@@ -1056,7 +1056,7 @@ MacroArg* Macros::ExpandArgument(std::size_t start) {
   unsigned char* raw = block + 1;
 
   scanner.SetTextPosition(start);
-  if (argumentPlain_ && !scanner.TakeTextOverflow()) {
+  if (argumentPlain_ && ctx_.shortcuts && !scanner.TakeTextOverflow()) {
     // Every identifier of the argument is marked as never to be expanded and it holds no
     // other marker: expanding it would give the same text back.
     std::memcpy(text + start, raw, length);

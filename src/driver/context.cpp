@@ -19,4 +19,9 @@ RunContext::RunContext() {
   directives.evaluateCondition = EvaluateCondition;
 }
 
+void RunContext::SetShortcuts(bool on) {
+  shortcuts = on;
+  output.SetSpanWrites(on);
+}
+
 }  // namespace tpx

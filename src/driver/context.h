@@ -37,6 +37,9 @@ struct RunContext {
   std::time_t fileStartTime = 0;
   // The system's active code page, read once (0 until the first file needs it).
   unsigned activeCodePage = 0;
+  // Whether the speed shortcuts are taken (see RunSettings). Set before the first file.
+  bool shortcuts = true;
+  void SetShortcuts(bool on);
 
   SourcePosition position;
   Diagnostics diag{options, position};

@@ -210,11 +210,12 @@ int Driver::ProtectedRun(const char* path) {
 
 }  // namespace
 
-int RunProgram(int argc, char** argv) {
+int RunProgram(int argc, char** argv, const RunSettings& settings) {
   // The context holds large tables (the identifier buckets, the token text buffer): it lives
   // on the heap, not on the stack.
   auto owned = std::make_unique<RunContext>();
   RunContext& ctx = *owned;
+  ctx.SetShortcuts(settings.shortcuts);
   Driver driver(ctx);
   int status;
   try {

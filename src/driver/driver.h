@@ -4,7 +4,15 @@
 
 namespace tpx {
 
+// How a run is carried out, apart from its options. Not reachable from the command line: the
+// tests use it to run the same inputs through the general paths.
+struct RunSettings {
+  // The speed shortcuts beside the scanner's, the writer's and macro expansion's general
+  // paths. Off, every input takes the general path; the output must be the same bytes.
+  bool shortcuts = true;
+};
+
 // Runs the whole program and returns the exit status.
-int RunProgram(int argc, char** argv);
+int RunProgram(int argc, char** argv, const RunSettings& settings = {});
 
 }  // namespace tpx

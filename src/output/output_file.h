@@ -67,7 +67,7 @@ class OutputFile {
   static constexpr std::size_t kPaddedText = 64;
   template <std::size_t kSpan>
   void WriteSpan(const char* text, std::size_t length) {
-    if (length <= kSpan && bufferEnd_ - fill_ >= kSpan) {
+    if (length <= kSpan && fill_ + kSpan <= spanEnd_) {
       CopySpan<kSpan>(buffer_ + fill_, text);
       fill_ += length;
       if (fill_ == kBufferSize) FlushFull();
@@ -79,7 +79,7 @@ class OutputFile {
   void WritePadded(const char* text, std::size_t length) { WriteSpan<kPaddedText>(text, length); }
   // The same with the byte at `at` (before `length`) written as `byte` instead.
   void WritePadded(const char* text, std::size_t length, std::size_t at, char byte) {
-    if (length <= kPaddedText && bufferEnd_ - fill_ >= kPaddedText) {
+    if (length <= kPaddedText && fill_ + kPaddedText <= spanEnd_) {
       char* to = buffer_ + fill_;
       CopySpan<kPaddedText>(to, text);
       to[at] = byte;
@@ -146,6 +146,12 @@ class OutputFile {
     openedOwner_ = owner;
   }
 
+  // With `on` false the span writes take the general write (to compare both).
+  void SetSpanWrites(bool on) {
+    spanWrites_ = on;
+    SetConsole(console_);
+  }
+
   // Forms the output name for the main file `mainFile` from the options (exposed for tests).
   void FormName(const char* mainFile, char* out, std::size_t size) const;
 
@@ -158,6 +164,7 @@ class OutputFile {
   void SetConsole(bool on) {
     console_ = on;
     bufferEnd_ = on ? 0 : kBufferSize;
+    spanEnd_ = spanWrites_ ? bufferEnd_ : 0;
   }
   bool EndConsole();
 
@@ -168,6 +175,9 @@ class OutputFile {
   // Where buffered writing has to stop: the buffer's size for a file, 0 on the console, which
   // is written unbuffered. With it the fast paths test the room left and the mode in one go.
   std::size_t bufferEnd_ = kBufferSize;
+  // The same for the fixed-span writes: 0 when they are switched off.
+  std::size_t spanEnd_ = kBufferSize;
+  bool spanWrites_ = true;
   char buffer_[kBufferSize];
   char name_[1024] = {};
   char mainFile_[1024] = {};

@@ -104,6 +104,7 @@ void OutputWriter::OnOpened() {
   heldBlanks_ = 0;
   column_ = 0;
   readable_ = (ctx_.options.OutputFlags & kReadableOutput) != 0;
+  shortcuts_ = ctx_.shortcuts;
 }
 
 void OutputWriter::PutReadable(int c) {
@@ -179,7 +180,7 @@ void OutputWriter::StartOutputLine() {
     }
     std::uint32_t line = ctx_.source.Line();
     char* digits = marker_ + markerPrefix_;
-    if (std::int64_t{line} == markerNext_) {
+    if (std::int64_t{line} == markerNext_ && shortcuts_) {
       // Count up in place.
       int i = static_cast<int>(markerDigits_) - 1;
       while (i >= 0 && digits[i] == '9') digits[i--] = '0';
@@ -247,7 +248,7 @@ void OutputWriter::WriteTokenStream() {
     // Plain stretches of the input go out straight from the buffer; the token loop takes the
     // rest, one token at a time.
     TokenCode current = tok::NoToken;
-    if (!readable_ && out_.IsOpen() && scanner.PlainTokensAllowed())
+    if (shortcuts_ && !readable_ && out_.IsOpen() && scanner.PlainTokensAllowed())
       previous = WritePlainTokens(previous, current);
     if (current == tok::NoToken) current = scanner.GetToken();
     if (current == tok::EndOfInput) break;

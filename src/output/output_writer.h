@@ -64,7 +64,8 @@ class OutputWriter {
   // line-information switch. The common case, the next line of the file marked last with a
   // line number that does not gain a digit, counts the number up and writes the marker here.
   void StartOutputLine(const char* fileName, std::uint32_t line, bool lineInfo) {
-    if (fileName == markerName_ && std::int64_t{line} == markerNext_ && lineInfo && out_.IsOpen()) {
+    if (fileName == markerName_ && std::int64_t{line} == markerNext_ && lineInfo &&
+        out_.IsOpen() && shortcuts_) {
       std::size_t at = markerPrefix_ + markerDigits_ - 1;
       char last = marker_[at];
       if (last != '9') {
@@ -102,6 +103,8 @@ class OutputWriter {
 
   RunContext& ctx_;
   OutputFile& out_;
+  // A copy of the run's shortcut switch, read on every line.
+  bool shortcuts_ = true;
   bool readable_ = false;
   bool lineStart_ = true;
   unsigned char lastWritten_ = '\n';

@@ -567,7 +567,7 @@ const char* Scanner::ReadIdentifier(int first) {
     // Most names lie inside the buffer: they are measured in blocks and copied in one move.
     std::size_t whole = length;
     std::uint32_t sum = hash;
-    if (MeasureNameRest(src_.cursor, src_.limit, max, values, whole, sum)) {
+    if (ctx_.shortcuts && MeasureNameRest(src_.cursor, src_.limit, max, values, whole, sum)) {
       std::memcpy(start + 1, src_.cursor, whole - 1);
       src_.cursor += whole - 1;
       return FinishIdentifier(start, whole, sum);
@@ -697,12 +697,14 @@ void Scanner::BlockComment() {
   int depth = 1;
   bool keep = KeepComments();
   bool nested = ctx_.options.NestedComments != 0;
-  if (!keep) {
+  if (!keep && ctx_.shortcuts) {
     SkipBlockComment(startLine, nested);
     return;
   }
-  ctx_.writer.PutOutputChar('/');
-  ctx_.writer.PutOutputChar('*');
+  if (keep) {
+    ctx_.writer.PutOutputChar('/');
+    ctx_.writer.PutOutputChar('*');
+  }
   int c = ReadCommentByte(keep);
   for (;;) {
     switch (c) {
