@@ -169,7 +169,7 @@ bool Macros::IsDefinedForOperator(const char* name, std::size_t length, std::uin
 
 bool Macros::IsDefinedForIfdef(const char* name, std::size_t length) {
   if (SpecialNumber(name, length) != 0) return true;
-  if (length >= 2 && name[0] == '_' && (name[1] == '_' || name[1] == 'W')) ctx_.writer.EnsureOpen();
+  if (StartsSpecialName(name, length)) ctx_.writer.EnsureOpen();
   return ctx_.idents.Lookup(name, length, HashName(name, length))->IsMacro();
 }
 
@@ -678,6 +678,20 @@ void Macros::PushParameter(MacroText* record, std::uint32_t after) {
   if (a != nullptr) PushMacroText(leftOfPaste ? a->raw : a->expanded, nullptr, nullptr);
 }
 
+inline bool Macros::PassSegmentEnd(MacroText* record, std::uint32_t position) {
+  unsigned char b = record->text[position];
+  if (b == 0) {
+    EndText(record);
+    return true;
+  }
+  if (IsParameterByte(b) && record->text[position + 1] != kPaste) {
+    // A parameter not pasted to what follows: its argument's expansion is read next.
+    PushParameter(record, position + 1);
+    return true;
+  }
+  return false;
+}
+
 bool Macros::PassTextEnd() {
   SourceStack& src = ctx_.source;
   SourceFile* top = src.Top();
@@ -685,19 +699,10 @@ bool Macros::PassTextEnd() {
     return false;
   auto* record = static_cast<MacroText*>(top);
   auto position = static_cast<std::uint32_t>(src.cursor - record->text);
-  unsigned char b = record->text[position];
-  if (b == 0) {
-    EndText(record);
-    return true;
-  }
-  if (b == kEndByte) {
-    // The scanner takes the end byte as a blank that is never written.
+  if (PassSegmentEnd(record, position)) return true;
+  if (record->text[position] == kEndByte) {
+    // The token loop takes the end byte as a blank that is never written: it is passed over.
     SetTextPosition(record, position + 1);
-    return true;
-  }
-  if (IsParameterByte(b) && record->text[position + 1] != kPaste) {
-    // A parameter not pasted to what follows: its argument's expansion is read next.
-    PushParameter(record, position + 1);
     return true;
   }
   return false;
@@ -714,12 +719,10 @@ int Macros::MacroTextEnd() {
   auto setPosition = [&](std::uint32_t at) { SetTextPosition(record, at); };
   auto argument = [&](unsigned char parameter) { return Argument(record, parameter); };
 
-  if (b == 0) {
-    EndText(record);
-    return src.NextByte();
-  }
+  if (PassSegmentEnd(record, position)) return src.NextByte();
   ++position;
   if (IsParameterByte(b)) {
+    // A parameter pasted to what follows: its raw text is read next.
     PushParameter(record, position);
     return src.NextByte();
   }
@@ -1143,7 +1146,7 @@ void Macros::ExpandText(bool argumentText) {
       std::size_t length = scanner.IdentifierLength();
       IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
       if (!marked) {
-        if (length >= 2 && spelling[0] == '_' && (spelling[1] == '_' || spelling[1] == 'W')) {
+        if (StartsSpecialName(spelling, length)) {
           int number = SpecialNumber(spelling, length);
           if (number != 0) {
             int first = SpecialMacroValue(number);

@@ -78,6 +78,10 @@ class Macros {
   const char* ExpandLine();
 
  private:
+  // The ends of a segment that both MacroTextEnd and PassTextEnd pass without reading: the
+  // end of the text (returns to the record below) and a parameter not pasted to what follows
+  // (pushes its argument's expansion). True when the end at `position` was one of them.
+  bool PassSegmentEnd(MacroText* record, std::uint32_t position);
   // Ends a macro text: gives the macro back its definition, frees the arguments and returns
   // to the record below.
   void EndText(MacroText* record);

@@ -8,7 +8,7 @@
 #include "source/ident_table.h"
 #include "source/scanner.h"
 #include "source/source_stack.h"
-#include "source/sweep.h"
+#include "source/plain_tokens.h"
 
 namespace tpx {
 
@@ -82,11 +82,14 @@ struct Spacing {
 };
 const Spacing kSpacing;
 
-// Whether a blank goes before `current`, after `previous` whose text ended with `last`: to keep
-// a word from running into the word before it.
-bool WordBlank(unsigned char last, TokenCode previous, TokenCode current) {
+// The spacing rule: whether a blank goes before `current`, after `previous` whose text ended
+// with `last`. A word does not run into the word before it, and the pairs of the pair table
+// are kept apart.
+bool BlankBefore(unsigned char last, TokenCode previous, TokenCode current) {
   // Most tokens written are punctuation, which never starts a word: that is asked first.
-  return kSpacing.startsWord[current] && kSpacing.wordChar[last] && !kSpacing.isNumber[previous];
+  if (kSpacing.startsWord[current])
+    return kSpacing.wordChar[last] && !kSpacing.isNumber[previous];
+  return kPairs.space[previous][current];
 }
 
 }  // namespace
@@ -240,6 +243,38 @@ void OutputWriter::StartOutputLine() {
   PutOutputText("\"\r\n", 3);
 }
 
+// The sink of the plain-token shortcut (Scanner::ScanPlainTokens): writes each token with the
+// spacing rule, straight into the output buffer, with the last byte written and the previous
+// token kept in locals while the scanner reads on.
+struct OutputWriter::PlainSink {
+  OutputWriter& writer;
+  OutputFile& out;
+  unsigned char last;
+  TokenCode previous;
+
+  void Token(TokenCode current) {
+    Text(current, kPaddedTokenNames.text[current], kTokenNameLengths.length[current], true);
+  }
+  void Text(TokenCode current, const char* text, std::size_t length, bool padded) {
+    if (BlankBefore(last, previous, current)) out.Put(' ');
+    previous = current;
+    last = static_cast<unsigned char>(text[length - 1]);
+    if (padded)
+      out.WriteShort(text, length);
+    else
+      out.Write(text, length);
+  }
+  void Blanks(const char* text, std::size_t length, bool padded) {
+    last = static_cast<unsigned char>(text[length - 1]);
+    if (padded)
+      out.WriteShort(text, length);
+    else
+      out.Write(text, length);
+  }
+  void Suspend() { writer.lastWritten_ = last; }
+  void Resume() { last = writer.lastWritten_; }
+};
+
 void OutputWriter::WriteTokenStream() {
   EnsureOpen();
   Scanner& scanner = ctx_.scanner;
@@ -248,12 +283,15 @@ void OutputWriter::WriteTokenStream() {
     // Plain stretches of the input go out straight from the buffer; the token loop takes the
     // rest, one token at a time.
     TokenCode current = tok::NoToken;
-    if (shortcuts_ && !readable_ && out_.IsOpen() && scanner.PlainTokensAllowed())
-      previous = WritePlainTokens(previous, current);
+    if (shortcuts_ && !readable_ && out_.IsOpen() && scanner.PlainTokensAllowed()) {
+      PlainSink sink{*this, out_, lastWritten_, previous};
+      current = scanner.ScanPlainTokens(sink);
+      previous = sink.previous;
+    }
     if (current == tok::NoToken) current = scanner.GetToken();
     if (current == tok::EndOfInput) break;
     const Token& token = scanner.Current();
-    if (WordBlank(lastWritten_, previous, current)) PutOutputChar(' ');
+    if (BlankBefore(lastWritten_, previous, current)) PutOutputChar(' ');
     switch (current) {
       case tok::Identifier:
         PutOutputText(token.ident->name, token.ident->length);
@@ -277,224 +315,14 @@ void OutputWriter::WriteTokenStream() {
         WriteAsm();
         break;
       case tok::Try:
-        if (kPairs.space[previous][current]) PutOutputChar(' ');
         PutOutputText(ctx_.frontEndCpp ? "try" : "__try");
         break;
       default:
-        if (kPairs.space[previous][current]) PutOutputChar(' ');
         PutOutputText(kTokenNames[current], kTokenNameLengths.length[current]);
         break;
     }
     previous = current;
   }
-}
-
-namespace {
-
-// The bytes after a line break (and the blanks that follow it) that the start of a line treats
-// apart from the token loop: more blanks of other kinds, a dropped zero byte or no-expand mark,
-// comments, splices and directives.
-struct LineStartStops {
-  bool stop[256] = {};
-  constexpr LineStartStops() {
-    for (unsigned char c : {'\v', '\f', '\0', '/', '\\', '#'}) stop[c] = true;
-    stop[0xFB] = true;
-  }
-};
-constexpr LineStartStops kLineStartStops;
-
-// The longest name taken straight from the buffer.
-constexpr std::size_t kPlainNameLimit = 64;
-
-}  // namespace
-
-TokenCode OutputWriter::WritePlainTokens(TokenCode previous, TokenCode& taken) {
-  SourceStack& src = ctx_.source;
-  const std::int32_t* values = kCharHash.Values();
-  auto limitOfNames = [this]() {
-    std::size_t limit = ctx_.scanner.IdentifierLimit();
-    return limit < kPlainNameLimit ? limit : kPlainNameLimit;
-  };
-  std::size_t nameLimit = limitOfNames();
-  // The output is open and written as it is (no readable filter) all along: texts go into
-  // the buffer directly, with the blanks of the spacing rules. A `padded` text has
-  // OutputFile::kShortText readable bytes; when it is no longer than that it is moved in one
-  // piece. The last byte written is kept in `last` here, and in lastWritten_ whenever the loop
-  // calls out or ends.
-  unsigned char last = lastWritten_;
-  auto put = [this, &last](TokenCode previous, TokenCode current, const char* text,
-                           std::size_t length, bool padded) {
-    if (WordBlank(last, previous, current)) out_.Put(' ');
-    if (current != tok::Identifier && kPairs.space[previous][current]) out_.Put(' ');
-    last = static_cast<unsigned char>(text[length - 1]);
-    if (padded && length <= OutputFile::kShortText)
-      out_.WriteShort(text, length);
-    else
-      out_.Write(text, length);
-  };
-  auto putNamed = [&put](TokenCode previous, TokenCode current) {
-    put(previous, current, kPaddedTokenNames.text[current], kTokenNameLengths.length[current],
-        true);
-  };
-  // The cursor is kept here and stored back when the loop ends or the source input needs it.
-  const unsigned char* p = src.cursor;
-  const unsigned char* end = src.limit;
-  // Whether `q` is the end of the segment in hand and that end is the end byte of a macro
-  // text: a name or number that reaches it ends there, as in the token loop.
-  auto closedByEndByte = [&src, &end](const unsigned char* q) {
-    return q == end && src.Top()->kind == SourceFile::kMacroText && *q == 0xFB;
-  };
-  for (;;) {
-    if (p >= end) {
-      // The end of a segment. Where macro text only drops its end byte, ends, or goes on with
-      // the expansion of an argument that is not pasted, the loop goes on with the next
-      // segment or record; anything else (a refill, a pasted parameter, a mark) is for the
-      // token loop.
-      src.cursor = p;
-      if (!ctx_.macros.PassTextEnd()) break;
-      p = src.cursor;
-      end = src.limit;
-      continue;
-    }
-    unsigned char c = *p;
-    int k = kTokenTable[c];
-    if (k > 0) {
-      // A token of one character.
-      TokenCode current = static_cast<TokenCode>(k);
-      putNamed(previous, current);
-      previous = current;
-      ++p;
-      continue;
-    }
-    if (c == ' ' || c == '\t') {
-      const unsigned char* q = SkipBlankRun(p + 1, end);
-      last = q[-1];
-      std::size_t length = static_cast<std::size_t>(q - p);
-      if (length <= OutputFile::kShortText && end - p >= 16)
-        out_.WriteShort(reinterpret_cast<const char*>(p), length);
-      else
-        out_.Write(reinterpret_cast<const char*>(p), length);
-      p = q;
-      continue;
-    }
-    if (k == cls::Letter || k == cls::WidePrefix) {
-      // A name that is not a macro. The token loop takes the rest: names that reach a splice
-      // or the end of the buffer, long ones, special ones and wide literals.
-      if (end - p < 2) break;
-      if (k == cls::WidePrefix && (p[1] == '"' || p[1] == '\'')) break;
-      std::size_t length = 1;
-      std::uint32_t hash = static_cast<std::uint32_t>(values[c]);
-      bool padded = MeasureNameRest(p + 1, end, nameLimit, values, length, hash);
-      if (!padded) {
-        // Fewer than 16 bytes are readable after some part of the name: it is measured byte
-        // by byte. It must end on a byte in hand, or on the end byte of a macro text, which
-        // the token loop too takes as the end of a name.
-        const unsigned char* q = p + 1;
-        hash = static_cast<std::uint32_t>(values[c]);
-        while (q < end && values[*q] != 0) hash += static_cast<std::uint32_t>(values[*q++]);
-        if (q < end ? *q == '\\' : !closedByEndByte(q)) break;
-        length = static_cast<std::size_t>(q - p);
-        if (length > nameLimit) break;
-      }
-      if (length >= 2 && c == '_' && (p[1] == '_' || p[1] == 'W')) break;
-      hash -= static_cast<std::uint32_t>(length);
-      IdentEntry* entry =
-          padded ? ctx_.idents.LookupPadded(reinterpret_cast<const char*>(p), length, hash)
-                 : ctx_.idents.Lookup(reinterpret_cast<const char*>(p), length, hash);
-      if (entry->IsMacro()) {
-        // The scanner takes the name without reading and looking it up again. When it pushes
-        // the expansion, the expansion's text is read on here, as the token loop would read
-        // it, as long as nothing is held back or marked; otherwise the token loop goes on.
-        lastWritten_ = last;
-        taken = ctx_.scanner.TakeName(p, length, hash, entry);
-        if (taken != tok::NoToken || !ctx_.scanner.PlainTokensAllowed()) return previous;
-        last = lastWritten_;
-        nameLimit = limitOfNames();
-        p = src.cursor;
-        end = src.limit;
-        continue;
-      }
-      TokenCode current = entry->keyword != 0 ? entry->keyword : tok::Identifier;
-      if (current == tok::Asm || current == tok::Try) break;
-      // The name's bytes in the buffer are the entry's spelling.
-      if (current == tok::Identifier)
-        put(previous, current, reinterpret_cast<const char*>(p), length, end - p >= 16);
-      else
-        putNamed(previous, current);
-      previous = current;
-      p += length;
-      continue;
-    }
-    if (k == cls::Digit) {
-      // A plain integer constant: its text is its spelling. A pending wide mark would be
-      // written before it, so that case goes the long way.
-      std::size_t length = Scanner::PlainNumber(p, end);
-      if (length == 0 && closedByEndByte(end)) length = Scanner::PlainNumber(p, end, true);
-      if (length == 0 || ctx_.scanner.wideChar) break;
-      put(previous, tok::IntConst, reinterpret_cast<const char*>(p), length, end - p >= 16);
-      previous = tok::IntConst;
-      p += length;
-      continue;
-    }
-    if (k == cls::Slash) {
-      // A comment is read by the scanner, which may refill the buffer; a slash or "/=" is an
-      // operator.
-      if (end - p < 3 || p[1] == '\\') break;
-      if (p[1] == '*' || (p[1] == '/' && ctx_.scanner.LineCommentsAllowed())) {
-        src.cursor = p + 2;
-        lastWritten_ = last;
-        if (p[1] == '*')
-          ctx_.scanner.BlockComment();
-        else
-          ctx_.scanner.LineComment();
-        last = lastWritten_;
-        p = src.cursor;
-        end = src.limit;
-        continue;
-      }
-      TokenCode current = p[1] == '=' ? tok::SlashAssign : tok::Slash;
-      putNamed(previous, current);
-      previous = current;
-      p += current == tok::Slash ? 1 : 2;
-      continue;
-    }
-    if (k == cls::LineBreak) {
-      // A line break, when the next line starts with something the token loop would take as
-      // it comes: the break is counted and the blanks after it dropped.
-      if (end - p < 2) break;
-      const unsigned char* q = SkipBlankRun(p + SourceStack::BreakLength(p), end);
-      if (q >= end || kLineStartStops.stop[*q]) break;
-      src.cursor = q;
-      lastWritten_ = last;
-      src.CountLine();
-      last = lastWritten_;
-      p = q;
-      continue;
-    }
-    // An operator.
-    std::size_t length;
-    TokenCode current = Scanner::PlainOperator(p, end, ctx_.frontEndCpp, length);
-    if (current == tok::NoToken && end - p == 2 && src.Top()->kind == SourceFile::kMacroText &&
-        (*end == 0xFB || *end == 0xFC)) {
-      // Two bytes before the end of a segment of macro text that ends at its end byte or at a
-      // no-expand mark: a third byte would not be '=' or '*', so the two decide.
-      current = Scanner::PlainOperator(p, end + 1, ctx_.frontEndCpp, length);
-    }
-    if (current == tok::NoToken) {
-      // 0xFB, the end byte of macro text (put back after a name that ended on it), is a
-      // blank that is never written, wherever it comes from; anything else is for the token
-      // loop.
-      if (c != 0xFB) break;
-      ++p;
-      continue;
-    }
-    putNamed(previous, current);
-    previous = current;
-    p += length;
-  }
-  src.cursor = p;
-  lastWritten_ = last;
-  return previous;
 }
 
 void OutputWriter::WriteString() {

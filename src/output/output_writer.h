@@ -93,11 +93,7 @@ class OutputWriter {
   void PutReadable(int c);
   void PutReadableText(const char* s, std::size_t length);
   void PutNumber(std::uint32_t n);
-  // Writes plain tokens taken straight from the source buffer until one needs the token loop;
-  // returns the last token written (or `previous`). A macro name it meets is handed to the
-  // scanner; `taken` receives the scanner's token for it (NoToken when it was expanded) and is
-  // left alone otherwise.
-  TokenCode WritePlainTokens(TokenCode previous, TokenCode& taken);
+  struct PlainSink;
   void WriteString();
   void WriteAsm();
 

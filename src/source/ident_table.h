@@ -48,6 +48,12 @@ extern const CharHash kCharHash;
 // Hash of a name: the sum of its bytes' values minus its length, modulo 2^32.
 std::uint32_t HashName(const char* name, std::size_t length);
 
+// Whether a name begins with "__" or "_W": the special macros are among these names, and the
+// output file is opened before one of them is looked at.
+inline bool StartsSpecialName(const char* name, std::size_t length) {
+  return length >= 2 && name[0] == '_' && (name[1] == '_' || name[1] == 'W');
+}
+
 class IdentTable {
  public:
   static constexpr unsigned kBuckets = 32768;

@@ -82,7 +82,7 @@ int Scanner::ScanNumber(int first) {
   std::uint8_t explicitSize = 0;
 
   append(first);
-  if (first >= '1' && first <= '9') {
+  if (first >= '1' && first <= '9' && shortcuts_) {
     // The common case: decimal digits ending on a byte that cannot continue a number, all
     // inside the buffer.
     const unsigned char* p = src_.cursor;

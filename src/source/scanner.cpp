@@ -125,6 +125,7 @@ void Scanner::Initialise() {
   unsigned limit = ctx_.scannerIdentifierLength;
   if (limit == 0 || (ctx_.frontEndCpp && ctx_.options.LanguageMode == 1)) limit = 250;
   identLimit_ = limit;
+  shortcuts_ = ctx_.shortcuts;
   src_.Reset();
   token_ = Token{};
   slot_ = Token{};
@@ -567,7 +568,7 @@ const char* Scanner::ReadIdentifier(int first) {
     // Most names lie inside the buffer: they are measured in blocks and copied in one move.
     std::size_t whole = length;
     std::uint32_t sum = hash;
-    if (ctx_.shortcuts && MeasureNameRest(src_.cursor, src_.limit, max, values, whole, sum)) {
+    if (shortcuts_ && MeasureNameRest(src_.cursor, src_.limit, max, values, whole, sum)) {
       std::memcpy(start + 1, src_.cursor, whole - 1);
       src_.cursor += whole - 1;
       return FinishIdentifier(start, whole, sum);
@@ -636,7 +637,7 @@ TokenCode Scanner::IdentifierResult(const char* spelling, std::size_t length, Id
   noExpand = false;
   paste = false;
   if (!marked) {
-    if (length >= 2 && spelling[0] == '_' && (spelling[1] == '_' || spelling[1] == 'W')) {
+    if (StartsSpecialName(spelling, length)) {
       ctx_.writer.EnsureOpen();
       int number = ctx_.macros.SpecialNumber(spelling, length);
       if (number != 0) {
@@ -697,7 +698,7 @@ void Scanner::BlockComment() {
   int depth = 1;
   bool keep = KeepComments();
   bool nested = ctx_.options.NestedComments != 0;
-  if (!keep && ctx_.shortcuts) {
+  if (!keep && shortcuts_) {
     SkipBlockComment(startLine, nested);
     return;
   }

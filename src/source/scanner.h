@@ -205,6 +205,12 @@ class Scanner {
   // Reports an illegal character (with its trail byte when it is a lead byte).
   void ReportIllegal(int c);
 
+  // The plain-token shortcut of the token loop (source/plain_tokens.h): hands the plain tokens
+  // at the cursor to `sink` until one needs the token loop. Returns NoToken, or the token that
+  // the token loop made of a macro name that was not expanded (it is the current token then).
+  template <class Sink>
+  TokenCode ScanPlainTokens(Sink& sink);
+
   // Whether the bytes at the cursor may be taken as plain tokens straight from the buffer, the
   // way the token loop would take them: there is a record to read, nothing is held back or
   // saved, the token table is in force outside a directive line, no mark of the last token is
@@ -294,6 +300,8 @@ class Scanner {
   bool leadBytes_[256] = {};
   bool anyLeadByte_ = false;  // whether the code page has lead bytes at all
   unsigned identLimit_ = 250;
+  // A copy of the run's shortcut switch, read for every name and number.
+  bool shortcuts_ = true;
 };
 
 // The operators of one and two bytes, by their first byte, for PlainOperator: `row` numbers
