@@ -3,8 +3,8 @@
 // and decides the result.
 #include "constexpr/condition.h"
 #include "constexpr/evaluator.h"
-#include "constexpr/keywords.h"
 #include "driver/context.h"
+#include "source/tokens.h"
 
 namespace tpx {
 

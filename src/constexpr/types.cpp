@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "constexpr/evaluator.h"
-#include "constexpr/keywords.h"
 #include "diagnostics/misc_strings.h"
 #include "driver/context.h"
+#include "source/tokens.h"
 
 namespace tpx {
 

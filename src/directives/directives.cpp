@@ -7,6 +7,7 @@
 #include "driver/context.h"
 #include "platform/platform.h"
 #include "source/ident_table.h"
+#include "source/markers.h"
 #include "source/scanner.h"
 #include "source/source_stack.h"
 #include "source/sweep.h"
@@ -35,12 +36,12 @@ bool IsIdentChar(int c) {
   return c < 0x100 && (kBaseTable[c] == cls::Letter || kBaseTable[c] == cls::Digit);
 }
 bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
-bool IsLineEnd(int c) { return c == '\n' || c == '\r' || c == 0x1A; }
+bool IsLineEnd(int c) { return c == '\n' || c == '\r' || c == mark::kEndOfInput; }
 
 void IgnoreByte(void*, int) {}
 
 // The bytes that the rest of a directive line cannot simply pass over.
-constexpr StopSet<7> kRestStops{{'\n', '\r', 0x1A, '/', '\\', '"', '\''}};
+constexpr StopSet<7> kRestStops{{'\n', '\r', mark::kEndOfInput, '/', '\\', '"', '\''}};
 
 }  // namespace
 
@@ -50,7 +51,7 @@ int Directives::ReadDirective(bool firstDirectiveOfInclude, bool process) {
   scanner.directiveLine = true;
 
   int c = scanner.SkipBlanks();
-  if (c == '\n' || c == '\r' || c == 0x1A) {
+  if (c == '\n' || c == '\r' || c == mark::kEndOfInput) {
     scanner.UnreadByte();
     current_ = dir::None;
     scanner.directiveLine = savedDirectiveLine;
@@ -173,7 +174,7 @@ void Directives::CheckRestOfLine(int c) {
   Scanner& scanner = ctx_.scanner;
   SourceStack& src = ctx_.source;
   for (;;) {
-    if (IsBlank(c) || c == 0xFB) {
+    if (IsBlank(c) || c == mark::kEndByte) {
       c = scanner.ReadByte();
       continue;
     }
@@ -352,7 +353,7 @@ void Directives::GuardCheck(int c, const char* guard) {
       c = scanner.SkipBlanks();
       continue;
     }
-    if (c == 0x1A) {
+    if (c == mark::kEndOfInput) {
       src.RecordGuard(guard);
       scanner.UnreadByte();
       break;
@@ -376,7 +377,7 @@ struct PlainLineStarts {
   constexpr PlainLineStarts() {
     for (int c = 0; c < 256; ++c) plain[c] = !kRestStops.table[c];
     for (unsigned char c : {'#', ' ', '\t', '\v', '\f'}) plain[c] = false;
-    plain[0xFB] = false;
+    plain[mark::kEndByte] = false;
   }
 };
 constexpr PlainLineStarts kPlainLineStarts;
@@ -413,7 +414,7 @@ void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
   SkipRestOfLine(scanner.ReadByte());
   for (;;) {
     int c = scanner.ReadByte();
-    if (c == 0x1A) {
+    if (c == mark::kEndOfInput) {
       ctx_.diag.ReportError(195, static_cast<int>(startLine));
       scanner.UnreadByte();
       current_ = dir::None;
@@ -427,7 +428,7 @@ void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
     while (ctx_.shortcuts && SkipPlainLine()) {
     }
     c = scanner.SkipBlanks();
-    if (c == 0x1A) {
+    if (c == mark::kEndOfInput) {
       ctx_.diag.ReportError(195, static_cast<int>(startLine));
       scanner.UnreadByte();
       current_ = dir::None;
@@ -582,7 +583,7 @@ void Directives::Include(int c) {
   }
   while (length > 0) {
     unsigned char last = static_cast<unsigned char>(text[length - 1]);
-    if (last != ' ' && last != '\t' && last != 0xFB) break;
+    if (last != ' ' && last != '\t' && last != mark::kEndByte) break;
     --length;
   }
   text[length] = 0;

@@ -7,21 +7,22 @@
 #include "directives/directives.h"
 #include "driver/context.h"
 #include "source/ident_table.h"
+#include "source/markers.h"
 #include "source/scanner.h"
 
 namespace tpx {
 
 namespace {
 
-constexpr unsigned char kEndByte = 0xFB;
-constexpr unsigned char kNoExpand = 0xFC;
-constexpr unsigned char kStringize = 0xFD;
-constexpr unsigned char kPaste = 0xFE;
-constexpr unsigned char kEscape = 0xFF;
+using mark::kEndByte;
+using mark::kEscape;
+using mark::kNoExpand;
+using mark::kPaste;
+using mark::kStringize;
+// The parameter byte of an object-like macro.
 constexpr unsigned char kObjectLike = 0xFF;
 constexpr unsigned char kHasOperators = 0x80;
 
-bool IsParameterByte(unsigned char b) { return b >= 0x80 && b < kEndByte; }
 bool IsIdentStart(int c) { return c < 0x100 && kBaseTable[c] == cls::Letter; }
 bool IsIdentChar(int c) {
   return c < 0x100 && (kBaseTable[c] == cls::Letter || kBaseTable[c] == cls::Digit);
@@ -37,7 +38,7 @@ std::uint8_t* AsBytes(MacroDef* def) { return reinterpret_cast<std::uint8_t*>(de
 struct SegmentStops {
   bool stop[256] = {};
   constexpr SegmentStops() {
-    stop[0] = stop[0x1A] = true;
+    stop[0] = stop[mark::kEndOfInput] = true;
     for (int b = 0x80; b < 0x100; ++b) stop[b] = true;
   }
 };
@@ -445,8 +446,9 @@ void Macros::DefineDirective(int c) {
           break;
         }
       }
-      if (match != nullptr && position < 0x7B) {
-        scanner.Text()[at] = static_cast<char>(0x80 + position);
+      // Parameters past the last parameter byte are kept as names.
+      if (match != nullptr && position < mark::kEndByte - mark::kFirstParameter) {
+        scanner.Text()[at] = static_cast<char>(mark::kFirstParameter + position);
         scanner.SetTextPosition(at + 1);
       } else {
         scanner.SetTextPosition(at + length);
@@ -465,11 +467,12 @@ void Macros::DefineDirective(int c) {
         ++k;
         continue;
       }
-      if (IsParameterByte(b)) {
-        body[k] = static_cast<unsigned char>(0x80 + count - 1 - (b - 0x80));
+      if (mark::IsParameter(b)) {
+        body[k] = static_cast<unsigned char>(mark::kFirstParameter + count - 1 -
+                                             (b - mark::kFirstParameter));
       } else if (b == kStringize || b == kPaste) {
         parameterByte |= kHasOperators;
-        if (b == kStringize && !IsParameterByte(body[k + 1])) valid = false;
+        if (b == kStringize && !mark::IsParameter(body[k + 1])) valid = false;
       }
     }
     scanner.SetTextPosition(start);
@@ -529,7 +532,7 @@ void Macros::RecordObjectBody(std::size_t start) {
   };
   for (;;) {
     int c = scanner.ReadByte();
-    if (c == '\n' || c == '\r' || c == 0x1A) {
+    if (c == '\n' || c == '\r' || c == mark::kEndOfInput) {
       scanner.UnreadByte();
       break;
     }
@@ -551,7 +554,7 @@ void Macros::RecordObjectBody(std::size_t start) {
         continue;
       }
       scanner.AppendByte('\\');
-      if (n == 0x1A) {
+      if (n == mark::kEndOfInput) {
         src.Unget();
         continue;
       }
@@ -667,7 +670,7 @@ void Macros::SetTextPosition(MacroText* record, std::uint32_t at) {
 
 MacroArg* Macros::Argument(const MacroText* record, unsigned char parameter) {
   MacroArg* a = record->args;
-  for (int i = parameter - 0x80; a != nullptr && i > 0; --i) a = a->next;
+  for (int i = parameter - mark::kFirstParameter; a != nullptr && i > 0; --i) a = a->next;
   return a;
 }
 
@@ -684,7 +687,7 @@ inline bool Macros::PassSegmentEnd(MacroText* record, std::uint32_t position) {
     EndText(record);
     return true;
   }
-  if (IsParameterByte(b) && record->text[position + 1] != kPaste) {
+  if (mark::IsParameter(b) && record->text[position + 1] != kPaste) {
     // A parameter not pasted to what follows: its argument's expansion is read next.
     PushParameter(record, position + 1);
     return true;
@@ -721,7 +724,7 @@ int Macros::MacroTextEnd() {
 
   if (PassSegmentEnd(record, position)) return src.NextByte();
   ++position;
-  if (IsParameterByte(b)) {
+  if (mark::IsParameter(b)) {
     // A parameter pasted to what follows: its raw text is read next.
     PushParameter(record, position);
     return src.NextByte();
@@ -729,7 +732,7 @@ int Macros::MacroTextEnd() {
   switch (b) {
     case kPaste:
       scanner.paste = true;
-      if (IsParameterByte(text[position])) {
+      if (mark::IsParameter(text[position])) {
         MacroArg* a = argument(text[position]);
         setPosition(position + 1);
         if (a != nullptr) PushMacroText(a->raw, nullptr, nullptr);
@@ -739,7 +742,7 @@ int Macros::MacroTextEnd() {
       return src.NextByte();
     case kStringize: {
       MacroArg* a = nullptr;
-      if (IsParameterByte(text[position])) a = argument(text[position++]);
+      if (mark::IsParameter(text[position])) a = argument(text[position++]);
       setPosition(position);
       static const unsigned char kEmpty[1] = {0};
       scanner.macroText = a != nullptr ? a->raw : kEmpty;
@@ -762,12 +765,12 @@ int Macros::MacroTextEnd() {
     case kEndByte:
       setPosition(position);
       return kEndByte;
-    case 0x1A:
+    case mark::kEndOfInput:
       if (record->argumentExpansion) {
         src.cursor = text + position;
         src.limit = text + position;
         record->count = position;
-        return 0x1A;
+        return mark::kEndOfInput;
       }
       setPosition(position);
       return src.NextByte();
@@ -812,7 +815,7 @@ bool Macros::Expand(IdentEntry* entry) {
   for (;;) {
     scanner.SetTextPosition(base);
     int end = CollectArgument();
-    if (end == 0x1A) {
+    if (end == mark::kEndOfInput) {
       endOfInput = true;
       break;
     }
@@ -889,7 +892,7 @@ struct ArgClasses {
   ArgClasses() {
     for (int c = 0; c < 256; ++c) {
       std::uint8_t k = kArgPlain;
-      if (c == 0x1A)
+      if (c == mark::kEndOfInput)
         k = kArgEndInput;
       else if (c == ',')
         k = kArgComma;
@@ -948,7 +951,7 @@ int Macros::CollectArgument() {
     switch (classOf[c]) {
       case kArgEndInput:
         scanner.UnreadByte();
-        return 0x1A;
+        return mark::kEndOfInput;
       case kArgComma:
         if (depth == 0) return ',';
         StoreByte(c);
@@ -966,7 +969,7 @@ int Macros::CollectArgument() {
         if (scanner.directiveLine) {
           // A directive line ends the call: its arguments cannot go on past it.
           scanner.UnreadByte();
-          return 0x1A;
+          return mark::kEndOfInput;
         }
         src.CountNewline(c);
         space();
@@ -1028,7 +1031,7 @@ int Macros::CollectArgument() {
         scanner.AppendByte(c);
         if (scanner.IsLeadByte(c)) {
           int t = src.NextByte();
-          if (t == '\n' || t == '\r' || t == 0x1A)
+          if (t == '\n' || t == '\r' || t == mark::kEndOfInput)
             src.Unget();
           else
             scanner.AppendEscaped(t);
@@ -1054,7 +1057,7 @@ MacroArg* Macros::ExpandArgument(std::size_t start) {
   auto* block = static_cast<unsigned char*>(ctx_.memory.blocks.Allocate(length + 3));
   block[0] = 0;
   std::memcpy(block + 1, text + first, length);
-  block[length + 1] = 0x1A;
+  block[length + 1] = mark::kEndOfInput;
   block[length + 2] = 0;
   unsigned char* raw = block + 1;
 
@@ -1106,7 +1109,7 @@ void Macros::ExpandText(bool argumentText) {
   SourceStack& src = ctx_.source;
   for (;;) {
     int c = scanner.ReadByte();
-    if (c == 0x1A) {
+    if (c == mark::kEndOfInput) {
       if (!argumentText) scanner.UnreadByte();
       return;
     }

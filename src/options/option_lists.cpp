@@ -6,6 +6,7 @@
 #include "options/option_memory.h"
 #include "options/options.h"
 #include "platform/platform.h"
+#include "source/markers.h"
 
 namespace tpx {
 
@@ -20,10 +21,10 @@ char* EncodeDefineValue(BumpPool& pool, const char* value, std::size_t length) {
   char* stored = static_cast<char*>(pool.Allocate(length + high + 2));
   char* out = stored;
   for (std::size_t i = 0; i < length; ++i) {
-    if (static_cast<unsigned char>(value[i]) >= 0x80) *out++ = static_cast<char>(0xFF);
+    if (static_cast<unsigned char>(value[i]) >= 0x80) *out++ = static_cast<char>(mark::kEscape);
     *out++ = value[i];
   }
-  *out++ = static_cast<char>(0xFB);
+  *out++ = static_cast<char>(mark::kEndByte);
   *out = 0;
   return stored;
 }
@@ -33,13 +34,13 @@ bool SameDefineValue(const char* stored, const char* value, std::size_t length) 
   for (std::size_t i = 0; i < length; ++i) {
     const unsigned char c = static_cast<unsigned char>(value[i]);
     if (c >= 0x80) {
-      if (static_cast<unsigned char>(*stored) != 0xFF) return false;
+      if (static_cast<unsigned char>(*stored) != mark::kEscape) return false;
       ++stored;
     }
     if (static_cast<unsigned char>(*stored) != c) return false;
     ++stored;
   }
-  return static_cast<unsigned char>(stored[0]) == 0xFB && stored[1] == 0;
+  return static_cast<unsigned char>(stored[0]) == mark::kEndByte && stored[1] == 0;
 }
 
 // The index of the warning switch that controls a message, or -1.

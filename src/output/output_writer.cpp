@@ -6,9 +6,10 @@
 
 #include "driver/context.h"
 #include "source/ident_table.h"
+#include "source/markers.h"
+#include "source/plain_tokens.h"
 #include "source/scanner.h"
 #include "source/source_stack.h"
-#include "source/plain_tokens.h"
 
 namespace tpx {
 
@@ -87,8 +88,7 @@ const Spacing kSpacing;
 // are kept apart.
 bool BlankBefore(unsigned char last, TokenCode previous, TokenCode current) {
   // Most tokens written are punctuation, which never starts a word: that is asked first.
-  if (kSpacing.startsWord[current])
-    return kSpacing.wordChar[last] && !kSpacing.isNumber[previous];
+  if (kSpacing.startsWord[current]) return kSpacing.wordChar[last] && !kSpacing.isNumber[previous];
   return kPairs.space[previous][current];
 }
 
@@ -311,10 +311,10 @@ void OutputWriter::WriteTokenStream() {
       case tok::String:
         WriteString();
         break;
-      case tok::Asm:
+      case kw::Asm:
         WriteAsm();
         break;
-      case tok::Try:
+      case kw::Try:
         PutOutputText(ctx_.frontEndCpp ? "try" : "__try");
         break;
       default:
@@ -344,13 +344,13 @@ void OutputWriter::WriteString() {
   for (;;) {
     int c = scanner.StringReaderChar();
     if (c < 0) break;
-    if (!fromMacro && (c == '\n' || c == '\r' || c == 0x1A)) {
+    if (!fromMacro && (c == '\n' || c == '\r' || c == mark::kEndOfInput)) {
       // An unescaped line break ends the literal; the break is left for the scanner.
       ctx_.source.Unget();
       ctx_.diag.ReportError(358);
       break;
     }
-    if (fromMacro && c == 0x1A) break;
+    if (fromMacro && c == mark::kEndOfInput) break;
     if (c == '\\') {
       int d = scanner.StringReaderChar();
       if (!fromMacro && (d == '\n' || d == '\r')) {
@@ -364,7 +364,7 @@ void OutputWriter::WriteString() {
         PutOutputChar('"');
         continue;
       }
-      if (!fromMacro && d == 0x1A) {
+      if (!fromMacro && d == mark::kEndOfInput) {
         ctx_.source.Unget();
         ctx_.diag.ReportError(358);
         break;
@@ -386,7 +386,7 @@ void OutputWriter::WriteAsm() {
   bool inBraces = false;
   for (;;) {
     int c = src.NextByte();
-    if (c == 0x1A) {
+    if (c == mark::kEndOfInput) {
       src.Unget();
       return;
     }

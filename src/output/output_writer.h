@@ -64,8 +64,8 @@ class OutputWriter {
   // line-information switch. The common case, the next line of the file marked last with a
   // line number that does not gain a digit, counts the number up and writes the marker here.
   void StartOutputLine(const char* fileName, std::uint32_t line, bool lineInfo) {
-    if (fileName == markerName_ && std::int64_t{line} == markerNext_ && lineInfo &&
-        out_.IsOpen() && shortcuts_) {
+    if (fileName == markerName_ && std::int64_t{line} == markerNext_ && lineInfo && out_.IsOpen() &&
+        shortcuts_) {
       std::size_t at = markerPrefix_ + markerDigits_ - 1;
       char last = marker_[at];
       if (last != '9') {

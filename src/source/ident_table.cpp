@@ -4,61 +4,134 @@
 #include <cstring>
 
 #include "memory/memory.h"
+#include "source/markers.h"
+#include "source/tokens.h"
 
 namespace tpx {
 
 namespace {
 
 // The tag byte written before each entry, so the arena can be walked record by record.
-constexpr unsigned char kEntryTag = 0xFA;
+constexpr unsigned char kEntryTag = mark::kIdentTag;
 
 struct Keyword {
   const char* spelling;
-  std::uint8_t code;
+  TokenCode code;
 };
 
 const Keyword kGroup0[] = {
-    {"__automated", 125}, {"__published", 126}, {"__dispid", 127}, {"__closure", 89},
-    {"__property", 90},   {"__int8", 77},       {"__int16", 78},   {"__int32", 79},
-    {"__int64", 80},      {"_fastcall", 84},    {"asm", 97},       {"_asm", 97},
-    {"cdecl", 83},        {"_cdecl", 83},       {"_export", 92},   {"_import", 93},
-    {"pascal", 82},       {"_pascal", 82},      {"_fortran", 85},  {"_stdcall", 86},
+    {"__automated", kw::Automated},
+    {"__published", kw::Published},
+    {"__dispid", kw::Dispid},
+    {"__closure", kw::Closure},
+    {"__property", kw::Property},
+    {"__int8", kw::Int8},
+    {"__int16", kw::Int16},
+    {"__int32", kw::Int32},
+    {"__int64", kw::Int64},
+    {"_fastcall", kw::Fastcall},
+    {"asm", kw::Asm},
+    {"_asm", kw::Asm},
+    {"cdecl", kw::Cdecl},
+    {"_cdecl", kw::Cdecl},
+    {"_export", kw::DllExport},
+    {"_import", kw::DllImport},
+    {"pascal", kw::Pascal},
+    {"_pascal", kw::Pascal},
+    {"_fortran", kw::Fortran},
+    {"_stdcall", kw::Stdcall},
 };
 const Keyword kGroup1[] = {
-    {"const", 87},      {"signed", 69},     {"volatile", 88},  {"__thread", 140}, {"__import", 93},
-    {"__declspec", 94}, {"__fastcall", 84}, {"__asm", 97},     {"__cdecl", 83},   {"__export", 92},
-    {"__pascal", 82},   {"__fortran", 85},  {"__stdcall", 86},
+    {"const", kw::Const},         {"signed", kw::Signed},      {"volatile", kw::Volatile},
+    {"__thread", kw::Thread},     {"__import", kw::DllImport}, {"__declspec", kw::Declspec},
+    {"__fastcall", kw::Fastcall}, {"__asm", kw::Asm},          {"__cdecl", kw::Cdecl},
+    {"__export", kw::DllExport},  {"__pascal", kw::Pascal},    {"__fortran", kw::Fortran},
+    {"__stdcall", kw::Stdcall},
 };
-const Keyword kGroup2[] = {{"enum", 75}, {"void", 76}};
+const Keyword kGroup2[] = {{"enum", kw::Enum}, {"void", kw::Void}};
 const Keyword kGroup3[] = {
-    {"auto", 63},     {"break", 106},   {"case", 109},   {"char", 64},    {"continue", 107},
-    {"default", 108}, {"do", 103},      {"double", 72},  {"else", 100},   {"extern", 60},
-    {"float", 71},    {"for", 101},     {"goto", 98},    {"if", 99},      {"int", 67},
-    {"long", 70},     {"register", 62}, {"return", 105}, {"short", 66},   {"sizeof", 46},
-    {"static", 59},   {"struct", 73},   {"switch", 104}, {"typedef", 61}, {"union", 74},
-    {"unsigned", 68}, {"while", 102},
+    {"auto", kw::Auto},
+    {"break", kw::Break},
+    {"case", kw::Case},
+    {"char", kw::Char},
+    {"continue", kw::Continue},
+    {"default", kw::Default},
+    {"do", kw::Do},
+    {"double", kw::Double},
+    {"else", kw::Else},
+    {"extern", kw::Extern},
+    {"float", kw::Float},
+    {"for", kw::For},
+    {"goto", kw::Goto},
+    {"if", kw::If},
+    {"int", kw::Int},
+    {"long", kw::Long},
+    {"register", kw::Register},
+    {"return", kw::Return},
+    {"short", kw::Short},
+    {"sizeof", tok::Sizeof},
+    {"static", kw::Static},
+    {"struct", kw::Struct},
+    {"switch", kw::Switch},
+    {"typedef", kw::Typedef},
+    {"union", kw::Union},
+    {"unsigned", kw::Unsigned},
+    {"while", kw::While},
 };
 // Group 4 holds the operator spellings, each with its own code; no identifier can match them,
 // so installing them only adds entries that the scanner never finds.
 const Keyword kGroup4[] = {
-    {"(", 1},    {")", 2},   {"[", 3},       {"]", 4},   {"{", 5},    {"}", 6},    {";", 7},
-    {",", 8},    {"...", 9}, {"=", 11},      {"+=", 12}, {"-=", 13},  {"*=", 14},  {"/=", 15},
-    {"%=", 16},  {"&=", 17}, {"|=", 18},     {"^=", 19}, {"<<=", 20}, {">>=", 21}, {"+", 22},
-    {"-", 23},   {"*", 24},  {"/", 25},      {"%", 26},  {"&", 27},   {"|", 28},   {"^", 29},
-    {"<<", 30},  {">>", 31}, {"?", 32},      {":", 33},  {"||", 34},  {"&&", 35},  {".*", 36},
-    {"->*", 37}, {"==", 38}, {"!=", 39},     {"<", 40},  {">", 41},   {"<=", 42},  {">=", 43},
-    {"!", 44},   {"~", 45},  {"sizeof", 46}, {"++", 47}, {"--", 48},  {".", 49},   {"->", 50},
-    {"::", 115},
+    {"(", tok::LParen},      {")", tok::RParen},       {"[", tok::LBracket},
+    {"]", tok::RBracket},    {"{", tok::LBrace},       {"}", tok::RBrace},
+    {";", tok::Semicolon},   {",", tok::Comma},        {"...", tok::Ellipsis},
+    {"=", tok::Assign},      {"+=", tok::PlusAssign},  {"-=", tok::MinusAssign},
+    {"*=", tok::StarAssign}, {"/=", tok::SlashAssign}, {"%=", tok::PercentAssign},
+    {"&=", tok::AmpAssign},  {"|=", tok::BarAssign},   {"^=", tok::CaretAssign},
+    {"<<=", tok::ShlAssign}, {">>=", tok::ShrAssign},  {"+", tok::Plus},
+    {"-", tok::Minus},       {"*", tok::Star},         {"/", tok::Slash},
+    {"%", tok::Percent},     {"&", tok::Amp},          {"|", tok::Bar},
+    {"^", tok::Caret},       {"<<", tok::Shl},         {">>", tok::Shr},
+    {"?", tok::Question},    {":", tok::Colon},        {"||", tok::OrOr},
+    {"&&", tok::AndAnd},     {".*", tok::DotStar},     {"->*", tok::ArrowStar},
+    {"==", tok::Equal},      {"!=", tok::NotEqual},    {"<", tok::Less},
+    {">", tok::Greater},     {"<=", tok::LessEqual},   {">=", tok::GreaterEqual},
+    {"!", tok::Not},         {"~", tok::Tilde},        {"sizeof", tok::Sizeof},
+    {"++", tok::PlusPlus},   {"--", tok::MinusMinus},  {".", tok::Dot},
+    {"->", tok::Arrow},      {"::", tok::ColonColon},
 };
 const Keyword kGroup5[] = {
-    {"catch", 111},      {"class", 116},       {"delete", 117},       {"friend", 118},
-    {"inline", 119},     {"mutable", 135},     {"namespace", 134},    {"new", 120},
-    {"operator", 121},   {"private", 122},     {"protected", 123},    {"public", 124},
-    {"template", 132},   {"this", 130},        {"throw", 112},        {"try", 110},
-    {"using", 133},      {"virtual", 131},     {"wchar_t", 65},       {"__rtti", 95},
-    {"typeid", 96},      {"bool", 81},         {"true", 128},         {"false", 129},
-    {"const_cast", 136}, {"static_cast", 137}, {"dynamic_cast", 138}, {"reinterpret_cast", 139},
-    {"explicit", 141},   {"typename", 142},    {"__classid", 143},    {"export", 91},
+    {"catch", kw::Catch},
+    {"class", kw::Class},
+    {"delete", kw::Delete},
+    {"friend", kw::Friend},
+    {"inline", kw::Inline},
+    {"mutable", kw::Mutable},
+    {"namespace", kw::Namespace},
+    {"new", kw::New},
+    {"operator", kw::Operator},
+    {"private", kw::Private},
+    {"protected", kw::Protected},
+    {"public", kw::Public},
+    {"template", kw::Template},
+    {"this", kw::This},
+    {"throw", kw::Throw},
+    {"try", kw::Try},
+    {"using", kw::Using},
+    {"virtual", kw::Virtual},
+    {"wchar_t", kw::WChar},
+    {"__rtti", kw::Rtti},
+    {"typeid", kw::Typeid},
+    {"bool", kw::Bool},
+    {"true", kw::True},
+    {"false", kw::False},
+    {"const_cast", kw::ConstCast},
+    {"static_cast", kw::StaticCast},
+    {"dynamic_cast", kw::DynamicCast},
+    {"reinterpret_cast", kw::ReinterpretCast},
+    {"explicit", kw::Explicit},
+    {"typename", kw::Typename},
+    {"__classid", kw::Classid},
+    {"export", kw::Export},
 };
 
 struct KeywordGroup {
@@ -125,16 +198,16 @@ void IdentTable::Setup(int level, bool cplusplus, bool compatLevelSet) {
     for (std::size_t i = 0; i < kGroups[g].count; ++i)
       Install(kGroups[g].words[i].spelling, kGroups[g].words[i].code);
   }
-  if (compatLevelSet) Install("__inline", 119);
-  if (cplusplus && level != 0) Install("asm", 97);
-  if (!cplusplus) Install("__try", 110);
+  if (compatLevelSet) Install("__inline", kw::Inline);
+  if (cplusplus && level != 0) Install("asm", kw::Asm);
+  if (!cplusplus) Install("__try", kw::Try);
   if (!(cplusplus && level == 1)) {
-    Install("__except", 113);
-    Install("__finally", 114);
+    Install("__except", kw::Except);
+    Install("__finally", kw::Finally);
   }
 }
 
-void IdentTable::Install(const char* spelling, std::uint8_t code) {
+void IdentTable::Install(const char* spelling, TokenCode code) {
   LookupName(spelling)->keyword = code;
 }
 

@@ -12,6 +12,7 @@
 #endif
 
 #include "memory/memory.h"
+#include "source/tokens.h"
 
 namespace tpx {
 
@@ -105,7 +106,7 @@ class IdentTable {
   // Makes a new entry at the head of a chain that does not hold the spelling; `key` is the
   // spelling key when the bucket is crowded already.
   IdentEntry* Add(const char* spelling, std::size_t length, std::uint32_t hash, std::uint32_t key);
-  void Install(const char* spelling, std::uint8_t code);
+  void Install(const char* spelling, TokenCode code);
   IdentEntry* MakeEntry(const char* spelling, std::size_t length);
 
   // The hash of a name is a plain sum, so names made of the same characters in another order

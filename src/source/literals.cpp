@@ -6,6 +6,7 @@
 
 #include "driver/context.h"
 #include "platform/platform.h"
+#include "source/markers.h"
 #include "source/scanner.h"
 #include "source/source_stack.h"
 
@@ -367,7 +368,7 @@ int Scanner::ReadLiteralChar(int terminator) {
   int c = src_.NextByte();
   if (IsLeadByte(c)) {
     int t = src_.NextByte();
-    if (t != 0x1A && t != '\n' && t != '\r') return c * 256 + t;
+    if (t != mark::kEndOfInput && t != '\n' && t != '\r') return c * 256 + t;
     src_.Unget();
   }
   if (c == terminator) return -1;
@@ -397,7 +398,7 @@ int Scanner::ReadEscape() {
     case '\r':
       src_.CountNewline(d);
       return ReadLiteralChar('\'');
-    case 0x1A:
+    case mark::kEndOfInput:
       ctx_.diag.ReportError(358);
       return -1;
     case 'x': {
@@ -471,7 +472,7 @@ TokenCode Scanner::CharConstant() {
   append('\'');
   for (;;) {
     int c = src_.NextByte();
-    if (c == '\n' || c == '\r' || c == 0x1A) {
+    if (c == '\n' || c == '\r' || c == mark::kEndOfInput) {
       src_.Unget();
       raw[n] = 0;
       ctx_.diag.ReportError(358);
@@ -511,7 +512,7 @@ TokenCode Scanner::CharConstant() {
     int v = ReadLiteralChar('\'');
     // The end-of-input byte cannot come from the copied text: reading has run past it (the
     // text was cut at the buffer's end), so the constant ends here.
-    if (v < 0 || v == 0x1A) break;
+    if (v < 0 || v == mark::kEndOfInput) break;
     if (v > 0xFF) {
       if (count < 4) bytes[count] = static_cast<unsigned char>(v >> 8);
       ++count;
@@ -564,13 +565,13 @@ int Scanner::StringReaderChar() {
   if (macroText == nullptr) return ReadLiteralChar('"');
   for (;;) {
     int c = *macroText;
-    if (c == 0 || c == 0x1A) {
+    if (c == 0 || c == mark::kEndOfInput) {
       macroText = nullptr;
       return -1;
     }
     ++macroText;
-    if (c == 0xFB || c == 0xFC) continue;
-    if (c == 0xFF) {
+    if (c == mark::kEndByte || c == mark::kNoExpand) continue;
+    if (c == mark::kEscape) {
       c = *macroText;
       if (c == 0) {
         macroText = nullptr;
@@ -587,9 +588,9 @@ int Scanner::StringReaderChar() {
       return c;
     }
     if (IsLeadByte(c)) {
-      while (*macroText == 0xFB || *macroText == 0xFC) ++macroText;
+      while (*macroText == mark::kEndByte || *macroText == mark::kNoExpand) ++macroText;
       int t = *macroText;
-      if (t != 0 && t != 0x1A) {
+      if (t != 0 && t != mark::kEndOfInput) {
         ++macroText;
         return c * 256 + t;
       }
@@ -605,10 +606,10 @@ int Scanner::CopyLiteral(int quote, EmitByte emit, void* owner, bool report) {
     const unsigned char* p = macroText;
     macroText = nullptr;
     bool inString = false;
-    for (; *p != 0 && *p != 0x1A; ++p) {
+    for (; *p != 0 && *p != mark::kEndOfInput; ++p) {
       int c = *p;
-      if (c == 0xFB || c == 0xFC) continue;
-      if (c == 0xFF) {
+      if (c == mark::kEndByte || c == mark::kNoExpand) continue;
+      if (c == mark::kEscape) {
         if (p[1] == 0) break;
         emit(owner, *++p);
         continue;
@@ -630,7 +631,7 @@ int Scanner::CopyLiteral(int quote, EmitByte emit, void* owner, bool report) {
       emit(owner, c);
       return 1;
     }
-    if (c == '\n' || c == '\r' || c == 0x1A) {
+    if (c == '\n' || c == '\r' || c == mark::kEndOfInput) {
       if (report) {
         ctx_.diag.ReportError(358);
         emit(owner, quote);
@@ -652,7 +653,7 @@ int Scanner::CopyLiteral(int quote, EmitByte emit, void* owner, bool report) {
     emit(owner, c);
     if (IsLeadByte(c)) {
       int t = src_.NextByte();
-      if (t == '\n' || t == '\r' || t == 0x1A)
+      if (t == '\n' || t == '\r' || t == mark::kEndOfInput)
         src_.Unget();
       else
         emit(owner, t);

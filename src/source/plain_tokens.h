@@ -120,7 +120,7 @@ TokenCode Scanner::ScanPlainTokens(Sink& sink) {
         continue;
       }
       TokenCode current = entry->keyword != 0 ? entry->keyword : tok::Identifier;
-      if (current == tok::Asm || current == tok::Try) break;
+      if (current == kw::Asm || current == kw::Try) break;
       // The name's bytes in the buffer are the entry's spelling.
       if (current == tok::Identifier)
         sink.Text(current, reinterpret_cast<const char*>(p), length, end - p >= 16);

@@ -5,6 +5,7 @@
 #include "driver/context.h"
 #include "platform/platform.h"
 #include "source/ident_table.h"
+#include "source/markers.h"
 #include "source/source_stack.h"
 #include "source/sweep.h"
 
@@ -38,7 +39,7 @@ constexpr TableBuilder BuildSourceTable(bool lIsPrefix) {
   b.t['^'] = cls::Caret;
   b.t['|'] = cls::Bar;
   b.t['='] = cls::Equal;
-  b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = b.t[0xFB] = cls::Blank;
+  b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = b.t[mark::kEndByte] = cls::Blank;
   b.MarkWordCharacters();
   if (lIsPrefix) b.t['L'] = cls::WidePrefix;
   b.t['"'] = cls::DoubleQuote;
@@ -49,7 +50,7 @@ constexpr TableBuilder BuildSourceTable(bool lIsPrefix) {
   b.t['>'] = cls::Greater;
   b.t['\n'] = b.t['\r'] = cls::LineBreak;
   b.t['\\'] = cls::Backslash;
-  b.t[0x1A] = cls::EndOfFile;
+  b.t[mark::kEndOfInput] = cls::EndOfFile;
   b.t[':'] = cls::Colon;
   return b;
 }
@@ -61,7 +62,7 @@ constexpr TableBuilder BuildBodyTable() {
   b.t['L'] = cls::WidePrefix;
   b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = cls::BodyBlank;
   b.t['\n'] = b.t['\r'] = cls::LineBreak;
-  b.t[0x1A] = cls::EndOfFile;
+  b.t[mark::kEndOfInput] = cls::EndOfFile;
   b.t['"'] = b.t['\''] = cls::BodyQuote;
   b.t['#'] = cls::BodyHash;
   b.t['/'] = cls::BodySlash;
@@ -103,8 +104,8 @@ constexpr OperatorForms OperatorFormsOf(int c) {
 // The bytes that end a sweep over ordinary comment text: for nested block comments '*', '/',
 // line breaks and the end of input; for line comments line breaks, backslash and the end of
 // input. Block comments that do not nest have a sweep of their own (SweepFlatComment).
-constexpr StopSet<5> kBlockStops{{'*', '/', '\n', '\r', 0x1A}};
-constexpr StopSet<4> kLineStops{{'\n', '\r', '\\', 0x1A}};
+constexpr StopSet<5> kBlockStops{{'*', '/', '\n', '\r', mark::kEndOfInput}};
+constexpr StopSet<4> kLineStops{{'\n', '\r', '\\', mark::kEndOfInput}};
 
 // A byte returned by NextAfterSplice when a backslash not followed by a line break was
 // consumed; the byte after it has been put back.
@@ -227,7 +228,7 @@ TokenCode Scanner::Scan() {
     }
     switch (k) {
       case cls::Blank: {
-        if (c == 0xFB) {
+        if (c == mark::kEndByte) {
           c = src_.NextByte();
           continue;
         }
@@ -484,7 +485,7 @@ int Scanner::SkipSpace(bool lineStart) {
           src_.cursor = SkipBlankRun(src_.cursor, src_.limit);
         }
         continue;
-      case 0xFB:
+      case mark::kEndByte:
         continue;
       case 0:
         if (lineStart) continue;
@@ -523,7 +524,7 @@ void Scanner::ReportIllegal(int c) {
   if (IsLeadByte(c)) {
     // A line break or the end of input is never taken as a trail byte: it would be lost.
     int t = src_.NextByte();
-    if (t == '\n' || t == '\r' || t == 0x1A) {
+    if (t == '\n' || t == '\r' || t == mark::kEndOfInput) {
       src_.Unget();
     } else {
       text[1] = static_cast<char>(t);
@@ -714,7 +715,7 @@ void Scanner::BlockComment() {
         src_.CountNewline(c);
         c = ReadCommentByte(keep);
         continue;
-      case 0x1A:
+      case mark::kEndOfInput:
         ctx_.diag.ReportError(194, static_cast<int>(startLine));
         return;
       case '*': {
@@ -792,7 +793,7 @@ void Scanner::SkipBlockComment(std::uint32_t startLine, bool nested) {
       }
       continue;
     }
-    if (b == 0x1A) {
+    if (b == mark::kEndOfInput) {
       src_.cursor = p + 1;
       ctx_.diag.ReportError(194, static_cast<int>(startLine));
       return;
@@ -855,14 +856,14 @@ void Scanner::LineComment() {
     if (IsLeadByte(c)) {
       // The trail byte goes with its lead byte; a line break or the end of input never does.
       int t = src_.NextByte();
-      if (t == '\n' || t == '\r' || t == 0x1A) src_.Unget();
+      if (t == '\n' || t == '\r' || t == mark::kEndOfInput) src_.Unget();
       continue;
     }
     if (c == '\n' || c == '\r') {
       src_.Unget();
       return;
     }
-    if (c == 0x1A) {
+    if (c == mark::kEndOfInput) {
       ctx_.diag.ReportError(194, static_cast<int>(startLine));
       return;
     }
@@ -927,10 +928,10 @@ TokenCode Scanner::ScanBody() {
         int n = src_.NextByte();
         if (n == '#') {
           while (textPos_ > bodyStart_ && text_[textPos_ - 1] == ' ') --textPos_;
-          AppendByte(0xFE);
+          AppendByte(mark::kPaste);
         } else {
           src_.Unget();
-          AppendByte(0xFD);
+          AppendByte(mark::kStringize);
         }
         int b = src_.NextByte();
         while (b == ' ' || b == '\t') b = src_.NextByte();

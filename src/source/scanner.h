@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "source/markers.h"
 #include "source/source_stack.h"
 #include "source/tokens.h"
 
@@ -141,7 +142,7 @@ class Scanner {
     return overflow;
   }
   void AppendEscaped(int c) {
-    if (c >= 0x80 && c != 0xFB) AppendByte(0xFF);
+    if (c >= 0x80 && c != mark::kEndByte) AppendByte(mark::kEscape);
     AppendByte(c);
   }
 

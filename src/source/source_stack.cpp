@@ -5,13 +5,14 @@
 #include "directives/conditional.h"
 #include "driver/context.h"
 #include "platform/platform.h"
+#include "source/markers.h"
 
 namespace tpx {
 
 namespace {
 
 // What a file reads after its last byte: a line feed, then the end-of-input byte.
-const unsigned char kEndOfData[2] = {'\n', 0x1A};
+const unsigned char kEndOfData[2] = {'\n', mark::kEndOfInput};
 
 std::uint32_t GuardHash(const char* name) {
   std::uint32_t hash = 0;
@@ -153,7 +154,7 @@ int SourceStack::Refill() {
     if (record == nullptr) {
       // An empty stack reads as the end of input, and one byte can still be put back.
       cursor = limit = kEndOfData + 2;
-      return 0x1A;
+      return mark::kEndOfInput;
     }
     if (record->kind == SourceFile::kPushedText) {
       PopRecord();
@@ -169,7 +170,7 @@ int SourceStack::Refill() {
       // The record was pointing at the end-of-data text: the file is exhausted.
       cursor = kEndOfData + 1;
       limit = kEndOfData + 2;
-      return 0x1A;
+      return mark::kEndOfInput;
     }
     if (record->kind == SourceFile::kReleased) {
       int handle = OpenWithRetry(fileName_);
@@ -351,7 +352,7 @@ void SourceStack::LineDirective(const char* text) {
     // Blanks (and comments, which expansion turned into blanks) after the name are not part
     // of it.
     while (length > 0 && (text[length - 1] == ' ' || text[length - 1] == '\t' ||
-                          static_cast<unsigned char>(text[length - 1]) == 0xFB))
+                          static_cast<unsigned char>(text[length - 1]) == mark::kEndByte))
       --length;
     if (length < 2 || text[0] != '"' || text[length - 1] != '"') {
       ctx_.diag.ReportError(60, "line");
@@ -364,8 +365,8 @@ void SourceStack::LineDirective(const char* text) {
       unsigned char b = static_cast<unsigned char>(text[i]);
       // In strict mode the name goes through the string reader, which drops the marker bytes
       // that macro expansion leaves in text.
-      if (strict && (b == 0xFB || b == 0xFC)) continue;
-      if (strict && b == 0xFF && i + 2 < length) b = static_cast<unsigned char>(text[++i]);
+      if (strict && (b == mark::kEndByte || b == mark::kNoExpand)) continue;
+      if (strict && b == mark::kEscape && i + 2 < length) b = static_cast<unsigned char>(text[++i]);
       name[n++] = static_cast<char>(b);
     }
     name[n] = 0;

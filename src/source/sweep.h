@@ -8,6 +8,7 @@
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#include "source/markers.h"
 #endif
 
 namespace tpx {
@@ -58,7 +59,7 @@ inline const unsigned char* SweepFlatComment(const unsigned char* p, const unsig
   const __m128i backslash = _mm_set1_epi8('\\');
   const __m128i lf = _mm_set1_epi8('\n');
   const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i eof = _mm_set1_epi8(0x1A);
+  const __m128i eof = _mm_set1_epi8(static_cast<char>(mark::kEndOfInput));
   while (end - p > 16) {
     __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
@@ -74,7 +75,7 @@ inline const unsigned char* SweepFlatComment(const unsigned char* p, const unsig
 #endif
   for (; p < end; ++p) {
     unsigned char c = *p;
-    if (c == '\n' || c == '\r' || c == 0x1A) return p;
+    if (c == '\n' || c == '\r' || c == mark::kEndOfInput) return p;
     if (c == '*' && (p + 1 == end || p[1] == '/' || p[1] == '\\')) return p;
   }
   return p;
