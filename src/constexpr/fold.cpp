@@ -278,15 +278,15 @@ ExprNode* ExprEvaluator::MakeOperatorNode(NodeKind kind, ExprNode* left, ExprNod
       if ((flags & oc.bit) == 0) return TreeError(oc.message);
     }
   }
-  if (flags & kLvalue) return TreeError(275);
+  if (flags & kLvalue) return TreeError(msg::LvalueRequired);
 
   switch (kind) {
     case nk::Add:
     case nk::Sub:
       if (IsPointerLike(left->typeCode) || IsPointerLike(right->typeCode)) {
         bool lp = IsPointerLike(left->typeCode), rp = IsPointerLike(right->typeCode);
-        if (kind == nk::Add && lp && rp) return TreeError(94);
-        if (kind == nk::Sub && !lp && rp) return TreeError(95);
+        if (kind == nk::Add && lp && rp) return TreeError(msg::InvalidPointerAddition);
+        if (kind == nk::Sub && !lp && rp) return TreeError(msg::IllegalPointerSubtraction);
         if (lp && rp) {
           // The difference of two addresses is never known here.
           ExprNode* n = NewNode(nk::PointerDifference, basic_[tc::Int]);
@@ -297,14 +297,14 @@ ExprNode* ExprEvaluator::MakeOperatorNode(NodeKind kind, ExprNode* left, ExprNod
         ExprNode*& pointer = lp ? left : right;
         ExprNode*& index = lp ? right : left;
         if (Is64Bit(index->typeCode)) {
-          ctx_.diag.ReportWarning(485);
+          ctx_.diag.ReportWarning(msg::SuspiciousPointerArithmetic);
           index = ConvertConstant(basic_[tc::UnsignedInt], index);
         }
         index = ConvertConstant(basic_[tc::Int], index);
         if (index->typeCode == tc::Error) return index;
         std::uint32_t size = TypeSize(pointer->type->referenced);
         if (size == 0) {
-          ctx_.diag.ReportError(390);
+          ctx_.diag.ReportError(msg::UnknownSize);
           size = 1;
         }
         if (size > 1) index = MakeOperatorNode(nk::Mul, index, MakeInt32(size, basic_[tc::Int]));
@@ -384,7 +384,7 @@ ExprNode* ExprEvaluator::MakeOperatorNode(NodeKind kind, ExprNode* left, ExprNod
     case nk::Negate:
     case nk::Complement: {
       if (kind == nk::Negate && IsUnsigned(left->typeCode) && IsLongWide(left->typeCode))
-        ctx_.diag.ReportWarning(503);
+        ctx_.diag.ReportWarning(msg::NegatingUnsigned);
       ExprNode* operand = PromoteOperand(left);
       if (operand->typeCode == tc::Error) return operand;
       ExprNode* n = NewNode(kind, operand->type);
@@ -439,7 +439,7 @@ ExprNode* ExprEvaluator::Usual(NodeKind kind, ExprNode* left, ExprNode* right,
     if (right->kind == nk::Int32) {
       std::int32_t v = static_cast<std::int32_t>(right->value);
       if (v < 0 || static_cast<std::uint32_t>(v) >= 8 * TypeSize(left->type))
-        ctx_.diag.ReportWarning(508);
+        ctx_.diag.ReportWarning(msg::ShiftOverflow);
     }
   } else if (rule == kRightToLeft) {
     right = ConvertChecked(false, left->type, right);
@@ -450,7 +450,7 @@ ExprNode* ExprEvaluator::Usual(NodeKind kind, ExprNode* left, ExprNode* right,
       auto suspicious = [](const ExprNode* n) {
         return IsUnsigned(n->typeCode) || !n->IsConstant() || IsNegativeConstant(n);
       };
-      if (suspicious(left) && suspicious(right)) ctx_.diag.ReportWarning(502);
+      if (suspicious(left) && suspicious(right)) ctx_.diag.ReportWarning(msg::SignedUnsignedComparison);
     }
     if (IsPointerLike(l) && right->kind == nk::Int32 && right->value == 0 && r != tc::Bool) {
       right = ConvertConstant(left->type, right);
@@ -515,7 +515,7 @@ ExprNode* ExprEvaluator::Colon(ExprNode* left, ExprNode* right) {
       else
         right = ConvertConstant(left->type, right);
     } else {
-      return TreeError(336);
+      return TreeError(msg::OperandTypesDiffer);
     }
   }
   ExprNode* n = NewNode(nk::Colon, left->type);
@@ -562,11 +562,11 @@ void ExprEvaluator::RangeCheck(ExprNode* constant, NodeKind kind, ExprNode* othe
                        ? static_cast<std::int64_t>(constant->value)
                        : static_cast<std::int64_t>(static_cast<std::int32_t>(constant->value));
   if (v < low || v > high) {
-    ctx_.diag.ReportWarning(447);
+    ctx_.diag.ReportWarning(msg::ConstantOutOfRange);
   } else if (v == low && (kind == nk::Lt || kind == nk::Ge)) {
-    ctx_.diag.ReportWarning(445, MiscString(kind == nk::Lt ? misc::False : misc::True));
+    ctx_.diag.ReportWarning(msg::ConditionAlways, MiscString(kind == nk::Lt ? misc::False : misc::True));
   } else if (v == high && (kind == nk::Gt || kind == nk::Le)) {
-    ctx_.diag.ReportWarning(445, MiscString(kind == nk::Gt ? misc::False : misc::True));
+    ctx_.diag.ReportWarning(msg::ConditionAlways, MiscString(kind == nk::Gt ? misc::False : misc::True));
   } else {
     constant->value = Normalize(code, constant->value);
     constant->type = other->type;
@@ -619,21 +619,21 @@ ExprNode* ExprEvaluator::ConvertChecked(bool explicitCast, TypeRec* type, ExprNo
     node->typeCode = type->kind;
     return node;
   }
-  if (t == tc::Array || t == tc::Function || t == tc::Struct) return TreeError(102);
+  if (t == tc::Array || t == tc::Function || t == tc::Struct) return TreeError(msg::IncompatibleConversion);
   if (Is64Bit(s) && t >= tc::Char && t <= tc::UnsignedLong && !explicitCast &&
       node->kind != nk::Int64)
-    ctx_.diag.ReportWarning(460);
-  if (IsFloating(s) && IsPointerLike(t)) ctx_.diag.ReportError(102);
-  if (s == tc::Void) return TreeError(401);
+    ctx_.diag.ReportWarning(msg::LosesDigits);
+  if (IsFloating(s) && IsPointerLike(t)) ctx_.diag.ReportError(msg::IncompatibleConversion);
+  if (s == tc::Void) return TreeError(msg::VoidValue);
   if (IsPointerLike(s) && (IsFloating(t) || (cpp_ && !explicitCast && IsIntegral(t))))
-    return TreeError(102);
+    return TreeError(msg::IncompatibleConversion);
   if (!cpp_ && !explicitCast && IsPointerLike(s) && IsIntegral(t)) {
     if (InfoOf(t).size != InfoOf(s).size)
-      ctx_.diag.ReportError(332);
+      ctx_.diag.ReportError(msg::NonportableConversionError);
     else
-      ctx_.diag.ReportWarning(477);
+      ctx_.diag.ReportWarning(msg::NonportableConversion);
   }
-  if (s == tc::Function || s == tc::Struct) return TreeError(102);
+  if (s == tc::Function || s == tc::Struct) return TreeError(msg::IncompatibleConversion);
   return ConvertConstant(type, node);
 }
 
@@ -649,7 +649,7 @@ ExprNode* ExprEvaluator::ConvertConstant(TypeRec* type, ExprNode* node) {
     return node;
   }
   if (t == tc::Void || !node->IsConstant()) {
-    if (s == tc::Void && t != tc::Void) return TreeError(401);
+    if (s == tc::Void && t != tc::Void) return TreeError(msg::VoidValue);
     return WrapConversion(type, node);
   }
   switch (node->kind) {
@@ -665,7 +665,7 @@ ExprNode* ExprEvaluator::ConvertConstant(TypeRec* type, ExprNode* node) {
         long double x = IsUnsigned(s) ? static_cast<long double>(v)
                                       : static_cast<long double>(static_cast<std::int32_t>(v));
         x = RoundTo(t, x);
-        if (strict_ && std::isinf(x)) ctx_.diag.ReportError(312);
+        if (strict_ && std::isinf(x)) ctx_.diag.ReportError(msg::ConstantTooLarge);
         node->kind = nk::Floating;
         node->real = x;
       } else {
@@ -914,7 +914,7 @@ ExprNode* ExprEvaluator::Fold64(ExprNode* node, ExprNode* left, ExprNode* right)
     case nk::Div:
     case nk::Mod:
       if (b == 0) {
-        ctx_.diag.ReportWarning(449);
+        ctx_.diag.ReportWarning(msg::DivisionByZero);
         r = a;
       } else {
         r = DivideOrRemainder(a, b, node->kind == nk::Div, isSigned);
@@ -1029,7 +1029,7 @@ ExprNode* ExprEvaluator::Fold32(ExprNode* node, ExprNode* left, ExprNode* right)
     case nk::Div:
     case nk::Mod:
       if (b == 0) {
-        ctx_.diag.ReportWarning(449);
+        ctx_.diag.ReportWarning(msg::DivisionByZero);
         r = a;
       } else {
         r = DivideOrRemainder(a, b, node->kind == nk::Div, isSigned);

@@ -151,14 +151,14 @@ int ExprEvaluator::EvaluateConstantExpression(std::uint32_t& value, bool arrayBo
     tree = ParseBinary(kNoOperator, ParseMode::Line, 0);
     ctx_.scanner.directiveLine = false;
     if (Code() != tok::EndOfLine || (tree != nullptr && tree->kind == nk::Comma)) {
-      ctx_.diag.ReportError(196);
+      ctx_.diag.ReportError(msg::ExpressionSyntax);
       value = 0;
       return 0;
     }
   } else {
     tree = ParseBinary(kNoOperator, ParseMode::Bound, 0);
     if (tree != nullptr && tree->kind == nk::Comma && strict_) {
-      ctx_.diag.ReportError(196);
+      ctx_.diag.ReportError(msg::ExpressionSyntax);
       value = 1;
       return 1;
     }
@@ -174,11 +174,11 @@ int ExprEvaluator::EvaluateConstantExpression(std::uint32_t& value, bool arrayBo
     value = tree->value;
     if (isSigned != nullptr) *isSigned = !IsUnsigned(tree->typeCode);
   } else if (tree->kind == nk::Int64) {
-    ctx_.diag.ReportError(312);
+    ctx_.diag.ReportError(msg::ConstantTooLarge);
     value = tree->wide.low;
     if (isSigned != nullptr) *isSigned = !IsUnsigned(tree->typeCode);
   } else {
-    ctx_.diag.ReportError(294);
+    ctx_.diag.ReportError(msg::ConstantRequired);
     value = 1;
   }
   return 1;
@@ -206,7 +206,7 @@ ExprNode* ExprEvaluator::ParseBinary(NodeKind enclosing, ParseMode mode, int min
     // precedence test, so it fires whichever of the two binds tighter.
     if (enclosing != kNoOperator && k != enclosing && minimum > 6 && p > 6 &&
         ((minimum <= 12 && p <= 12) || (minimum == 12 && p == 13) || (minimum == 13 && p == 12)))
-      ctx_.diag.ReportWarning(435);
+      ctx_.diag.ReportWarning(msg::AmbiguousOperators);
     if (p < minimum || (p == minimum && !RightAssociative(p))) break;
 
     if (k == nk::Question) {
@@ -215,7 +215,7 @@ ExprNode* ExprEvaluator::ParseBinary(NodeKind enclosing, ParseMode mode, int min
       ExprNode* middle = ParseBinary(kNoOperator, ParseMode::Middle, 0);
       if (middle == nullptr) return nullptr;
       if (Code() != tok::Colon) {
-        ErrorWithRecovery(259);
+        ErrorWithRecovery(msg::NoColonAfterQuestion);
         return nullptr;
       }
       Next();
@@ -260,14 +260,14 @@ ExprNode* ExprEvaluator::ParseUnary() {
       return n;
     case tok::FloatConst:
       if (ctx_.scanner.directiveLine && strict_) {
-        ErrorWithRecovery(70);
+        ErrorWithRecovery(msg::IllegalFloatingPoint);
         return nullptr;
       }
       n = MakeFloating(t.floatValue, BasicType(t.type));
       Next();
       return n;
     case tok::String:
-      ctx_.diag.ReportError(294);
+      ctx_.diag.ReportError(msg::ConstantRequired);
       Next();
       while (Code() == tok::String) Next();
       return MakeError();
@@ -275,7 +275,7 @@ ExprNode* ExprEvaluator::ParseUnary() {
       Next();
       ExprNode* operand = ParseUnary();
       if (operand == nullptr) return nullptr;
-      if (!cpp_ && IsPointerLike(operand->typeCode)) ctx_.diag.ReportError(96);
+      if (!cpp_ && IsPointerLike(operand->typeCode)) ctx_.diag.ReportError(msg::IllegalPointer);
       return MakeOperatorNode(nk::UnaryPlus, operand, nullptr);
     }
     case tok::Minus:
@@ -300,7 +300,7 @@ ExprNode* ExprEvaluator::ParseUnary() {
       Next();
       return n;
     default:
-      ErrorWithRecovery(196);
+      ErrorWithRecovery(msg::ExpressionSyntax);
       return nullptr;
   }
 }
@@ -321,7 +321,7 @@ ExprNode* ExprEvaluator::ParseParenthesis() {
   ExprNode* inner = ParseBinary(kNoOperator, ParseMode::Full, 0);
   if (inner == nullptr) return nullptr;
   if (Code() != tok::RParen) {
-    ErrorWithRecovery(290);
+    ErrorWithRecovery(msg::CloseParenExpected);
     return nullptr;
   }
   Next();
@@ -338,7 +338,7 @@ ExprNode* ExprEvaluator::ParseSizeof() {
     if (type == nullptr) return nullptr;
     if (type->kind == tc::Pointer && (type->attributes & ta::Reference)) type = type->referenced;
     std::uint32_t size = TypeSize(type);
-    if (size == 0) ctx_.diag.ReportError(117);
+    if (size == 0) ctx_.diag.ReportError(msg::NotAllowedType);
     return MakeInt32(size, basic_[tc::UnsignedInt]);
   }
   ExprNode* operand;
@@ -347,7 +347,7 @@ ExprNode* ExprEvaluator::ParseSizeof() {
     ExprNode* inner = ParseBinary(kNoOperator, ParseMode::Full, 0);
     if (inner == nullptr) return nullptr;
     if (Code() != tok::RParen) {
-      ErrorWithRecovery(196);
+      ErrorWithRecovery(msg::ExpressionSyntax);
       return nullptr;
     }
     savedOperand_ = inner;
@@ -360,11 +360,11 @@ ExprNode* ExprEvaluator::ParseSizeof() {
   if (operand->typeCode == tc::Error) return operand;
   std::uint32_t size;
   if (operand->type->kind == tc::Function) {
-    ctx_.diag.ReportError(351);
+    ctx_.diag.ReportError(msg::SizeofFunction);
     size = 1;
   } else {
     size = TypeSize(operand->type);
-    if (size == 0) ctx_.diag.ReportError(117);
+    if (size == 0) ctx_.diag.ReportError(msg::NotAllowedType);
   }
   return MakeInt32(size, basic_[tc::UnsignedInt]);
 }

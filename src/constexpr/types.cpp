@@ -244,7 +244,7 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
     bool anyWord = word != TypeWord::None;
     auto setWord = [&](bool conflict, TypeWord w) {
       if (conflict)
-        diag.ReportError(187);
+        diag.ReportError(msg::TooManyTypes);
       else
         word = w;
     };
@@ -260,13 +260,13 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
       case kw::Short:
       case kw::Int16:
         if (isShort || isLong)
-          diag.ReportError(187);
+          diag.ReportError(msg::TooManyTypes);
         else
           isShort = true;
         break;
       case kw::Long:
         if (isShort || isLong)
-          diag.ReportError(187);
+          diag.ReportError(msg::TooManyTypes);
         else
           isLong = true;
         break;
@@ -297,7 +297,7 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
       case kw::Const:
       case kw::Volatile: {
         std::uint8_t bit = code == kw::Const ? ta::Const : ta::Volatile;
-        if (quals & bit) diag.ReportError(342, kTokenNames[code]);
+        if (quals & bit) diag.ReportError(msg::AlreadyIncluded, kTokenNames[code]);
         quals |= bit;
         break;
       }
@@ -309,17 +309,17 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
       case kw::Inline:
       case kw::Mutable:
         if (storage != 0)
-          diag.ReportError(186);
+          diag.ReportError(msg::TooManyStorageClasses);
         else
           storage = code;
         break;
       case kw::Friend:
       case kw::Virtual:
       case kw::Explicit:
-        diag.ReportError(101, kTokenNames[code]);
+        diag.ReportError(msg::StorageClassNotAllowed, kTokenNames[code]);
         break;
       case kw::Property:
-        diag.ReportError(101, "property");
+        diag.ReportError(msg::StorageClassNotAllowed, "property");
         break;
       case kw::Pascal:
       case kw::Cdecl:
@@ -345,7 +345,7 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
   }
 
   // End checks and the resulting base type.
-  if ((isShort && isLong) || (isSigned && isUnsigned)) diag.ReportError(187);
+  if ((isShort && isLong) || (isSigned && isUnsigned)) diag.ReportError(msg::TooManyTypes);
   int code = tc::Int;
   switch (word) {
     case TypeWord::None:
@@ -360,15 +360,15 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
       code = isUnsigned ? tc::UnsignedInt64 : tc::Int64;
       break;
     case TypeWord::Float:
-      if (isSigned || isUnsigned) diag.ReportError(187);
+      if (isSigned || isUnsigned) diag.ReportError(msg::TooManyTypes);
       code = tc::Float;
       break;
     case TypeWord::Double:
-      if (isSigned || isUnsigned) diag.ReportError(187);
+      if (isSigned || isUnsigned) diag.ReportError(msg::TooManyTypes);
       code = isLong ? tc::LongDouble : tc::Double;
       break;
     case TypeWord::WChar:
-      if (isShort || isLong || isSigned || isUnsigned) diag.ReportError(187);
+      if (isShort || isLong || isSigned || isUnsigned) diag.ReportError(msg::TooManyTypes);
       code = tc::WChar;
       break;
     case TypeWord::Void:
@@ -378,7 +378,7 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
       code = tc::Bool;
       break;
   }
-  if (storage != 0) diag.ReportError(101, kTokenNames[storage]);
+  if (storage != 0) diag.ReportError(msg::StorageClassNotAllowed, kTokenNames[storage]);
   qualifiers = quals;
   TypeRec* base = BasicType(code);
 
@@ -388,7 +388,7 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
     return nullptr;
   }
   if (Code() != tok::RParen) {
-    ErrorWithRecovery(290);
+    ErrorWithRecovery(msg::CloseParenExpected);
     return nullptr;
   }
   Next();
@@ -417,7 +417,7 @@ bool ExprEvaluator::ParseDeclarator(Derivation*& list) {
     std::uint8_t attributes = 0;
     while (Code() == kw::Const || Code() == kw::Volatile) {
       std::uint8_t bit = Code() == kw::Const ? ta::Const : ta::Volatile;
-      if ((attributes & bit) && !cpp_) ctx_.diag.ReportError(148);
+      if ((attributes & bit) && !cpp_) ctx_.diag.ReportError(msg::ConflictingModifiers);
       attributes |= bit;
       Next();
     }
@@ -435,7 +435,7 @@ bool ExprEvaluator::ParseDeclarator(Derivation*& list) {
     } else {
       if (!ParseDeclarator(inner)) return false;
       if (Code() != tok::RParen) {
-        ErrorWithRecovery(290);
+        ErrorWithRecovery(msg::CloseParenExpected);
         return false;
       }
       Next();
@@ -480,12 +480,12 @@ bool ExprEvaluator::ParseSuffixes(Derivation*& list) {
         bool isSigned = true;
         EvaluateConstantExpression(value, true, &isSigned);
         if (isSigned && static_cast<std::int32_t>(value) < 1) {
-          ctx_.diag.ReportError(33);
+          ctx_.diag.ReportError(msg::ArrayNeedsElement);
           value = 1;
         }
         d.count = value;
         if (Code() != tok::RBracket) {
-          ErrorWithRecovery(287, MiscString(misc::ArrayBounds));
+          ErrorWithRecovery(msg::MissingBracket, MiscString(misc::ArrayBounds));
           return false;
         }
       }
@@ -508,7 +508,7 @@ bool ExprEvaluator::SkipParameterList() {
   for (;;) {
     TokenCode code = Code();
     if (code == tok::EndOfLine || code == tok::EndOfInput) {
-      ErrorWithRecovery(290);
+      ErrorWithRecovery(msg::CloseParenExpected);
       return false;
     }
     Next();
@@ -529,16 +529,16 @@ TypeRec* ExprEvaluator::BuildType(TypeRec* type, Derivation* list) {
         break;
       case Derivation::Array: {
         if (type->kind == tc::Function || type->kind == tc::Void) {
-          ErrorWithRecovery(117);
+          ErrorWithRecovery(msg::NotAllowedType);
           return nullptr;
         }
         if (type->kind == tc::Array && type->count == 0) {
-          ErrorWithRecovery(390);
+          ErrorWithRecovery(msg::UnknownSize);
           return nullptr;
         }
         std::uint64_t bytes = static_cast<std::uint64_t>(TypeSize(type)) * d->count;
         if (bytes > 0xFFFFFFFFu) {
-          ErrorWithRecovery(34);
+          ErrorWithRecovery(msg::ArrayTooLarge);
           return nullptr;
         }
         type = ArrayOf(type, d->count);
@@ -546,7 +546,7 @@ TypeRec* ExprEvaluator::BuildType(TypeRec* type, Derivation* list) {
       }
       case Derivation::Function:
         if (type->kind == tc::Function || type->kind == tc::Array) {
-          ErrorWithRecovery(100);
+          ErrorWithRecovery(msg::FunctionReturnsArray);
           return nullptr;
         }
         type = FunctionReturning(type);

@@ -266,9 +266,9 @@ void Diagnostics::ErrorAndExit(MessageNumber number, ...) {
 
 void Diagnostics::ReportOverflow() {
   if (options_.LanguageMode == 1)
-    ReportError(312);
+    ReportError(msg::ConstantTooLarge);
   else
-    ReportWarning(507);
+    ReportWarning(msg::ArithmeticOverflow);
 }
 
 void Diagnostics::ResetFileCounters() {

@@ -45,7 +45,8 @@ constexpr StopSet<7> kRestStops{{'\n', '\r', mark::kEndOfInput, '/', '\\', '"', 
 
 }  // namespace
 
-int Directives::ReadDirective(bool firstDirectiveOfInclude, bool process) {
+int Directives::ReadDirective(Reading reading) {
+  bool process = reading != Reading::kIdentifyOnly;
   Scanner& scanner = ctx_.scanner;
   bool savedDirectiveLine = scanner.directiveLine;
   scanner.directiveLine = true;
@@ -77,7 +78,7 @@ int Directives::ReadDirective(bool firstDirectiveOfInclude, bool process) {
     }
   }
   if (code == dir::None) {
-    if (process) ctx_.diag.ReportError(57, name);
+    if (process) ctx_.diag.ReportError(msg::UnknownDirective, name);
     SkipRestOfLine(scanner.ReadByte());
     current_ = dir::None;
     scanner.directiveLine = savedDirectiveLine;
@@ -99,10 +100,11 @@ int Directives::ReadDirective(bool firstDirectiveOfInclude, bool process) {
       If();
       break;
     case dir::Ifdef:
-      IfdefIfndef(c, true, false);
+      IfdefIfndef(c, NameTest::kIfdef);
       break;
     case dir::Ifndef:
-      IfdefIfndef(c, false, firstDirectiveOfInclude);
+      IfdefIfndef(
+          c, reading == Reading::kFirstOfInclude ? NameTest::kIfndefMayBeGuard : NameTest::kIfndef);
       break;
     case dir::Endif:
       Endif(c);
@@ -235,17 +237,17 @@ bool Directives::Evaluate() {
 
 void Directives::AfterSkip() {
   if (current_ == dir::Elif)
-    PushConditional(1);
+    PushConditional(ConditionalFrame::kChainGroup);
   else if (current_ == dir::Else)
-    PushConditional(2);
+    PushConditional(ConditionalFrame::kElseGroup);
 }
 
 void Directives::If() {
   if (Evaluate()) {
-    PushConditional(1);
+    PushConditional(ConditionalFrame::kChainGroup);
     return;
   }
-  SkipFalseGroup(false, true);
+  SkipFalseGroup(Skipping::kFalseGroup);
   AfterSkip();
 }
 
@@ -255,13 +257,14 @@ int Directives::SkipToOperand(int c) {
   return ctx_.scanner.SkipBlanks();
 }
 
-void Directives::IfdefIfndef(int c, bool isIfdef, bool recordGuard) {
+void Directives::IfdefIfndef(int c, NameTest test) {
   Scanner& scanner = ctx_.scanner;
+  bool isIfdef = test == NameTest::kIfdef;
   c = SkipToOperand(c);
   if (!IsIdentStart(c)) {
-    ctx_.diag.ReportError(61, isIfdef ? "ifdef" : "ifndef");
+    ctx_.diag.ReportError(msg::BadDirectiveSyntax, isIfdef ? "ifdef" : "ifndef");
     SkipRestOfLine(c);
-    PushConditional(1);
+    PushConditional(ConditionalFrame::kChainGroup);
     return;
   }
   const char* name = scanner.ReadIdentifier(c);
@@ -274,53 +277,53 @@ void Directives::IfdefIfndef(int c, bool isIfdef, bool recordGuard) {
 
   bool defined = ctx_.macros.IsDefinedForIfdef(saved, n);
   if (defined == isIfdef) {
-    PushConditional(1);
-    if (recordGuard && !isIfdef) {
+    PushConditional(ConditionalFrame::kChainGroup);
+    if (test == NameTest::kIfndefMayBeGuard) {
       char* guard = static_cast<char*>(ctx_.memory.arena.BlobAllocate(n + 1));
       std::memcpy(guard, saved, n + 1);
       ctx_.source.conditionals->guard = guard;
     }
     return;
   }
-  SkipFalseGroup(false, true);
+  SkipFalseGroup(Skipping::kFalseGroup);
   AfterSkip();
 }
 
 void Directives::Else(int c) {
   ConditionalFrame* top = ctx_.source.conditionals;
   if (top == nullptr) {
-    ctx_.diag.ReportError(65);
+    ctx_.diag.ReportError(msg::MisplacedElse);
     SkipRestOfLine(c);
     return;
   }
   top->guard = "";
-  if (top->kind != 1) {
-    ctx_.diag.ReportError(65);
+  if (top->kind != ConditionalFrame::kChainGroup) {
+    ctx_.diag.ReportError(msg::MisplacedElse);
     SkipRestOfLine(c);
     return;
   }
   CheckRestOfLine(c);
-  SkipFalseGroup(false, false);
+  SkipFalseGroup(Skipping::kElseGroup);
   PopConditional();
 }
 
 void Directives::Elif(int c) {
   ConditionalFrame* top = ctx_.source.conditionals;
   if (top != nullptr) top->guard = "";
-  if (top == nullptr || top->kind != 1) {
-    ctx_.diag.ReportError(63);
+  if (top == nullptr || top->kind != ConditionalFrame::kChainGroup) {
+    ctx_.diag.ReportError(msg::MisplacedElif);
     SkipRestOfLine(c);
     return;
   }
   SkipRestOfLine(c);
-  SkipFalseGroup(true, true);
+  SkipFalseGroup(Skipping::kRestOfTakenChain);
   PopConditional();
 }
 
 void Directives::Endif(int c) {
   ConditionalFrame* top = ctx_.source.conditionals;
   if (top == nullptr) {
-    ctx_.diag.ReportError(66);
+    ctx_.diag.ReportError(msg::MisplacedEndif);
     SkipRestOfLine(c);
     return;
   }
@@ -359,7 +362,7 @@ void Directives::GuardCheck(int c, const char* guard) {
       break;
     }
     if (c == '#') {
-      ReadDirective(false, true);
+      ReadDirective(Reading::kProcess);
       break;
     }
     scanner.UnreadByte();
@@ -404,7 +407,9 @@ bool Directives::SkipPlainLine() {
   return true;
 }
 
-void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
+void Directives::SkipFalseGroup(Skipping skipping) {
+  bool chainTaken = skipping == Skipping::kRestOfTakenChain;
+  bool elseAllowed = skipping != Skipping::kElseGroup;
   Scanner& scanner = ctx_.scanner;
   SourceStack& src = ctx_.source;
   std::uint32_t startLine = src.Line();
@@ -415,7 +420,7 @@ void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
   for (;;) {
     int c = scanner.ReadByte();
     if (c == mark::kEndOfInput) {
-      ctx_.diag.ReportError(195, static_cast<int>(startLine));
+      ctx_.diag.ReportError(msg::EndOfFileInConditional, static_cast<int>(startLine));
       scanner.UnreadByte();
       current_ = dir::None;
       return;
@@ -429,7 +434,7 @@ void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
     }
     c = scanner.SkipBlanks();
     if (c == mark::kEndOfInput) {
-      ctx_.diag.ReportError(195, static_cast<int>(startLine));
+      ctx_.diag.ReportError(msg::EndOfFileInConditional, static_cast<int>(startLine));
       scanner.UnreadByte();
       current_ = dir::None;
       return;
@@ -438,7 +443,7 @@ void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
       SkipRestOfLine(c);
       continue;
     }
-    int code = ReadDirective(false, false);
+    int code = ReadDirective(Reading::kIdentifyOnly);
     scanner.directiveLine = true;
     switch (code) {
       case dir::If:
@@ -456,7 +461,7 @@ void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
         if (depth != 0) break;
         if (strict) CheckRestOfLine(scanner.ReadByte());
         if (!elseAllowed) {
-          ctx_.diag.ReportError(65);
+          ctx_.diag.ReportError(msg::MisplacedElse);
         } else if (chainTaken) {
           elseAllowed = false;
         } else {
@@ -466,7 +471,7 @@ void Directives::SkipFalseGroup(bool chainTaken, bool elseAllowed) {
       case dir::Elif:
         if (depth != 0) break;
         if (!elseAllowed) {
-          ctx_.diag.ReportError(63);
+          ctx_.diag.ReportError(msg::MisplacedElif);
         } else if (!chainTaken) {
           scanner.directiveLine = true;
           bool value = Evaluate();
@@ -524,7 +529,7 @@ void Directives::ErrorDirective(int c) {
     c = scanner.ReadByte();
   }
   text[n] = 0;
-  ctx_.diag.ReportFatal(5, text);
+  ctx_.diag.ReportFatal(msg::ErrorDirective, text);
 }
 
 void Directives::LineDirectiveHandler(int c) {
@@ -588,17 +593,17 @@ void Directives::Include(int c) {
   }
   text[length] = 0;
   if (length == 0 || (text[0] != '"' && text[0] != '<')) {
-    ctx_.diag.ReportError(60, "include");
+    ctx_.diag.ReportError(msg::BadFileNameFormat, "include");
     return;
   }
   bool angle = text[0] == '<';
   if (length < 2 || text[length - 1] != (angle ? '>' : '"')) {
-    ctx_.diag.ReportError(266);
+    ctx_.diag.ReportError(msg::NoFileNameEnding);
     return;
   }
   std::size_t nameLength = length - 2;
   if (nameLength > kMaxNameLength) {
-    ctx_.diag.ReportError(203);
+    ctx_.diag.ReportError(msg::FileNameTooLong);
     return;
   }
   char name[kMaxNameLength + 8];
@@ -618,7 +623,7 @@ void Directives::Include(int c) {
       ctx_.writer.PutOutputChar('\n');
       int d = scanner.SkipBlanks();
       if (d == '#') {
-        ReadDirective(true, true);
+        ReadDirective(Reading::kFirstOfInclude);
         break;
       }
       if (d == '\n' || d == '\r') {
@@ -700,7 +705,7 @@ int Directives::Search(char* name, bool angle) {
     }
     result = SearchIncludeDirectories(name);
   }
-  if (result == 0) ctx_.diag.ReportError(217, name);
+  if (result == 0) ctx_.diag.ReportError(msg::CannotOpenInclude, name);
   return result;
 }
 

@@ -30,9 +30,15 @@ class Directives {
  public:
   explicit Directives(RunContext& ctx) : ctx_(ctx) {}
 
-  // Called with the input positioned after a '#'. With `process` false the directive is only
-  // identified (while skipping) and its code returned.
-  int ReadDirective(bool firstDirectiveOfInclude, bool process);
+  // How ReadDirective treats the directive it reads.
+  enum class Reading {
+    kProcess,         // carry it out
+    kFirstOfInclude,  // carry it out: it is the first one of a file just included, so an
+                      // #ifndef there may be an include guard
+    kIdentifyOnly,    // only say which one it is (while skipping a false group)
+  };
+  // Called with the input positioned after a '#'; returns the directive's code.
+  int ReadDirective(Reading reading);
   int CurrentDirective() const { return current_; }
 
   // The first byte of a directive's operand: blanks and comments after the directive name
@@ -49,7 +55,13 @@ class Directives {
  private:
   void PushConditional(std::uint8_t kind);
   void PopConditional();
-  void SkipFalseGroup(bool chainTaken, bool elseAllowed);
+  // What SkipFalseGroup skips, which decides where it may stop.
+  enum class Skipping {
+    kFalseGroup,        // a group whose condition is false: an #elif or #else may end it
+    kElseGroup,         // an #else group after a processed one: only its #endif ends it
+    kRestOfTakenChain,  // the rest of a chain whose earlier group was processed
+  };
+  void SkipFalseGroup(Skipping skipping);
   // Passes over a skipped line that needs no care (blanks, then ordinary bytes up to the line
   // break, all in the buffer) and counts its line break; false, having moved nothing, for any
   // other line.
@@ -58,7 +70,13 @@ class Directives {
   bool Evaluate();
 
   void If();
-  void IfdefIfndef(int c, bool isIfdef, bool recordGuard);
+  enum class NameTest {
+    kIfdef,
+    kIfndef,
+    kIfndefMayBeGuard,  // the first directive of an included file: an #ifndef there may be
+                        // the file's include guard
+  };
+  void IfdefIfndef(int c, NameTest test);
   void Else(int c);
   void Elif(int c);
   void Endif(int c);

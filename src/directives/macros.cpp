@@ -350,7 +350,7 @@ void Macros::DefineDirective(int c) {
   Directives& directives = ctx_.directives;
   c = directives.SkipToOperand(c);
   if (!IsIdentStart(c)) {
-    ctx_.diag.ReportError(164);
+    ctx_.diag.ReportError(msg::DefineNeedsIdentifier);
     directives.SkipRestOfLine(c);
     return;
   }
@@ -359,7 +359,7 @@ void Macros::DefineDirective(int c) {
   IdentEntry* entry = ctx_.idents.Lookup(spelling, nameLength, scanner.IdentifierHash());
   if (SpecialNumber(entry->name, entry->length) != 0 ||
       (entry->length == 7 && std::memcmp(entry->name, "defined", 7) == 0)) {
-    ctx_.diag.ReportError(61, "define");
+    ctx_.diag.ReportError(msg::BadDirectiveSyntax, "define");
   }
 
   std::size_t start = scanner.TextPosition();
@@ -383,7 +383,7 @@ void Macros::DefineDirective(int c) {
   if (c != ')') {
     for (;;) {
       if (!IsIdentChar(c)) {
-        ctx_.diag.ReportError(228);
+        ctx_.diag.ReportError(msg::MacroArgumentSyntax);
         directives.SkipRestOfLine(c);
         failed = true;
         break;
@@ -399,7 +399,7 @@ void Macros::DefineDirective(int c) {
       for (Parameter* q = parameters; q != nullptr; q = q->next) {
         if (q->hash == p->hash && q->length == p->length &&
             std::memcmp(q->name, p->name, p->length) == 0) {
-          ctx_.diag.ReportError(243, p->name);
+          ctx_.diag.ReportError(msg::MultipleDeclaration, p->name);
           break;
         }
       }
@@ -410,7 +410,7 @@ void Macros::DefineDirective(int c) {
       c = scanner.SkipBlanks();
       if (c == ')') break;
       if (c != ',') {
-        ctx_.diag.ReportError(227);
+        ctx_.diag.ReportError(msg::InvalidArgumentSeparator);
         directives.SkipRestOfLine(c);
         failed = true;
         break;
@@ -477,7 +477,7 @@ void Macros::DefineDirective(int c) {
     }
     scanner.SetTextPosition(start);
     if (!valid) {
-      ctx_.diag.ReportError(61, "define");
+      ctx_.diag.ReportError(msg::BadDirectiveSyntax, "define");
     } else {
       StoreMacro(entry, parameterByte, body, end - start - 1, names, kept);
     }
@@ -494,7 +494,7 @@ void Macros::UndefDirective(int c) {
   Scanner& scanner = ctx_.scanner;
   c = ctx_.directives.SkipToOperand(c);
   if (!IsIdentStart(c)) {
-    ctx_.diag.ReportError(61, "undef");
+    ctx_.diag.ReportError(msg::BadDirectiveSyntax, "undef");
     ctx_.directives.SkipRestOfLine(c);
     return;
   }
@@ -507,7 +507,7 @@ void Macros::UndefDirective(int c) {
   name[n] = 0;
   ctx_.directives.CheckRestOfLine(scanner.ReadByte());
   if (SpecialNumber(name, n) != 0 || (n == 7 && std::memcmp(name, "defined", 7) == 0)) {
-    ctx_.diag.ReportError(61, "undef");
+    ctx_.diag.ReportError(msg::BadDirectiveSyntax, "undef");
     return;
   }
   IdentEntry* entry = ctx_.idents.Lookup(name, n, hash);
@@ -572,7 +572,7 @@ void Macros::RecordObjectBody(std::size_t start) {
         while (pos > start && scanner.Text()[pos - 1] == ' ') --pos;
         scanner.SetTextPosition(pos);
         if (pos == start)
-          ctx_.diag.ReportError(61, "define");
+          ctx_.diag.ReportError(msg::BadDirectiveSyntax, "define");
         else
           scanner.AppendByte(kPaste);
         int b = src.NextByte();
@@ -581,7 +581,7 @@ void Macros::RecordObjectBody(std::size_t start) {
         continue;
       }
       src.Unget();
-      ctx_.diag.ReportError(61, "define");
+      ctx_.diag.ReportError(msg::BadDirectiveSyntax, "define");
       continue;
     }
     scanner.AppendEscaped(c);
@@ -592,7 +592,7 @@ void Macros::FinishBody(std::size_t start) {
   Scanner& scanner = ctx_.scanner;
   char* text = scanner.Text();
   std::size_t end = scanner.TextPosition();
-  if (scanner.TakeTextOverflow()) ctx_.diag.ReportError(229);
+  if (scanner.TakeTextOverflow()) ctx_.diag.ReportError(msg::MacroExpansionTooLong);
   std::size_t first = start;
   while (first < end && (text[first] == ' ' || text[first] == '\t')) ++first;
   if (first != start) {
@@ -607,7 +607,7 @@ void Macros::FinishBody(std::size_t start) {
   std::size_t length = end - start;
   if (length > 0 && (static_cast<unsigned char>(text[start]) == kPaste ||
                      (length > 1 && static_cast<unsigned char>(text[end - 1]) == kPaste))) {
-    ctx_.diag.ReportError(61, "define");
+    ctx_.diag.ReportError(msg::BadDirectiveSyntax, "define");
   }
   if (end + 2 > Scanner::kTextBufferSize) end = Scanner::kTextBufferSize - 2;
   text[end++] = static_cast<char>(kEndByte);
@@ -835,7 +835,7 @@ bool Macros::Expand(IdentEntry* entry) {
   }
   scanner.SetTextPosition(base);
   if (endOfInput || count != (def[0] & 0x7F)) {
-    ctx_.diag.ReportError(226, entry->name);
+    ctx_.diag.ReportError(msg::WrongArgumentCount, entry->name);
     FreeArguments(first);
     return true;
   }
@@ -1078,7 +1078,7 @@ MacroArg* Macros::ExpandArgument(std::size_t start) {
       r->nextFree = freeRecords_;
       freeRecords_ = r;
     }
-    if (scanner.TakeTextOverflow()) ctx_.diag.ReportError(229);
+    if (scanner.TakeTextOverflow()) ctx_.diag.ReportError(msg::MacroExpansionTooLong);
   }
   raw[length] = 0;
 

@@ -347,7 +347,7 @@ void OutputWriter::WriteString() {
     if (!fromMacro && (c == '\n' || c == '\r' || c == mark::kEndOfInput)) {
       // An unescaped line break ends the literal; the break is left for the scanner.
       ctx_.source.Unget();
-      ctx_.diag.ReportError(358);
+      ctx_.diag.ReportError(msg::UnterminatedLiteral);
       break;
     }
     if (fromMacro && c == mark::kEndOfInput) break;
@@ -366,7 +366,7 @@ void OutputWriter::WriteString() {
       }
       if (!fromMacro && d == mark::kEndOfInput) {
         ctx_.source.Unget();
-        ctx_.diag.ReportError(358);
+        ctx_.diag.ReportError(msg::UnterminatedLiteral);
         break;
       }
       c = d;

@@ -131,11 +131,11 @@ int Scanner::ScanNumber(int first) {
     if (c == '.') {
       if (tokenMode) {
         if (exponent)
-          ctx_.diag.ReportError(51);
+          ctx_.diag.ReportError(msg::MisplacedDecimalPoint);
         else if (floating)
-          ctx_.diag.ReportError(230);
+          ctx_.diag.ReportError(msg::TooManyDecimalPoints);
         else if (radix == 16)
-          ctx_.diag.ReportError(51);
+          ctx_.diag.ReportError(msg::MisplacedDecimalPoint);
       }
       floating = true;
       append(c);
@@ -162,7 +162,7 @@ int Scanner::ScanNumber(int first) {
         d = src_.NextByte();
       }
       if (!IsDigit(d)) {
-        if (tokenMode) ctx_.diag.ReportError(311);
+        if (tokenMode) ctx_.diag.ReportError(msg::IncorrectNumberFormat);
         type = ctype::Double;
         src_.Unget();
         goto done;
@@ -273,7 +273,7 @@ void Scanner::ScanSizeSuffix(bool isUnsigned, std::uint8_t& type, std::uint8_t& 
     }
     d = f;
   }
-  if (table == kTokenTable) ctx_.diag.ReportError(83);
+  if (table == kTokenTable) ctx_.diag.ReportError(msg::IllegalNumberSuffix);
   src_.Unget();
   (void)d;
 }
@@ -298,7 +298,7 @@ TokenCode Scanner::NumberValue(int radix) {
     else if (token_.type == ctype::Double)
       value = static_cast<double>(value);
     if (strict && std::isinf(value)) {
-      ctx_.diag.ReportError(312);
+      ctx_.diag.ReportError(msg::ConstantTooLarge);
       value = 0;
     }
     token_.floatValue = value;
@@ -324,7 +324,7 @@ TokenCode Scanner::NumberValue(int radix) {
     if (next > 0xFFFFFFFFu) {
       if (strict) {
         if (!reported) {
-          ctx_.diag.ReportError(312);
+          ctx_.diag.ReportError(msg::ConstantTooLarge);
           reported = true;
         }
         type = ctype::UnsignedLong;
@@ -399,7 +399,7 @@ int Scanner::ReadEscape() {
       src_.CountNewline(d);
       return ReadLiteralChar('\'');
     case mark::kEndOfInput:
-      ctx_.diag.ReportError(358);
+      ctx_.diag.ReportError(msg::UnterminatedLiteral);
       return -1;
     case 'x': {
       unsigned value = 0;
@@ -425,7 +425,7 @@ int Scanner::ReadEscape() {
         if (!reported) {
           value = value * 16 + static_cast<unsigned>(HexValue(h));
           if (value > 255) {
-            ctx_.diag.ReportError(312);
+            ctx_.diag.ReportError(msg::ConstantTooLarge);
             reported = true;
             value = 0;
           }
@@ -434,10 +434,10 @@ int Scanner::ReadEscape() {
       int after = src_.NextByte();
       src_.Unget();
       if (digits == 0 || (after != '\'' && after != '\\')) {
-        ctx_.diag.ReportError(311);
+        ctx_.diag.ReportError(msg::IncorrectNumberFormat);
         return -1;
       }
-      if (digits >= 4) ctx_.diag.ReportWarning(454);
+      if (digits >= 4) ctx_.diag.ReportWarning(msg::LongHexEscape);
       return static_cast<int>(value);
     }
     default:
@@ -452,7 +452,7 @@ int Scanner::ReadEscape() {
           value = value * 8 + static_cast<unsigned>(o - '0');
         }
         if (value > 255) {
-          ctx_.diag.ReportError(312);
+          ctx_.diag.ReportError(msg::ConstantTooLarge);
           value = 0;
         }
         return static_cast<int>(value);
@@ -475,7 +475,7 @@ TokenCode Scanner::CharConstant() {
     if (c == '\n' || c == '\r' || c == mark::kEndOfInput) {
       src_.Unget();
       raw[n] = 0;
-      ctx_.diag.ReportError(358);
+      ctx_.diag.ReportError(msg::UnterminatedLiteral);
       token_.spelling = raw;
       token_.spellingLength = static_cast<std::uint32_t>(n);
       token_.value = 0;
@@ -523,7 +523,7 @@ TokenCode Scanner::CharConstant() {
       ++count;
     }
   }
-  if (count == 0 || count > 4) ctx_.diag.ReportError(138);
+  if (count == 0 || count > 4) ctx_.diag.ReportError(msg::CharConstantLength);
   unsigned kept = count < 4 ? count : 4;
   token_.explicitSize = 0;
 
@@ -633,7 +633,7 @@ int Scanner::CopyLiteral(int quote, EmitByte emit, void* owner, bool report) {
     }
     if (c == '\n' || c == '\r' || c == mark::kEndOfInput) {
       if (report) {
-        ctx_.diag.ReportError(358);
+        ctx_.diag.ReportError(msg::UnterminatedLiteral);
         emit(owner, quote);
       }
       src_.Unget();

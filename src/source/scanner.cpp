@@ -253,7 +253,7 @@ TokenCode Scanner::Scan() {
         src_.CountNewline(c);
         c = LineStart();
         if (c == '#') {
-          ctx_.directives.ReadDirective(false, true);
+          ctx_.directives.ReadDirective(Directives::Reading::kProcess);
           c = ReadByte();
         }
         continue;
@@ -355,7 +355,7 @@ TokenCode Scanner::Scan() {
         }
         if (n == '.') {
           if (src_.NextByte() == '.') return token_.code = tok::Ellipsis;
-          ctx_.diag.ReportError(380);
+          ctx_.diag.ReportError(msg::TwoDots);
           src_.Unget();
           return token_.code = tok::Dot;
         }
@@ -531,7 +531,7 @@ void Scanner::ReportIllegal(int c) {
       code = code * 256 + static_cast<unsigned>(t);
     }
   }
-  ctx_.diag.ReportError(214, text, code);
+  ctx_.diag.ReportError(msg::IllegalCharacter, text, code);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -667,12 +667,12 @@ TokenCode Scanner::DefinedOperator() {
     if (parenthesised) {
       c = SkipBlanks();
       if (c != ')') {
-        ctx_.diag.ReportError(196);
+        ctx_.diag.ReportError(msg::ExpressionSyntax);
         UnreadHeld(c);
       }
     }
   } else {
-    ctx_.diag.ReportError(196);
+    ctx_.diag.ReportError(msg::ExpressionSyntax);
     UnreadHeld(c);
   }
   return Number(defined ? '1' : '0');
@@ -716,7 +716,7 @@ void Scanner::BlockComment() {
         c = ReadCommentByte(keep);
         continue;
       case mark::kEndOfInput:
-        ctx_.diag.ReportError(194, static_cast<int>(startLine));
+        ctx_.diag.ReportError(msg::EndOfFileInComment, static_cast<int>(startLine));
         return;
       case '*': {
         int d = ReadCommentByte(keep);
@@ -795,7 +795,7 @@ void Scanner::SkipBlockComment(std::uint32_t startLine, bool nested) {
     }
     if (b == mark::kEndOfInput) {
       src_.cursor = p + 1;
-      ctx_.diag.ReportError(194, static_cast<int>(startLine));
+      ctx_.diag.ReportError(msg::EndOfFileInComment, static_cast<int>(startLine));
       return;
     }
     if (b == '*') {
@@ -864,13 +864,13 @@ void Scanner::LineComment() {
       return;
     }
     if (c == mark::kEndOfInput) {
-      ctx_.diag.ReportError(194, static_cast<int>(startLine));
+      ctx_.diag.ReportError(msg::EndOfFileInComment, static_cast<int>(startLine));
       return;
     }
     if (c == '\\') {
       int n = src_.NextByte();
       if (n == '\n' || n == '\r') {
-        ctx_.diag.ReportWarning(500);
+        ctx_.diag.ReportWarning(msg::ContinuationInLineComment);
         src_.CountNewline(n);
       } else {
         src_.Unget();

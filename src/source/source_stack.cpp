@@ -220,7 +220,7 @@ int SourceStack::EndOfFile(bool quiet) {
   }
   SourceFile* record = top_;
   if (conditionals != nullptr) {
-    if (!quiet) ctx_.diag.ReportError(195, static_cast<int>(conditionals->line));
+    if (!quiet) ctx_.diag.ReportError(msg::EndOfFileInConditional, static_cast<int>(conditionals->line));
     FreeConditionals();
   }
   if (ctx_.options.OutputFlags & kHeaderStatistics) UpdateStatisticsAtClose();
@@ -340,7 +340,7 @@ void SourceStack::UpdateStatisticsAtClose() {
 void SourceStack::LineDirective(const char* text) {
   while (*text == ' ' || *text == '\t') ++text;
   if (*text < '0' || *text > '9') {
-    ctx_.diag.ReportError(61, "line");
+    ctx_.diag.ReportError(msg::BadDirectiveSyntax, "line");
     return;
   }
   std::uint32_t number = 0;
@@ -355,7 +355,7 @@ void SourceStack::LineDirective(const char* text) {
                           static_cast<unsigned char>(text[length - 1]) == mark::kEndByte))
       --length;
     if (length < 2 || text[0] != '"' || text[length - 1] != '"') {
-      ctx_.diag.ReportError(60, "line");
+      ctx_.diag.ReportError(msg::BadFileNameFormat, "line");
       return;
     }
     char name[4096];
