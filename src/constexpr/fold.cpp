@@ -450,7 +450,8 @@ ExprNode* ExprEvaluator::Usual(NodeKind kind, ExprNode* left, ExprNode* right,
       auto suspicious = [](const ExprNode* n) {
         return IsUnsigned(n->typeCode) || !n->IsConstant() || IsNegativeConstant(n);
       };
-      if (suspicious(left) && suspicious(right)) ctx_.diag.ReportWarning(msg::SignedUnsignedComparison);
+      if (suspicious(left) && suspicious(right))
+        ctx_.diag.ReportWarning(msg::SignedUnsignedComparison);
     }
     if (IsPointerLike(l) && right->kind == nk::Int32 && right->value == 0 && r != tc::Bool) {
       right = ConvertConstant(left->type, right);
@@ -564,9 +565,11 @@ void ExprEvaluator::RangeCheck(ExprNode* constant, NodeKind kind, ExprNode* othe
   if (v < low || v > high) {
     ctx_.diag.ReportWarning(msg::ConstantOutOfRange);
   } else if (v == low && (kind == nk::Lt || kind == nk::Ge)) {
-    ctx_.diag.ReportWarning(msg::ConditionAlways, MiscString(kind == nk::Lt ? misc::False : misc::True));
+    ctx_.diag.ReportWarning(msg::ConditionAlways,
+                            MiscString(kind == nk::Lt ? misc::False : misc::True));
   } else if (v == high && (kind == nk::Gt || kind == nk::Le)) {
-    ctx_.diag.ReportWarning(msg::ConditionAlways, MiscString(kind == nk::Gt ? misc::False : misc::True));
+    ctx_.diag.ReportWarning(msg::ConditionAlways,
+                            MiscString(kind == nk::Gt ? misc::False : misc::True));
   } else {
     constant->value = Normalize(code, constant->value);
     constant->type = other->type;
@@ -619,7 +622,8 @@ ExprNode* ExprEvaluator::ConvertChecked(bool explicitCast, TypeRec* type, ExprNo
     node->typeCode = type->kind;
     return node;
   }
-  if (t == tc::Array || t == tc::Function || t == tc::Struct) return TreeError(msg::IncompatibleConversion);
+  if (t == tc::Array || t == tc::Function || t == tc::Struct)
+    return TreeError(msg::IncompatibleConversion);
   if (Is64Bit(s) && t >= tc::Char && t <= tc::UnsignedLong && !explicitCast &&
       node->kind != nk::Int64)
     ctx_.diag.ReportWarning(msg::LosesDigits);

@@ -90,7 +90,7 @@ void ExprEvaluator::ErrorWithRecovery(int number, const char* argument) {
     else
       ctx_.diag.ReportError(number);
   }
-  if (!ctx_.scanner.directiveLine) return;
+  if (!ctx_.scanner.InDirectiveLine()) return;
   while (Code() != tok::EndOfLine && Code() != tok::EndOfInput) {
     Next();
     SetMessageLine();
@@ -146,10 +146,10 @@ int ExprEvaluator::EvaluateConstantExpression(std::uint32_t& value, bool arrayBo
   if (isSigned != nullptr) *isSigned = true;
   ExprNode* tree;
   if (!arrayBound) {
-    ctx_.scanner.directiveLine = true;
+    ctx_.scanner.SetDirectiveLine(true);
     Next();
     tree = ParseBinary(kNoOperator, ParseMode::Line, 0);
-    ctx_.scanner.directiveLine = false;
+    ctx_.scanner.SetDirectiveLine(false);
     if (Code() != tok::EndOfLine || (tree != nullptr && tree->kind == nk::Comma)) {
       ctx_.diag.ReportError(msg::ExpressionSyntax);
       value = 0;
@@ -259,7 +259,7 @@ ExprNode* ExprEvaluator::ParseUnary() {
       Next();
       return n;
     case tok::FloatConst:
-      if (ctx_.scanner.directiveLine && strict_) {
+      if (ctx_.scanner.InDirectiveLine() && strict_) {
         ErrorWithRecovery(msg::IllegalFloatingPoint);
         return nullptr;
       }
@@ -331,7 +331,7 @@ ExprNode* ExprEvaluator::ParseParenthesis() {
 ExprNode* ExprEvaluator::ParseSizeof() {
   Scanner& scanner = ctx_.scanner;
   Next();
-  if (Code() == tok::LParen && scanner.directiveLine && CanBeginTypeName(scanner.PeekToken())) {
+  if (Code() == tok::LParen && scanner.InDirectiveLine() && CanBeginTypeName(scanner.PeekToken())) {
     Next();
     std::uint8_t qualifiers = 0;
     TypeRec* type = ParseTypeName(qualifiers);

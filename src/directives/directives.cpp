@@ -48,14 +48,14 @@ constexpr StopSet<7> kRestStops{{'\n', '\r', mark::kEndOfInput, '/', '\\', '"', 
 int Directives::ReadDirective(Reading reading) {
   bool process = reading != Reading::kIdentifyOnly;
   Scanner& scanner = ctx_.scanner;
-  bool savedDirectiveLine = scanner.directiveLine;
-  scanner.directiveLine = true;
+  // The directive's own line is read in directive-line mode, and the mode the caller was in
+  // comes back after it.
+  Scanner::DirectiveLineScope directiveLine(scanner, true);
 
   int c = scanner.SkipBlanks();
   if (c == '\n' || c == '\r' || c == mark::kEndOfInput) {
     scanner.UnreadByte();
     current_ = dir::None;
-    scanner.directiveLine = savedDirectiveLine;
     return dir::None;
   }
 
@@ -81,14 +81,10 @@ int Directives::ReadDirective(Reading reading) {
     if (process) ctx_.diag.ReportError(msg::UnknownDirective, name);
     SkipRestOfLine(scanner.ReadByte());
     current_ = dir::None;
-    scanner.directiveLine = savedDirectiveLine;
     return dir::None;
   }
   current_ = code;
-  if (!process) {
-    scanner.directiveLine = savedDirectiveLine;
-    return code;
-  }
+  if (!process) return code;
 
   c = scanner.ReadByte();
   switch (code) {
@@ -131,7 +127,6 @@ int Directives::ReadDirective(Reading reading) {
       ErrorDirective(c);
       break;
   }
-  scanner.directiveLine = false;
   return code;
 }
 
@@ -347,8 +342,8 @@ void Directives::GuardCheck(int c, const char* guard) {
   Scanner& scanner = ctx_.scanner;
   SourceStack& src = ctx_.source;
   CheckRestOfLine(c);
-  bool savedDirectiveLine = scanner.directiveLine;
-  scanner.directiveLine = false;
+  // What follows is read as ordinary lines.
+  Scanner::DirectiveLineScope ordinaryLines(scanner, false);
   c = scanner.ReadByte();
   for (;;) {
     if (c == '\n' || c == '\r') {
@@ -368,7 +363,6 @@ void Directives::GuardCheck(int c, const char* guard) {
     scanner.UnreadByte();
     break;
   }
-  scanner.directiveLine = savedDirectiveLine;
 }
 
 namespace {
@@ -444,7 +438,7 @@ void Directives::SkipFalseGroup(Skipping skipping) {
       continue;
     }
     int code = ReadDirective(Reading::kIdentifyOnly);
-    scanner.directiveLine = true;
+    scanner.SetDirectiveLine(true);
     switch (code) {
       case dir::If:
       case dir::Ifdef:
@@ -473,9 +467,9 @@ void Directives::SkipFalseGroup(Skipping skipping) {
         if (!elseAllowed) {
           ctx_.diag.ReportError(msg::MisplacedElif);
         } else if (!chainTaken) {
-          scanner.directiveLine = true;
+          scanner.SetDirectiveLine(true);
           bool value = Evaluate();
-          scanner.directiveLine = false;
+          scanner.SetDirectiveLine(false);
           if (value) {
             current_ = dir::Elif;
             return;
@@ -486,7 +480,7 @@ void Directives::SkipFalseGroup(Skipping skipping) {
       default:
         break;
     }
-    scanner.directiveLine = false;
+    scanner.SetDirectiveLine(false);
     SkipRestOfLine(scanner.ReadByte());
     if (depth < 0) {
       current_ = code;
@@ -615,9 +609,9 @@ void Directives::Include(int c) {
   if (opened == 1) {
     src.CurrentFile()->standardNames = standardNames_ ? 1 : 0;
     ctx_.macros.SetStandardNames(standardNames_);
-    // The start of the new file: its first directive is carried out right away.
-    bool savedDirectiveLine = scanner.directiveLine;
-    scanner.directiveLine = false;
+    // The start of the new file: its first directive is carried out right away. Its lines
+    // are ordinary lines.
+    Scanner::DirectiveLineScope ordinaryLines(scanner, false);
     for (;;) {
       ctx_.writer.PutOutputChar('\r');
       ctx_.writer.PutOutputChar('\n');
@@ -633,7 +627,6 @@ void Directives::Include(int c) {
       scanner.UnreadByte();
       break;
     }
-    scanner.directiveLine = savedDirectiveLine;
   }
 }
 

@@ -132,7 +132,7 @@ int Macros::SpecialMacroValue(int number) {
         if (*p == '\\') text[n++] = '\\';
       }
       text[n] = 0;
-      scanner.macroText = text;
+      scanner.SetStringizeSource(text);
       return '"';
     }
     case 3: {
@@ -153,7 +153,7 @@ int Macros::SpecialMacroValue(int number) {
         FormatDate(ctx_.fileStartTime, reinterpret_cast<char*>(text));
       else
         FormatTime(ctx_.fileStartTime, reinterpret_cast<char*>(text));
-      scanner.macroText = text;
+      scanner.SetStringizeSource(text);
       return '"';
     }
     case 6:
@@ -731,7 +731,7 @@ int Macros::MacroTextEnd() {
   }
   switch (b) {
     case kPaste:
-      scanner.paste = true;
+      scanner.MarkPasted();
       if (mark::IsParameter(text[position])) {
         MacroArg* a = argument(text[position]);
         setPosition(position + 1);
@@ -745,12 +745,12 @@ int Macros::MacroTextEnd() {
       if (mark::IsParameter(text[position])) a = argument(text[position++]);
       setPosition(position);
       static const unsigned char kEmpty[1] = {0};
-      scanner.macroText = a != nullptr ? a->raw : kEmpty;
+      scanner.SetStringizeSource(a != nullptr ? a->raw : kEmpty);
       src.PushText("\"");
       return src.NextByte();
     }
     case kNoExpand:
-      scanner.noExpand = true;
+      scanner.MarkNoExpand();
       setPosition(position);
       return src.NextByte();
     case kEscape: {
@@ -792,7 +792,7 @@ bool Macros::Expand(IdentEntry* entry) {
   int c;
   for (;;) {
     c = scanner.SkipBlanks();
-    if ((c == '\n' || c == '\r') && !scanner.directiveLine) {
+    if ((c == '\n' || c == '\r') && !scanner.InDirectiveLine()) {
       src.CountNewline(c);
       continue;
     }
@@ -845,9 +845,8 @@ bool Macros::Expand(IdentEntry* entry) {
 
 void Macros::StorePendingMark() {
   Scanner& scanner = ctx_.scanner;
-  if (scanner.noExpand) {
+  if (scanner.TakeNoExpand()) {
     scanner.AppendByte(kNoExpand);
-    scanner.noExpand = false;
     argumentPlain_ = false;
   }
 }
@@ -966,7 +965,7 @@ int Macros::CollectArgument() {
         StoreByte(c);
         continue;
       case kArgLineBreak:
-        if (scanner.directiveLine) {
+        if (scanner.InDirectiveLine()) {
           // A directive line ends the call: its arguments cannot go on past it.
           scanner.UnreadByte();
           return mark::kEndOfInput;
@@ -1011,8 +1010,7 @@ int Macros::CollectArgument() {
         scanner.CopyNumber(c);
         continue;
       case kArgIdentStart: {
-        bool marked = scanner.noExpand;
-        scanner.noExpand = false;
+        bool marked = scanner.TakeNoExpand();
         std::size_t at = scanner.TextPosition();
         const char* spelling = scanner.ReadIdentifier(c);
         std::size_t length = scanner.IdentifierLength();
@@ -1136,14 +1134,12 @@ void Macros::ExpandText(bool argumentText) {
       continue;
     }
     if (c < 0x100 && kBaseTable[c] == cls::Digit) {
-      scanner.noExpand = false;
+      scanner.TakeNoExpand();
       scanner.CopyNumber(c);
       continue;
     }
     if (IsIdentStart(c)) {
-      bool marked = scanner.noExpand && !scanner.paste;
-      scanner.noExpand = false;
-      scanner.paste = false;
+      bool marked = scanner.TakeExpansionMarks();
       std::size_t at = scanner.TextPosition();
       const char* spelling = scanner.ReadIdentifier(c);
       std::size_t length = scanner.IdentifierLength();
@@ -1153,9 +1149,8 @@ void Macros::ExpandText(bool argumentText) {
           int number = SpecialNumber(spelling, length);
           if (number != 0) {
             int first = SpecialMacroValue(number);
-            if (first == '"' && scanner.macroText != nullptr) {
-              const unsigned char* value = scanner.macroText;
-              scanner.macroText = nullptr;
+            if (first == '"' && scanner.StringizeSource() != nullptr) {
+              const unsigned char* value = scanner.TakeStringizeSource();
               scanner.AppendByte('"');
               for (const unsigned char* p = value; *p != 0; ++p) scanner.AppendEscaped(*p);
               scanner.AppendByte('"');

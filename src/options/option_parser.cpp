@@ -107,10 +107,12 @@ int SwitchSign(RunContext& ctx, const char* rest, const OptionEntry& entry) {
   return ApplySwitch(ctx, static_cast<char>(entry.letter), rest, entry);
 }
 
+// The switch whose byte decides the basic types of conditions (-K, plain char unsigned). The
+// retune has nothing left to do here: the evaluator of #if builds its basic types from the
+// option block each time it starts, so a change shows in the next condition whenever it is
+// made.
 int SwitchAndRetune(RunContext& ctx, const char* rest, const OptionEntry& entry) {
-  if (Switch(ctx, rest, entry) == 0) return 0;
-  if (basicTypeRetuneHook != nullptr) basicTypeRetuneHook(ctx);
-  return 1;
+  return Switch(ctx, rest, entry);
 }
 
 int Restore(RunContext& ctx, const char*, const OptionEntry& entry) {

@@ -74,12 +74,6 @@ int Warnings(RunContext& ctx, const char* rest, const OptionEntry& entry);
 int Accept(RunContext& ctx, const char* rest, const OptionEntry& entry);
 }  // namespace handlers
 
-// Called after a "switch and retune" option changed its byte, so that the front end can
-// recompute the sizes of its basic types. Null while no front end is listening; the type
-// tables are rebuilt from the option block at the start of every file anyway.
-using RetuneHook = void (*)(RunContext& ctx);
-inline RetuneHook basicTypeRetuneHook = nullptr;
-
 // Bytes of OptionBlock::Ignored used by the accepted-and-ignored options, named after the
 // option that sets each.
 namespace ignored {

@@ -299,10 +299,7 @@ void OutputWriter::WriteTokenStream() {
       case tok::CharConst:
       case tok::IntConst:
       case tok::LongConst:
-        if (scanner.wideChar) {
-          PutOutputText("L", 1);
-          scanner.wideChar = false;
-        }
+        if (scanner.TakeWideChar()) PutOutputText("L", 1);
         PutOutputText(token.spelling, token.spellingLength);
         break;
       case tok::FloatConst:
@@ -328,9 +325,9 @@ void OutputWriter::WriteTokenStream() {
 void OutputWriter::WriteString() {
   Scanner& scanner = ctx_.scanner;
   // A string whose characters come from a stringized argument or a special macro's text.
-  bool fromMacro = scanner.macroText != nullptr;
+  bool fromMacro = scanner.StringizeSource() != nullptr;
   bool stringized = fromMacro;
-  if (scanner.wideString) PutOutputText("L", 1);
+  if (scanner.TakeWideString()) PutOutputText("L", 1);
   PutOutputChar('"');
   scanner.ResetQuoteTracking();
   auto put = [this](int c) {
@@ -375,7 +372,6 @@ void OutputWriter::WriteString() {
     put(c);
   }
   PutOutputChar('"');
-  scanner.wideString = false;
 }
 
 void OutputWriter::WriteAsm() {

@@ -46,7 +46,7 @@ void Scanner::CopyNumber(int first) {
 
 TokenCode Scanner::Number(int first) {
   Begin();
-  noExpand = false;
+  noExpand_ = false;
   int radix = ScanNumber(first);
   return NumberValue(radix);
 }
@@ -462,7 +462,7 @@ int Scanner::ReadEscape() {
 }
 
 TokenCode Scanner::CharConstant() {
-  noExpand = false;
+  noExpand_ = false;
   char* raw = text_ + textPos_;
   std::size_t room = kTextBufferSize - 2 - textPos_;
   std::size_t n = 0;
@@ -527,7 +527,7 @@ TokenCode Scanner::CharConstant() {
   unsigned kept = count < 4 ? count : 4;
   token_.explicitSize = 0;
 
-  if (wideChar) {
+  if (wideChar_) {
     std::uint32_t value = 0;
     for (unsigned i = 0; i < kept; ++i) value = (value << 8) | bytes[i];
     std::uint32_t codePage = ctx_.options.CodePage;
@@ -562,22 +562,22 @@ TokenCode Scanner::CharConstant() {
 }
 
 int Scanner::StringReaderChar() {
-  if (macroText == nullptr) return ReadLiteralChar('"');
+  if (macroText_ == nullptr) return ReadLiteralChar('"');
   for (;;) {
-    int c = *macroText;
+    int c = *macroText_;
     if (c == 0 || c == mark::kEndOfInput) {
-      macroText = nullptr;
+      macroText_ = nullptr;
       return -1;
     }
-    ++macroText;
+    ++macroText_;
     if (c == mark::kEndByte || c == mark::kNoExpand) continue;
     if (c == mark::kEscape) {
-      c = *macroText;
+      c = *macroText_;
       if (c == 0) {
-        macroText = nullptr;
+        macroText_ = nullptr;
         return -1;
       }
-      ++macroText;
+      ++macroText_;
       return c;
     }
     if (c == '"' || c == '\'') {
@@ -588,10 +588,10 @@ int Scanner::StringReaderChar() {
       return c;
     }
     if (IsLeadByte(c)) {
-      while (*macroText == mark::kEndByte || *macroText == mark::kNoExpand) ++macroText;
-      int t = *macroText;
+      while (*macroText_ == mark::kEndByte || *macroText_ == mark::kNoExpand) ++macroText_;
+      int t = *macroText_;
       if (t != 0 && t != mark::kEndOfInput) {
-        ++macroText;
+        ++macroText_;
         return c * 256 + t;
       }
     }
@@ -601,10 +601,10 @@ int Scanner::StringReaderChar() {
 
 int Scanner::CopyLiteral(int quote, EmitByte emit, void* owner, bool report) {
   emit(owner, quote);
-  if (macroText != nullptr) {
+  if (macroText_ != nullptr) {
     // A stringized argument: its quotes and the backslashes inside its strings are escaped.
-    const unsigned char* p = macroText;
-    macroText = nullptr;
+    const unsigned char* p = macroText_;
+    macroText_ = nullptr;
     bool inString = false;
     for (; *p != 0 && *p != mark::kEndOfInput; ++p) {
       int c = *p;

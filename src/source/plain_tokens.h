@@ -134,7 +134,7 @@ TokenCode Scanner::ScanPlainTokens(Sink& sink) {
       // written before it, so that case goes the long way.
       std::size_t length = PlainNumber(p, end);
       if (length == 0 && closedByEndByte(end)) length = PlainNumber(p, end, true);
-      if (length == 0 || wideChar) break;
+      if (length == 0 || wideChar_) break;
       sink.Text(tok::IntConst, reinterpret_cast<const char*>(p), length, end - p >= 16);
       p += length;
       continue;

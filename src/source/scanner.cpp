@@ -130,9 +130,9 @@ void Scanner::Initialise() {
   src_.Reset();
   token_ = Token{};
   slot_ = Token{};
-  wideChar = wideString = directiveLine = noExpand = false;
+  wideChar_ = wideString_ = directiveLine_ = noExpand_ = paste_ = false;
   pendingBackslash_ = false;
-  macroText = nullptr;
+  macroText_ = nullptr;
   quoteState_ = 0;
   ctx_.writer.SetLineStart();
 }
@@ -237,7 +237,7 @@ TokenCode Scanner::Scan() {
         const unsigned char* end = SkipBlankRun(src_.cursor, src_.limit);
         src_.cursor = end;
         // A directive line never reaches the output as text: its blanks are dropped.
-        if (!directiveLine)
+        if (!directiveLine_)
           ctx_.writer.PutBlanks(reinterpret_cast<const char*>(run),
                                 static_cast<std::size_t>(end - run));
         c = src_.NextByte();
@@ -245,7 +245,7 @@ TokenCode Scanner::Scan() {
       }
 
       case cls::LineBreak:
-        if (directiveLine) {
+        if (directiveLine_) {
           Begin();
           token_.code = tok::EndOfLine;
           return tok::EndOfLine;
@@ -305,23 +305,23 @@ TokenCode Scanner::Scan() {
 
       case cls::DoubleQuote:
         Begin();
-        wideString = false;
+        wideString_ = false;
         return token_.code = tok::String;
 
       case cls::SingleQuote:
         Begin();
-        wideChar = false;
+        wideChar_ = false;
         return CharConstant();
 
       case cls::WidePrefix: {
         Begin();
         int n = src_.NextByte();
         if (n == '"') {
-          wideString = true;
+          wideString_ = true;
           return token_.code = tok::String;
         }
         if (n == '\'') {
-          wideChar = true;
+          wideChar_ = true;
           return CharConstant();
         }
         src_.Unget();
@@ -634,9 +634,7 @@ int Scanner::NextAfterIdentifier() {
 
 TokenCode Scanner::IdentifierResult(const char* spelling, std::size_t length, IdentEntry* entry) {
   token_.ident = entry;
-  bool marked = noExpand && !paste;
-  noExpand = false;
-  paste = false;
+  bool marked = TakeExpansionMarks();
   if (!marked) {
     if (StartsSpecialName(spelling, length)) {
       ctx_.writer.EnsureOpen();
@@ -646,12 +644,12 @@ TokenCode Scanner::IdentifierResult(const char* spelling, std::size_t length, Id
         return tok::NoToken;
       }
     }
-    if (directiveLine && length == 7 && std::memcmp(spelling, "defined", 7) == 0)
+    if (directiveLine_ && length == 7 && std::memcmp(spelling, "defined", 7) == 0)
       return DefinedOperator();
     if (entry->IsMacro() && ctx_.macros.Expand(entry)) return tok::NoToken;
   }
   if (table != kTokenTable) return token_.code = tok::Identifier;
-  if (entry->keyword != 0 && !(directiveLine && ctx_.options.LanguageMode == 1))
+  if (entry->keyword != 0 && !(directiveLine_ && ctx_.options.LanguageMode == 1))
     return token_.code = entry->keyword;
   return token_.code = tok::Identifier;
 }

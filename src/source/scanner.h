@@ -177,7 +177,6 @@ class Scanner {
   // pointer is set), -1 at its end.
   int StringReaderChar();
   void ResetQuoteTracking() { quoteState_ = 0; }
-  const unsigned char* macroText = nullptr;
 
   bool IsLeadByte(int c) const { return leadBytes_[c & 0xFF]; }
   // The lead-byte table, or null when the code page has no lead bytes.
@@ -195,12 +194,68 @@ class Scanner {
   void BeginBody(std::size_t start) { bodyStart_ = start; }
   TokenCode ScanBody();
 
-  // Flags read and written by the other layers.
-  bool wideChar = false;
-  bool wideString = false;
-  bool directiveLine = false;
-  bool noExpand = false;
-  bool paste = false;
+  // The state that macro expansion, the directive layer and the output writer share with the
+  // scanner.
+  //
+  // Directive-line mode: a line break ends the token stream with the end-of-line token.
+  bool InDirectiveLine() const { return directiveLine_; }
+  void SetDirectiveLine(bool on) { directiveLine_ = on; }
+  // Sets directive-line mode for its lifetime and puts the previous mode back after it.
+  class DirectiveLineScope {
+   public:
+    DirectiveLineScope(Scanner& scanner, bool on)
+        : scanner_(scanner), saved_(scanner.directiveLine_) {
+      scanner.directiveLine_ = on;
+    }
+    ~DirectiveLineScope() { scanner_.directiveLine_ = saved_; }
+    DirectiveLineScope(const DirectiveLineScope&) = delete;
+    DirectiveLineScope& operator=(const DirectiveLineScope&) = delete;
+
+   private:
+    Scanner& scanner_;
+    bool saved_;
+  };
+  // The no-expand mark (set by a mark in macro text) keeps the next identifier from being
+  // expanded; the paste flag (set by ##) says the identifier being completed was pasted, so
+  // the mark does not apply to it.
+  void MarkNoExpand() { noExpand_ = true; }
+  void MarkPasted() { paste_ = true; }
+  bool NoExpandPending() const { return noExpand_; }
+  // Clears the no-expand mark; true when it was set.
+  bool TakeNoExpand() {
+    bool was = noExpand_;
+    noExpand_ = false;
+    return was;
+  }
+  // Clears both flags; true when the identifier they apply to stays unexpanded.
+  bool TakeExpansionMarks() {
+    bool marked = noExpand_ && !paste_;
+    noExpand_ = paste_ = false;
+    return marked;
+  }
+  // The stringize source: when set, the characters of the next string literal come from this
+  // text instead of the input (a stringized argument, or a special macro's value).
+  void SetStringizeSource(const unsigned char* text) { macroText_ = text; }
+  const unsigned char* StringizeSource() const { return macroText_; }
+  // Takes the stringize source away (null when none is set).
+  const unsigned char* TakeStringizeSource() {
+    const unsigned char* text = macroText_;
+    macroText_ = nullptr;
+    return text;
+  }
+  // The wide flags: set by an `L` prefix on the last character constant or string literal,
+  // cleared when the writer has written the `L`.
+  bool WideCharPending() const { return wideChar_; }
+  bool TakeWideChar() {
+    bool was = wideChar_;
+    wideChar_ = false;
+    return was;
+  }
+  bool TakeWideString() {
+    bool was = wideString_;
+    wideString_ = false;
+    return was;
+  }
   const signed char* table = kTokenTable;
 
   // Reports an illegal character (with its trail byte when it is a lead byte).
@@ -219,7 +274,7 @@ class Scanner {
   // special byte: those end it, and the token loop takes them.)
   bool PlainTokensAllowed() const {
     return slot_.code == tok::NoToken && !pendingBackslash_ && table == kTokenTable &&
-           !directiveLine && !noExpand && !paste && redispatch_ < 0 && src_.Top() != nullptr &&
+           !directiveLine_ && !noExpand_ && !paste_ && redispatch_ < 0 && src_.Top() != nullptr &&
            !KeepComments();
   }
   // The longest name kept whole (at the current write position of the token text buffer).
@@ -301,6 +356,12 @@ class Scanner {
   bool leadBytes_[256] = {};
   bool anyLeadByte_ = false;  // whether the code page has lead bytes at all
   unsigned identLimit_ = 250;
+  bool directiveLine_ = false;
+  bool noExpand_ = false;
+  bool paste_ = false;
+  bool wideChar_ = false;
+  bool wideString_ = false;
+  const unsigned char* macroText_ = nullptr;
   // A copy of the run's shortcut switch, read for every name and number.
   bool shortcuts_ = true;
 };

@@ -220,7 +220,8 @@ int SourceStack::EndOfFile(bool quiet) {
   }
   SourceFile* record = top_;
   if (conditionals != nullptr) {
-    if (!quiet) ctx_.diag.ReportError(msg::EndOfFileInConditional, static_cast<int>(conditionals->line));
+    if (!quiet)
+      ctx_.diag.ReportError(msg::EndOfFileInConditional, static_cast<int>(conditionals->line));
     FreeConditionals();
   }
   if (ctx_.options.OutputFlags & kHeaderStatistics) UpdateStatisticsAtClose();

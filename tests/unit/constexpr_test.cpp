@@ -12,6 +12,7 @@
 #include "constexpr/condition.h"
 #include "constexpr/evaluator.h"
 #include "driver/context.h"
+#include "options/options.h"
 
 namespace tpx {
 namespace {
@@ -53,11 +54,11 @@ class ConditionTest : public ::testing::Test {
     texts_.push_back(expression + "\n");
     ctx_.source.PushText(texts_.back().c_str());
     ctx_.position.messageLine = 0;
-    ctx_.scanner.directiveLine = true;
+    ctx_.scanner.SetDirectiveLine(true);
     testing::internal::CaptureStdout();
     bool value = EvaluateCondition(ctx_);
     std::string messages = testing::internal::GetCapturedStdout();
-    EXPECT_FALSE(ctx_.scanner.directiveLine);
+    EXPECT_FALSE(ctx_.scanner.InDirectiveLine());
     return {value, messages};
   }
 
@@ -204,6 +205,19 @@ TEST_F(ConversionTest, EveryPairOfBasicTypes) {
     }
   }
   EXPECT_EQ(checked, 16 * (12 * 19 + 3 * 11 + 19));
+}
+
+// -K is the switch that retunes the basic types: the evaluator builds them from the option
+// block each time it starts, so the switch shows in the very next condition, within one file,
+// with nothing to recompute in between.
+TEST_F(ConditionTest, UnsignedCharSwitchShowsInTheNextCondition) {
+  Start();
+  EXPECT_TRUE(Holds("(char)255 < 0"));
+  ASSERT_EQ(ParseOption(ctx_, 0, "K"), 1);
+  EXPECT_FALSE(Holds("(char)255 < 0"));
+  EXPECT_TRUE(Holds("(char)255 == 255"));
+  ASSERT_EQ(ParseOption(ctx_, 0, "K-"), 1);
+  EXPECT_TRUE(Holds("(char)255 < 0"));
 }
 
 TEST_F(ConversionTest, PlainCharFollowsTheOption) {
@@ -713,7 +727,7 @@ TEST_F(ConditionTest, DeepNestingEndsTheFileAsOutOfMemory) {
   deep += std::string(3000, ')');
   texts_.push_back(deep + "\n");
   ctx_.source.PushText(texts_.back().c_str());
-  ctx_.scanner.directiveLine = true;
+  ctx_.scanner.SetDirectiveLine(true);
   testing::internal::CaptureStdout();
   EXPECT_THROW(EvaluateCondition(ctx_), FatalError);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "Fatal t.c: Out of memory\n");

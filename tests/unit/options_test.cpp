@@ -269,17 +269,12 @@ TEST_F(OptionsTest, NestedCommentSwitchAndCodePageShareTheirPrefix) {
   EXPECT_EQ(ctx.options.CodePage, 4294967295u);
 }
 
-int retuneCalls = 0;
-void CountRetune(RunContext&) { ++retuneCalls; }
-
-TEST_F(OptionsTest, UnsignedCharSwitchRetunesTheFrontEnd) {
-  retuneCalls = 0;
-  tpx::basicTypeRetuneHook = CountRetune;
+TEST_F(OptionsTest, UnsignedCharSwitch) {
   EXPECT_EQ(Parse("K"), 1);
+  EXPECT_EQ(ctx.options.UnsignedChar, 1);
   EXPECT_EQ(Parse("K-"), 1);
+  EXPECT_EQ(ctx.options.UnsignedChar, 0);
   EXPECT_EQ(Parse("Kq"), 0);
-  tpx::basicTypeRetuneHook = nullptr;
-  EXPECT_EQ(retuneCalls, 2);
 }
 
 TEST_F(OptionsTest, ThreeEntriesOfOneLetterAllAct) {
