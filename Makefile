@@ -3,13 +3,15 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 SANITIZE := build/sanitize
+# ON makes every compiler warning an error in the native builds (CI sets it).
+WERROR ?= OFF
 
-.PHONY: all build run test test-release test-sanitize bench win32 test-win32 clean
+.PHONY: all build run test test-release test-sanitize bench win32 test-win32 tidy clean
 
 all: build
 
 build:
-	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DTPX32_WERROR=$(WERROR)
 	cmake --build $(RELEASE) -j $(JOBS)
 
 run: build
@@ -24,9 +26,14 @@ test-release: build
 	cd $(RELEASE) && ctest --output-on-failure -j $(JOBS)
 
 test-sanitize:
-	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DTPX32_SANITIZE=ON
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DTPX32_SANITIZE=ON -DTPX32_WERROR=$(WERROR)
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
+
+# Static checks of the sources with the project's .clang-tidy.
+tidy:
+	cmake -S . -B build/tidy -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DTPX32_TESTS=OFF
+	run-clang-tidy -p build/tidy -quiet '$(CURDIR)/src/'
 
 # Side-by-side timing against other preprocessors (see bench/README.md).
 bench: build
