@@ -8,8 +8,9 @@
 #include <type_traits>
 
 #include "constexpr/evaluator.h"
+#include "diagnostics/diagnostics.h"
 #include "diagnostics/misc_strings.h"
-#include "driver/context.h"
+#include "options/run_context.h"
 
 namespace tpx {
 

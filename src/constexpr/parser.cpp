@@ -3,7 +3,10 @@
 // and decides the result.
 #include "constexpr/condition.h"
 #include "constexpr/evaluator.h"
-#include "driver/context.h"
+#include "diagnostics/diagnostics.h"
+#include "memory/memory.h"
+#include "options/run_context.h"
+#include "source/scanner.h"
 #include "source/tokens.h"
 
 namespace tpx {

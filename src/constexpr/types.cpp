@@ -4,8 +4,11 @@
 #include <cstring>
 
 #include "constexpr/evaluator.h"
+#include "diagnostics/diagnostics.h"
 #include "diagnostics/misc_strings.h"
-#include "driver/context.h"
+#include "memory/memory.h"
+#include "options/run_context.h"
+#include "source/scanner.h"
 #include "source/tokens.h"
 
 namespace tpx {

@@ -165,8 +165,14 @@ const WarningSwitch kWarningSwitches[kWarningSwitchCount] = {
     {"ncl", true},  {"nin", true},  {"dig", true},
 };
 
-Diagnostics::Diagnostics(OptionBlock& options, const SourcePosition& position, std::FILE* out)
-    : options_(options), position_(position), out_(out) {
+Diagnostics::Diagnostics(std::uint8_t& errorLimit, std::uint8_t& warningLimit,
+                         const std::uint8_t& languageMode, const SourcePosition& position,
+                         std::FILE* out)
+    : errorLimit_(errorLimit),
+      warningLimit_(warningLimit),
+      languageMode_(languageMode),
+      position_(position),
+      out_(out) {
   LoadSwitchDefaults();
   CommitCommandLineSwitches();
 }
@@ -211,8 +217,8 @@ void Diagnostics::ReportError(MessageNumber number, ...) {
   va_end(args);
   ++errorCount_;
   ++messageCount_;
-  if ((options_.ErrorLimit != 0 && errorCount_ >= options_.ErrorLimit) ||
-      (options_.WarningLimit != 0 && messageCount_ >= options_.WarningLimit)) {
+  if ((errorLimit_ != 0 && errorCount_ >= errorLimit_) ||
+      (warningLimit_ != 0 && messageCount_ >= warningLimit_)) {
     Stop();
   }
 }
@@ -228,7 +234,7 @@ void Diagnostics::ReportWarning(MessageNumber number, ...) {
   ReportLine(number, args, MiscString(misc::KindWarning));
   va_end(args);
   ++messageCount_;
-  if (options_.WarningLimit != 0 && messageCount_ - errorCount_ >= options_.WarningLimit) Stop();
+  if (warningLimit_ != 0 && messageCount_ - errorCount_ >= warningLimit_) Stop();
 }
 
 void Diagnostics::Stop() {
@@ -239,23 +245,23 @@ void Diagnostics::Stop() {
 }
 
 void Diagnostics::ReportOutsideFile(MessageNumber number, ...) {
-  std::uint8_t errorLimit = options_.ErrorLimit;
-  std::uint8_t warningLimit = options_.WarningLimit;
-  options_.ErrorLimit = 0;
-  options_.WarningLimit = 0;
+  std::uint8_t errorLimit = errorLimit_;
+  std::uint8_t warningLimit = warningLimit_;
+  errorLimit_ = 0;
+  warningLimit_ = 0;
   std::va_list args;
   va_start(args, number);
   // Printed even when the previous file ended with a fatal error: the latch belongs to a file,
   // and a report outside any file must never be lost.
   ReportLine(number, args, MiscString(misc::KindError));
   va_end(args);
-  options_.ErrorLimit = errorLimit;
-  options_.WarningLimit = warningLimit;
+  errorLimit_ = errorLimit;
+  warningLimit_ = warningLimit;
 }
 
 void Diagnostics::ErrorAndExit(MessageNumber number, ...) {
-  options_.ErrorLimit = 0;
-  options_.WarningLimit = 0;
+  errorLimit_ = 0;
+  warningLimit_ = 0;
   std::va_list args;
   va_start(args, number);
   ReportLine(number, args, MiscString(misc::KindError));
@@ -265,7 +271,7 @@ void Diagnostics::ErrorAndExit(MessageNumber number, ...) {
 }
 
 void Diagnostics::ReportOverflow() {
-  if (options_.LanguageMode == 1)
+  if (languageMode_ == 1)
     ReportError(msg::ConstantTooLarge);
   else
     ReportWarning(msg::ArithmeticOverflow);

@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "options/option_block.h"
-#include "source/position.h"
+#include "diagnostics/position.h"
 
 namespace tpx {
 
@@ -157,7 +156,12 @@ extern const WarningSwitch kWarningSwitches[kWarningSwitchCount];
 
 class Diagnostics {
  public:
-  Diagnostics(OptionBlock& options, const SourcePosition& position, std::FILE* out = stdout);
+  // The limits on the number of messages (0: none) and the language mode (1: strict ANSI) are
+  // the option bytes of the run; the reporters lower the limits to 0 around reports made
+  // outside a file.
+  Diagnostics(std::uint8_t& errorLimit, std::uint8_t& warningLimit,
+              const std::uint8_t& languageMode, const SourcePosition& position,
+              std::FILE* out = stdout);
 
   // The reporters. Arguments follow the catalogue text's printf placeholders.
   void ReportFatal(MessageNumber number, ...);
@@ -207,7 +211,9 @@ class Diagnostics {
   [[noreturn]] void Stop();
   void ApplyPendingRestore();
 
-  OptionBlock& options_;
+  std::uint8_t& errorLimit_;
+  std::uint8_t& warningLimit_;
+  const std::uint8_t& languageMode_;
   const SourcePosition& position_;
   std::FILE* out_;
   std::uint32_t errorCount_ = 0;

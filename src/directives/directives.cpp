@@ -2,10 +2,15 @@
 
 #include <cstring>
 
+#include "constexpr/condition.h"
+#include "diagnostics/diagnostics.h"
 #include "directives/conditional.h"
 #include "directives/macros.h"
-#include "driver/context.h"
+#include "memory/memory.h"
+#include "options/run_context.h"
+#include "output/output_writer.h"
 #include "platform/platform.h"
+#include "source/count_line.h"
 #include "source/ident_table.h"
 #include "source/markers.h"
 #include "source/scanner.h"
@@ -207,23 +212,30 @@ void Directives::CheckRestOfLine(int c) {
 void Directives::PushConditional(std::uint8_t kind) {
   auto* frame =
       static_cast<ConditionalFrame*>(ctx_.memory.blocks.Allocate(sizeof(ConditionalFrame)));
-  frame->next = ctx_.source.conditionals;
+  frame->next = conditionals_;
   frame->line = ctx_.source.Line();
   frame->guard = "";
   frame->kind = kind;
-  ctx_.source.conditionals = frame;
+  conditionals_ = frame;
+}
+
+void Directives::EndConditionals(bool quiet) {
+  if (conditionals_ == nullptr) return;
+  if (!quiet)
+    ctx_.diag.ReportError(msg::EndOfFileInConditional, static_cast<int>(conditionals_->line));
+  while (conditionals_ != nullptr) PopConditional();
 }
 
 void Directives::PopConditional() {
-  ConditionalFrame* frame = ctx_.source.conditionals;
+  ConditionalFrame* frame = conditionals_;
   if (frame == nullptr) return;
-  ctx_.source.conditionals = frame->next;
+  conditionals_ = frame->next;
   ctx_.memory.blocks.Free(frame);
 }
 
 bool Directives::Evaluate() {
   Scanner& scanner = ctx_.scanner;
-  bool value = evaluateCondition != nullptr ? evaluateCondition(ctx_) : false;
+  bool value = EvaluateCondition(ctx_);
   // The evaluation read the line up to its end-of-line token; the line break itself is left
   // for the scanner so that it is counted once.
   if (scanner.Current().code == tok::EndOfLine) ctx_.source.Unget();
@@ -276,7 +288,7 @@ void Directives::IfdefIfndef(int c, NameTest test) {
     if (test == NameTest::kIfndefMayBeGuard) {
       char* guard = static_cast<char*>(ctx_.memory.arena.BlobAllocate(n + 1));
       std::memcpy(guard, saved, n + 1);
-      ctx_.source.conditionals->guard = guard;
+      conditionals_->guard = guard;
     }
     return;
   }
@@ -285,7 +297,7 @@ void Directives::IfdefIfndef(int c, NameTest test) {
 }
 
 void Directives::Else(int c) {
-  ConditionalFrame* top = ctx_.source.conditionals;
+  ConditionalFrame* top = conditionals_;
   if (top == nullptr) {
     ctx_.diag.ReportError(msg::MisplacedElse);
     SkipRestOfLine(c);
@@ -303,7 +315,7 @@ void Directives::Else(int c) {
 }
 
 void Directives::Elif(int c) {
-  ConditionalFrame* top = ctx_.source.conditionals;
+  ConditionalFrame* top = conditionals_;
   if (top != nullptr) top->guard = "";
   if (top == nullptr || top->kind != ConditionalFrame::kChainGroup) {
     ctx_.diag.ReportError(msg::MisplacedElif);
@@ -316,7 +328,7 @@ void Directives::Elif(int c) {
 }
 
 void Directives::Endif(int c) {
-  ConditionalFrame* top = ctx_.source.conditionals;
+  ConditionalFrame* top = conditionals_;
   if (top == nullptr) {
     ctx_.diag.ReportError(msg::MisplacedEndif);
     SkipRestOfLine(c);

@@ -47,10 +47,17 @@ class Directives {
   void SkipRestOfLine(int c);
   void CheckRestOfLine(int c);
 
-  // The condition evaluator of #if and #elif: reads the rest of the line and returns true when
-  // it evaluates to non-zero. Replaceable so the expression layer can be tested alone.
-  using ConditionEvaluator = bool (*)(RunContext& ctx);
-  ConditionEvaluator evaluateCondition = nullptr;
+  // The conditional stack of the current file. A file record keeps its includer's stack aside
+  // while the included file is read; at the end of a file its own open conditionals are
+  // reported (unless `quiet`) and dropped.
+  void ResetConditionals() { conditionals_ = nullptr; }
+  ConditionalFrame* SetAsideConditionals() {
+    ConditionalFrame* saved = conditionals_;
+    conditionals_ = nullptr;
+    return saved;
+  }
+  void RestoreConditionals(ConditionalFrame* saved) { conditionals_ = saved; }
+  void EndConditionals(bool quiet);
 
  private:
   void PushConditional(std::uint8_t kind);
@@ -93,6 +100,7 @@ class Directives {
   int TryOpen(const char* directory, std::size_t directoryLength, const char* name);
 
   RunContext& ctx_;
+  ConditionalFrame* conditionals_ = nullptr;
   int current_ = 0;
   bool standardNames_ = false;
   char lastTried_[264] = {};

@@ -3,12 +3,17 @@
 #include <cstring>
 #include <ctime>
 
+#include "diagnostics/diagnostics.h"
 #include "diagnostics/misc_strings.h"
 #include "directives/directives.h"
-#include "driver/context.h"
+#include "memory/memory.h"
+#include "options/run_context.h"
+#include "output/output_file.h"
+#include "output/output_writer.h"
 #include "source/ident_table.h"
 #include "source/markers.h"
 #include "source/scanner.h"
+#include "source/source_stack.h"
 
 namespace tpx {
 

@@ -7,10 +7,12 @@
 #include <ctime>
 #include <memory>
 
+#include "diagnostics/diagnostics.h"
 #include "diagnostics/misc_strings.h"
-#include "driver/context.h"
 #include "driver/file_names.h"
 #include "driver/file_run.h"
+#include "driver/run.h"
+#include "memory/memory.h"
 #include "options/options.h"
 #include "platform/platform.h"
 
@@ -213,8 +215,8 @@ int Driver::ProtectedRun(const char* path) {
 int RunProgram(int argc, char** argv, const RunSettings& settings) {
   // The context holds large tables (the identifier buckets, the token text buffer): it lives
   // on the heap, not on the stack.
-  auto owned = std::make_unique<RunContext>();
-  RunContext& ctx = *owned;
+  auto owned = std::make_unique<Run>();
+  Run& ctx = *owned;
   ctx.SetShortcuts(settings.shortcuts);
   Driver driver(ctx);
   int status;

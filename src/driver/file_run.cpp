@@ -2,8 +2,17 @@
 
 #include <cstring>
 
-#include "driver/context.h"
+#include "diagnostics/diagnostics.h"
+#include "directives/directives.h"
+#include "directives/macros.h"
+#include "memory/memory.h"
+#include "options/run_context.h"
+#include "output/output_file.h"
+#include "output/output_writer.h"
 #include "platform/platform.h"
+#include "source/ident_table.h"
+#include "source/scanner.h"
+#include "source/source_stack.h"
 
 namespace tpx {
 
@@ -18,6 +27,7 @@ void FileRun::InitFile(const char* path) {
   ctx_.diag.LoadWarningEnable();
   ctx_.scanner.Initialise();
   ctx_.macros.Reset();
+  ctx_.directives.ResetConditionals();
   ctx_.position.fileName = path;
   if (ctx_.source.OpenSourceFile(path) == 0) ctx_.diag.ReportFatal(msg::CannotOpenInput, path);
   ctx_.optionPhase = 1;

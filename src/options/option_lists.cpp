@@ -2,9 +2,11 @@
 #include <cstdint>
 #include <cstring>
 
-#include "driver/context.h"
+#include "diagnostics/diagnostics.h"
+#include "memory/memory.h"
 #include "options/option_memory.h"
 #include "options/options.h"
+#include "options/run_context.h"
 #include "platform/platform.h"
 #include "source/markers.h"
 

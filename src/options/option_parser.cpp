@@ -1,8 +1,10 @@
 // The option matcher and the generic handler kinds.
 #include <cstring>
 
-#include "driver/context.h"
+#include "diagnostics/diagnostics.h"
+#include "memory/memory.h"
 #include "options/options.h"
+#include "options/run_context.h"
 
 namespace tpx {
 

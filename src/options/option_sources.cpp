@@ -2,10 +2,12 @@
 // the order that lets command-line options override the configuration file.
 #include <cstring>
 
+#include "diagnostics/diagnostics.h"
 #include "diagnostics/misc_strings.h"
-#include "driver/context.h"
+#include "memory/memory.h"
 #include "options/option_memory.h"
 #include "options/options.h"
+#include "options/run_context.h"
 #include "platform/platform.h"
 
 namespace tpx {

@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <cstring>
 
-#include "driver/context.h"
 #include "options/options.h"
+#include "options/run_context.h"
 
 namespace tpx {
 

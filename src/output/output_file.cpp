@@ -4,8 +4,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "driver/context.h"
+#include "diagnostics/diagnostics.h"
+#include "directives/macros.h"
+#include "options/run_context.h"
+#include "output/output_writer.h"
 #include "platform/platform.h"
+#include "source/source_stack.h"
 
 namespace tpx {
 
@@ -90,15 +94,17 @@ void OutputFile::Open() {
     handle_ = kConsoleOutput;
   } else {
     int handle = platform::CreateForWriting(name_);
-    while (handle < 0 && platform::LastOpenFailedForHandles() && releaseHook_ != nullptr &&
-           releaseHook_(releaseOwner_)) {
+    // Out of handles: the source input gives up the handle of a suspended include file, as
+    // long as it has one.
+    while (handle < 0 && platform::LastOpenFailedForHandles() && ctx_.source.ReleaseOneHandle())
       handle = platform::CreateForWriting(name_);
-    }
     if (handle < 0) ctx_.diag.ReportFatal(msg::CannotCreateOutput, name_);
     handle_ = handle;
     SetConsole(false);
   }
-  if (openedHook_ != nullptr) openedHook_(openedOwner_);
+  // A fresh line state for the writer and, with -Sd, the macros known at this moment.
+  ctx_.writer.OnOpened();
+  if (ctx_.options.DefinesInOutput) ctx_.macros.WriteDefineList();
 }
 
 void OutputFile::WritePatchedSlow(const char* text, std::size_t length, std::size_t at, char byte) {

@@ -132,20 +132,6 @@ class OutputFile {
   // Closes and deletes the file without writing what remains; in console mode only resets.
   void Discard();
 
-  // The source input's offer to give up the handle of a suspended include file when the process
-  // has run out of handles; returns false when it has none to give.
-  using ReleaseHandleHook = bool (*)(void* owner);
-  void SetReleaseHandleHook(ReleaseHandleHook hook, void* owner) {
-    releaseHook_ = hook;
-    releaseOwner_ = owner;
-  }
-  // Called right after a real file or the console is opened (the -Sd list of definitions).
-  using OpenedHook = void (*)(void* owner);
-  void SetOpenedHook(OpenedHook hook, void* owner) {
-    openedHook_ = hook;
-    openedOwner_ = owner;
-  }
-
   // With `on` false the span writes take the general write (to compare both).
   void SetSpanWrites(bool on) {
     spanWrites_ = on;
@@ -181,10 +167,6 @@ class OutputFile {
   char buffer_[kBufferSize];
   char name_[1024] = {};
   char mainFile_[1024] = {};
-  ReleaseHandleHook releaseHook_ = nullptr;
-  void* releaseOwner_ = nullptr;
-  OpenedHook openedHook_ = nullptr;
-  void* openedOwner_ = nullptr;
 };
 
 // True when an output name designates the console: "con.", "con.i", "conout$." or "conout$.i",

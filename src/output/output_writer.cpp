@@ -4,7 +4,9 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "driver/context.h"
+#include "diagnostics/diagnostics.h"
+#include "options/run_context.h"
+#include "output/output_file.h"
 #include "source/ident_table.h"
 #include "source/markers.h"
 #include "source/plain_tokens.h"

@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "driver/context.h"
+#include "diagnostics/diagnostics.h"
+#include "options/run_context.h"
 #include "platform/platform.h"
 #include "source/markers.h"
 #include "source/scanner.h"

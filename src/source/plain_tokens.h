@@ -17,6 +17,7 @@
 #include <cstdint>
 
 #include "directives/macros.h"
+#include "source/count_line.h"
 #include "source/ident_table.h"
 #include "source/markers.h"
 #include "source/scanner.h"

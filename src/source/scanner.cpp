@@ -2,8 +2,13 @@
 
 #include <cstring>
 
-#include "driver/context.h"
+#include "diagnostics/diagnostics.h"
+#include "directives/directives.h"
+#include "directives/macros.h"
+#include "options/run_context.h"
+#include "output/output_writer.h"
 #include "platform/platform.h"
+#include "source/count_line.h"
 #include "source/ident_table.h"
 #include "source/markers.h"
 #include "source/source_stack.h"

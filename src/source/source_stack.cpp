@@ -2,9 +2,14 @@
 
 #include <cstring>
 
-#include "directives/conditional.h"
-#include "driver/context.h"
+#include "diagnostics/diagnostics.h"
+#include "directives/directives.h"
+#include "directives/macros.h"
+#include "memory/memory.h"
+#include "options/run_context.h"
 #include "platform/platform.h"
+#include "source/count_line.h"
+#include "source/ident_table.h"
 #include "source/markers.h"
 
 namespace tpx {
@@ -42,7 +47,6 @@ void SourceStack::Reset() {
   totalLines_ = 0;
   stats_ = nullptr;
   statsTail_ = nullptr;
-  conditionals = nullptr;
   cursor = nullptr;
   limit = nullptr;
 }
@@ -110,8 +114,7 @@ int SourceStack::OpenSourceFile(const char* name) {
   currentFile_ = record;
   record->includerName = fileName_;
   record->includerLine = line_;
-  record->includerConditionals = conditionals;
-  conditionals = nullptr;
+  record->includerConditionals = ctx_.directives.SetAsideConditionals();
   if (ctx_.options.OutputFlags & kHeaderStatistics) UpdateStatisticsAtOpen(name);
   SetFileName(name);
   line_ = 0;
@@ -202,14 +205,6 @@ int SourceStack::Refill() {
   }
 }
 
-void SourceStack::FreeConditionals() {
-  while (conditionals != nullptr) {
-    ConditionalFrame* frame = conditionals;
-    conditionals = frame->next;
-    ctx_.memory.blocks.Free(frame);
-  }
-}
-
 int SourceStack::EndOfFile(bool quiet) {
   if (top_ == nullptr) return 0;
   if (!top_->IsFile()) {
@@ -219,14 +214,10 @@ int SourceStack::EndOfFile(bool quiet) {
     return 1;
   }
   SourceFile* record = top_;
-  if (conditionals != nullptr) {
-    if (!quiet)
-      ctx_.diag.ReportError(msg::EndOfFileInConditional, static_cast<int>(conditionals->line));
-    FreeConditionals();
-  }
+  ctx_.directives.EndConditionals(quiet);
   if (ctx_.options.OutputFlags & kHeaderStatistics) UpdateStatisticsAtClose();
   if (record->kind == SourceFile::kOpenFile) platform::CloseFile(record->handle);
-  conditionals = record->includerConditionals;
+  ctx_.directives.RestoreConditionals(record->includerConditionals);
   --depth_;
   if (record->below != nullptr) {
     line_ = record->includerLine;

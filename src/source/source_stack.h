@@ -91,8 +91,8 @@ class SourceStack {
   int EndOfFile(bool quiet);
   // Counts a line break whose first character `c` was just read (0: consumed in full).
   void CountNewline(int c);
-  // The same for a line break that the caller has read in full. Defined with the run context
-  // (driver/context.h), inline: every line of the input passes here.
+  // The same for a line break that the caller has read in full. Defined in source/count_line.h,
+  // inline: every line of the input passes here.
   inline void CountLine();
   // Whether `second` completes the line break begun by `first`: CR LF or LF CR.
   static bool IsBreakPair(int first, int second) {
@@ -124,9 +124,6 @@ class SourceStack {
   std::uint64_t TotalLines() const { return totalLines_; }
   HeaderStatEntry* Statistics() const { return stats_; }
 
-  // The conditional stack of the current file (owned by the directive layer).
-  ConditionalFrame* conditionals = nullptr;
-
   // Hot reader state: the scanner reads through these directly.
   const unsigned char* cursor = nullptr;
   const unsigned char* limit = nullptr;
@@ -137,7 +134,6 @@ class SourceStack {
   void SetFileName(const char* name);
   void UpdateStatisticsAtOpen(const char* name);
   void UpdateStatisticsAtClose();
-  void FreeConditionals();
   void ApplyStandardNames();
   void RecomputeCurrentFile();
 

@@ -11,7 +11,7 @@
 
 #include "constexpr/condition.h"
 #include "constexpr/evaluator.h"
-#include "driver/context.h"
+#include "driver/run.h"
 #include "options/options.h"
 
 namespace tpx {
@@ -71,7 +71,7 @@ class ConditionTest : public ::testing::Test {
     return r.value;
   }
 
-  RunContext ctx_;
+  tpx::Run ctx_;
   std::list<std::string> texts_;
 };
 
@@ -765,7 +765,7 @@ TEST_F(ConditionTest, NodesGoBackToTheBlockPool) {
 }
 
 TEST(ExprNodePoolTest, AlignedZeroedAndReturned) {
-  RunContext ctx;
+  tpx::Run ctx;
   ctx.memory.Startup();
   ctx.memory.StartOfFile();
   {

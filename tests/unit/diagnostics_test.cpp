@@ -5,6 +5,7 @@
 #include <string>
 
 #include "diagnostics/diagnostics.h"
+#include "options/option_block.h"
 
 namespace tpx {
 namespace {
@@ -51,7 +52,8 @@ TEST_F(DiagnosticsTest, CatalogueTexts) {
 }
 
 TEST_F(DiagnosticsTest, LineFormatWithAndWithoutPosition) {
-  Diagnostics diag(options_, position_, out_);
+  Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                   out_);
   diag.ReportError(202, "x.cpp");
   position_.fileName = "src/a.c";
   position_.messageLine = 12;
@@ -65,7 +67,8 @@ TEST_F(DiagnosticsTest, LineFormatWithAndWithoutPosition) {
 }
 
 TEST_F(DiagnosticsTest, FatalKindWordAndControlTransfer) {
-  Diagnostics diag(options_, position_, out_);
+  Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                   out_);
   position_.fileName = "a.c";
   position_.messageLine = 3;
   diag.ReportFatal(msg::InternalError, "at 0x1");  // neither counts nor transfers control
@@ -86,7 +89,8 @@ TEST_F(DiagnosticsTest, FatalKindWordAndControlTransfer) {
 }
 
 TEST_F(DiagnosticsTest, DefaultErrorLimitStopsAtTheTwentyFifth) {
-  Diagnostics diag(options_, position_, out_);
+  Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                   out_);
   diag.LoadWarningEnable();
   EXPECT_EQ(ErrorsUntilStop(diag, 100), 24);
   EXPECT_EQ(diag.ErrorCount(), 26u);  // 25 errors and the stop report
@@ -98,7 +102,8 @@ TEST_F(DiagnosticsTest, DefaultErrorLimitStopsAtTheTwentyFifth) {
 TEST_F(DiagnosticsTest, ZeroLimitsMeanNoLimit) {
   options_.ErrorLimit = 0;
   options_.WarningLimit = 0;
-  Diagnostics diag(options_, position_, out_);
+  Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                   out_);
   diag.LoadWarningEnable();
   EXPECT_EQ(ErrorsUntilStop(diag, 400), 400);
   for (int i = 0; i < 300; ++i) diag.ReportWarning(449);
@@ -108,13 +113,15 @@ TEST_F(DiagnosticsTest, ZeroLimitsMeanNoLimit) {
 
 TEST_F(DiagnosticsTest, WarningLimitCountsErrorsAndWarningsDifferently) {
   options_.WarningLimit = 5;
-  Diagnostics diag(options_, position_, out_);
+  Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                   out_);
   diag.LoadWarningEnable();
   for (int i = 0; i < 4; ++i) diag.ReportWarning(449);
   // An error when errors and warnings together number 5 stops the file.
   EXPECT_THROW(diag.ReportError(196), FatalError);
 
-  Diagnostics second(options_, position_, out_);
+  Diagnostics second(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                     out_);
   second.LoadWarningEnable();
   second.ReportError(196);
   second.ReportError(196);
@@ -123,7 +130,8 @@ TEST_F(DiagnosticsTest, WarningLimitCountsErrorsAndWarningsDifferently) {
 }
 
 TEST_F(DiagnosticsTest, DisabledWarningIsNeitherPrintedNorCounted) {
-  Diagnostics diag(options_, position_, out_);
+  Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                   out_);
   diag.LoadWarningEnable();
   diag.ReportWarning(435);  // "amb" is off by default
   EXPECT_EQ(diag.MessageCount(), 0u);
@@ -146,7 +154,8 @@ TEST_F(DiagnosticsTest, SwitchTableDefaultsAndCodes) {
 }
 
 TEST_F(DiagnosticsTest, CommandLineStateIsWhatEachFileStartsFrom) {
-  Diagnostics diag(options_, position_, out_);
+  Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                   out_);
   diag.SetSwitch(14, false);  // -w-zdi
   diag.LoadWarningEnable();
   EXPECT_TRUE(diag.WarningEnabled(449));  // not committed yet
@@ -158,7 +167,8 @@ TEST_F(DiagnosticsTest, CommandLineStateIsWhatEachFileStartsFrom) {
 
 TEST_F(DiagnosticsTest, ReportsOutsideFilesIgnoreLimitsAndLatch) {
   options_.ErrorLimit = 1;
-  Diagnostics diag(options_, position_, out_);
+  Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                   out_);
   EXPECT_NO_THROW(diag.ReportOutsideFile(msg::CouldNotFindFile, "a.cpp"));
   EXPECT_NO_THROW(diag.ReportOutsideFile(msg::CouldNotFindFile, "b.cpp"));
   EXPECT_EQ(options_.ErrorLimit, 1);
@@ -170,7 +180,8 @@ TEST_F(DiagnosticsTest, ReportsOutsideFilesIgnoreLimitsAndLatch) {
 }
 
 TEST_F(DiagnosticsTest, OverflowIsAnErrorOnlyInStrictMode) {
-  Diagnostics diag(options_, position_, out_);
+  Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                   out_);
   diag.LoadWarningEnable();
   diag.ReportOverflow();
   options_.LanguageMode = 1;

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "diagnostics/diagnostics.h"
+#include "diagnostics/position.h"
 #include "memory/memory.h"
 #include "options/option_block.h"
-#include "source/position.h"
 
 namespace {
 
@@ -21,7 +21,10 @@ using tpx::SaveArena;
 
 class MemoryTest : public ::testing::Test {
  protected:
-  MemoryTest() : out_(std::tmpfile()), diag_(options_, position_, out_), mem_(diag_) {
+  MemoryTest()
+      : out_(std::tmpfile()),
+        diag_(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_, out_),
+        mem_(diag_) {
     mem_.Startup();
   }
   ~MemoryTest() override {

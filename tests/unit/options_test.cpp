@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/context.h"
+#include "driver/run.h"
 #include "options/options.h"
 #include "platform/platform.h"
 
@@ -127,7 +127,7 @@ class OptionsTest : public testing::Test {
     return -1;
   }
 
-  RunContext ctx;
+  tpx::Run ctx;
 };
 
 constexpr std::size_t kIgn0 = offsetof(tpx::OptionBlock, Ignored) + 60;
@@ -776,7 +776,7 @@ TEST(TargetKinds, EachFormSetsItsBytes) {
       {"tDde", 0, 3, 0},  {"tDi", 0, 1, 0},  {"WD", 2, 1, 0},   {"tWV", 1, 1, 0},
   };
   for (const TargetCase& c : cases) {
-    RunContext ctx;
+    tpx::Run ctx;
     // Start from values that every form overwrites or leaves visibly alone.
     ctx.options.TargetKind = c.text[2] == 'C' || c.text[2] == 'X' || c.text[1] == 'D' ? 4 : 0;
     ctx.options.ConsoleKind = 1;
@@ -803,7 +803,7 @@ TEST_F(OptionsTest, RuntimeLetterRunKeepsANonZeroTargetKind) {
   EXPECT_EQ(Parse("tWDR"), 1);
   EXPECT_EQ(ctx.options.TargetKind, 2);
   EXPECT_EQ(ctx.options.RuntimeKind, 2);
-  RunContext other;
+  tpx::Run other;
   EXPECT_EQ(tpx::ParseOption(other, tpx::kCommandLine, "tWCV"), 1);
   EXPECT_EQ(other.options.TargetKind, 0);  // no adjustment after -tWC
   EXPECT_EQ(other.options.RuntimeKind, 1);
@@ -826,7 +826,7 @@ TEST_F(OptionsTest, PackageForms) {
   EXPECT_EQ(Parse("tWPR"), 1);
   EXPECT_EQ(ctx.options.RuntimeKind, 7);
   EXPECT_EQ(DefineNames(), (std::vector<std::string>{"_RTLDLL"}));
-  RunContext other;
+  tpx::Run other;
   EXPECT_EQ(tpx::ParseOption(other, tpx::kCommandLine, "tWPx"), 0);
   EXPECT_EQ(other.options.RuntimeKind, 0);
 }
@@ -1069,12 +1069,12 @@ TEST(OptionCatalogue, EveryListedFormIsAccepted) {
       "xp-",
   };
   for (const char* text : accepted) {
-    RunContext ctx;
+    tpx::Run ctx;
     EXPECT_EQ(tpx::ParseOption(ctx, tpx::kCommandLine, text), 1) << "-" << text;
   }
   // The directory options act in the other passes.
   for (const char* text : {"Idir", "Ldir", "I", "L"}) {
-    RunContext ctx;
+    tpx::Run ctx;
     EXPECT_EQ(tpx::ParseOption(ctx, tpx::kConfigurationFile, text), 1) << "-" << text;
   }
 }
@@ -1158,7 +1158,7 @@ TEST(OptionCatalogue, WrongFormsAreRefused) {
       "?",
   };
   for (const char* text : refused) {
-    RunContext ctx;
+    tpx::Run ctx;
     EXPECT_EQ(tpx::ParseOption(ctx, tpx::kCommandLine, text), 0) << "-" << text;
   }
 }

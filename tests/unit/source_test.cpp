@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/context.h"
+#include "driver/run.h"
 
 namespace tpx {
 namespace {
@@ -38,7 +38,7 @@ TEST(CharHash, NameHashIsSumMinusLength) {
 // The keyword groups give each spelling the code whose entry in the token name table is that
 // spelling: a misnumbered group, a misspelt name or a shifted name table all show here.
 TEST(TokenNames, KeywordsInstalledUnderTheirOwnCodes) {
-  auto ctx = std::make_unique<RunContext>();
+  auto ctx = std::make_unique<tpx::Run>();
   ctx->memory.Startup();
   ctx->memory.StartOfFile();
   int checked = 0;
@@ -109,7 +109,7 @@ class ScannerTest : public ::testing::Test {
     return {};
   }
 
-  RunContext ctx_;
+  tpx::Run ctx_;
   std::FILE* messages_ = nullptr;
   std::string text_;
 };

@@ -1,0 +1,14 @@
+#include "driver/run.h"
+
+namespace tpx {
+
+Run::Run()
+    : RunContext(diag_, memory_, output_, idents_, source_, scanner_, writer_, macros_,
+                 directives_) {}
+
+void Run::SetShortcuts(bool on) {
+  shortcuts = on;
+  output_.SetSpanWrites(on);
+}
+
+}  // namespace tpx

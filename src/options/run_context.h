@@ -1,0 +1,73 @@
+// The context of one run: the option state that every layer reads, and the subsystems of the
+// run, which reach each other through it. The subsystems are only declared here: a layer
+// includes the header of each subsystem it calls, so what calls what shows in the includes.
+// They are owned by the run (driver/run.h), which makes them and joins them up.
+#pragma once
+
+#include <ctime>
+
+#include "diagnostics/position.h"
+#include "options/option_block.h"
+#include "options/option_lists.h"
+
+namespace tpx {
+
+class Diagnostics;
+class Memory;
+class OutputFile;
+class IdentTable;
+class SourceStack;
+class Scanner;
+class OutputWriter;
+class Macros;
+class Directives;
+
+struct RunContext {
+  RunContext(const RunContext&) = delete;
+  RunContext& operator=(const RunContext&) = delete;
+
+  OptionBlock options;
+  OptionBlock savedOptions;  // copy taken when the current file started
+  OptionLists lists;
+  // 0 while no file is processed, 1 once the main source is open, 2 once its output is open.
+  signed char optionPhase = 0;
+  // The front end's C++ flag: the language of the current (or previous) file.
+  bool frontEndCpp = false;
+  // The scanner's working copy of the identifier length.
+  unsigned char scannerIdentifierLength = 250;
+  // Date and time read once per file, for the date and time macros.
+  std::time_t fileStartTime = 0;
+  // The system's active code page, read once (0 until the first file needs it).
+  unsigned activeCodePage = 0;
+  // Whether the speed shortcuts are taken (see RunSettings). Set before the first file.
+  bool shortcuts = true;
+  // The current file name and message line, kept by the source input.
+  SourcePosition position;
+
+  Diagnostics& diag;
+  Memory& memory;
+  OutputFile& output;
+  IdentTable& idents;
+  SourceStack& source;
+  Scanner& scanner;
+  OutputWriter& writer;
+  Macros& macros;
+  Directives& directives;
+
+ protected:
+  RunContext(Diagnostics& diagnostics, Memory& pools, OutputFile& outputFile,
+             IdentTable& identTable, SourceStack& sourceStack, Scanner& tokenScanner,
+             OutputWriter& outputWriter, Macros& macroTable, Directives& directiveDispatch)
+      : diag(diagnostics),
+        memory(pools),
+        output(outputFile),
+        idents(identTable),
+        source(sourceStack),
+        scanner(tokenScanner),
+        writer(outputWriter),
+        macros(macroTable),
+        directives(directiveDispatch) {}
+  ~RunContext() = default;
+};
+
+}  // namespace tpx
