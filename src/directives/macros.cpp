@@ -59,6 +59,8 @@ void AppendToScanner(void* owner, int c) { static_cast<Scanner*>(owner)->AppendE
 
 }  // namespace
 
+Macros::Macros(RunContext& ctx) : ctx_(ctx), scanner_(ctx.scanner), source_(ctx.source) {}
+
 void Macros::Reset() { freeRecords_ = nullptr; }
 
 // ---------------------------------------------------------------------------------------------
@@ -121,7 +123,7 @@ void Macros::FormatTime(std::int64_t time, char out[9]) {
 }
 
 int Macros::SpecialMacroValue(int number) {
-  Scanner& scanner = ctx_.scanner;
+  Scanner& scanner = scanner_;
   switch (number) {
     case 1:
       return '1';
@@ -142,12 +144,12 @@ int Macros::SpecialMacroValue(int number) {
     }
     case 3: {
       char digits[12];
-      std::snprintf(digits, sizeof digits, "%u", static_cast<unsigned>(ctx_.source.Line()));
+      std::snprintf(digits, sizeof digits, "%u", static_cast<unsigned>(source_.Line()));
       std::size_t length = std::strlen(digits);
       if (length > 1) {
         auto* rest = static_cast<char*>(ctx_.memory.arena.BlobAllocate(length));
         std::memcpy(rest, digits + 1, length);
-        ctx_.source.PushText(rest);
+        source_.PushText(rest);
       }
       return digits[0];
     }
@@ -351,7 +353,7 @@ struct Parameter {
 }  // namespace
 
 void Macros::DefineDirective(int c) {
-  Scanner& scanner = ctx_.scanner;
+  Scanner& scanner = scanner_;
   Directives& directives = ctx_.directives;
   c = directives.SkipToOperand(c);
   if (!IsIdentStart(c)) {
@@ -496,7 +498,7 @@ void Macros::DefineDirective(int c) {
 }
 
 void Macros::UndefDirective(int c) {
-  Scanner& scanner = ctx_.scanner;
+  Scanner& scanner = scanner_;
   c = ctx_.directives.SkipToOperand(c);
   if (!IsIdentStart(c)) {
     ctx_.diag.ReportError(msg::BadDirectiveSyntax, "undef");
@@ -525,8 +527,8 @@ void Macros::UndefDirective(int c) {
 }
 
 void Macros::RecordObjectBody(std::size_t start) {
-  Scanner& scanner = ctx_.scanner;
-  SourceStack& src = ctx_.source;
+  Scanner& scanner = scanner_;
+  SourceStack& src = source_;
   scanner.SetTextPosition(start);
   scanner.BeginBody(start);
   auto endsInSpace = [&]() {
@@ -594,7 +596,7 @@ void Macros::RecordObjectBody(std::size_t start) {
 }
 
 void Macros::FinishBody(std::size_t start) {
-  Scanner& scanner = ctx_.scanner;
+  Scanner& scanner = scanner_;
   char* text = scanner.Text();
   std::size_t end = scanner.TextPosition();
   if (scanner.TakeTextOverflow()) ctx_.diag.ReportError(msg::MacroExpansionTooLong);
@@ -645,7 +647,7 @@ void Macros::PushMacroText(const unsigned char* text, MacroArg* args, IdentEntry
     record->definition = macro->definition;
     macro->definition = kNotMacro;
   }
-  ctx_.source.PushRecord(record);
+  source_.PushRecord(record);
 }
 
 void Macros::FreeArguments(MacroArg* args) {
@@ -661,13 +663,13 @@ void Macros::EndText(MacroText* record) {
   if (record->macro != nullptr) record->macro->definition = record->definition;
   FreeArguments(record->args);
   record->args = nullptr;
-  ctx_.source.PopRecord();
+  source_.PopRecord();
   record->nextFree = freeRecords_;
   freeRecords_ = record;
 }
 
 void Macros::SetTextPosition(MacroText* record, std::uint32_t at) {
-  SourceStack& src = ctx_.source;
+  SourceStack& src = source_;
   record->count = SegmentEnd(record->text, at);
   src.cursor = record->text + at;
   src.limit = record->text + record->count;
@@ -701,7 +703,7 @@ inline bool Macros::PassSegmentEnd(MacroText* record, std::uint32_t position) {
 }
 
 bool Macros::PassTextEnd() {
-  SourceStack& src = ctx_.source;
+  SourceStack& src = source_;
   SourceFile* top = src.Top();
   if (top == nullptr || top->kind != SourceFile::kMacroText || src.cursor != src.limit)
     return false;
@@ -717,8 +719,8 @@ bool Macros::PassTextEnd() {
 }
 
 int Macros::MacroTextEnd() {
-  SourceStack& src = ctx_.source;
-  Scanner& scanner = ctx_.scanner;
+  SourceStack& src = source_;
+  Scanner& scanner = scanner_;
   auto* record = static_cast<MacroText*>(src.Top());
   const unsigned char* text = record->text;
   auto position = static_cast<std::uint32_t>(src.cursor - text);
@@ -787,8 +789,8 @@ int Macros::MacroTextEnd() {
 }
 
 bool Macros::Expand(IdentEntry* entry) {
-  Scanner& scanner = ctx_.scanner;
-  SourceStack& src = ctx_.source;
+  Scanner& scanner = scanner_;
+  SourceStack& src = source_;
   const std::uint8_t* def = AsBytes(entry->definition);
   if (def[0] == kObjectLike) {
     PushMacroText(def + 1, nullptr, entry);
@@ -849,7 +851,7 @@ bool Macros::Expand(IdentEntry* entry) {
 }
 
 void Macros::StorePendingMark() {
-  Scanner& scanner = ctx_.scanner;
+  Scanner& scanner = scanner_;
   if (scanner.TakeNoExpand()) {
     scanner.AppendByte(kNoExpand);
     argumentPlain_ = false;
@@ -857,7 +859,7 @@ void Macros::StorePendingMark() {
 }
 
 bool Macros::MarkNoExpand(std::size_t at, std::size_t length) {
-  Scanner& scanner = ctx_.scanner;
+  Scanner& scanner = scanner_;
   if (scanner.TextPosition() + length + 1 >= Scanner::kTextBufferSize - 1) return false;
   std::memmove(scanner.Text() + at + 1, scanner.Text() + at, length);
   scanner.Text()[at] = static_cast<char>(kNoExpand);
@@ -867,7 +869,7 @@ bool Macros::MarkNoExpand(std::size_t at, std::size_t length) {
 
 void Macros::StoreByte(int c) {
   StorePendingMark();
-  ctx_.scanner.AppendByte(c);
+  scanner_.AppendByte(c);
 }
 
 namespace {
@@ -937,8 +939,8 @@ const ArgClasses& ArgClassTable() {
 }  // namespace
 
 int Macros::CollectArgument() {
-  Scanner& scanner = ctx_.scanner;
-  SourceStack& src = ctx_.source;
+  Scanner& scanner = scanner_;
+  SourceStack& src = source_;
   const std::uint8_t* classOf = ArgClassTable().of;
   std::size_t start = scanner.TextPosition();
   int depth = 0;
@@ -1048,8 +1050,8 @@ int Macros::CollectArgument() {
 }
 
 MacroArg* Macros::ExpandArgument(std::size_t start) {
-  Scanner& scanner = ctx_.scanner;
-  SourceStack& src = ctx_.source;
+  Scanner& scanner = scanner_;
+  SourceStack& src = source_;
   char* text = scanner.Text();
   std::size_t end = scanner.TextPosition();
   std::size_t first = start;
@@ -1108,8 +1110,8 @@ MacroArg* Macros::ExpandArgument(std::size_t start) {
 // Reads text with macro expansion, appending to the token text buffer: an argument text up to
 // its end byte, or the rest of a directive line up to its line break (left unread).
 void Macros::ExpandText(bool argumentText) {
-  Scanner& scanner = ctx_.scanner;
-  SourceStack& src = ctx_.source;
+  Scanner& scanner = scanner_;
+  SourceStack& src = source_;
   for (;;) {
     int c = scanner.ReadByte();
     if (c == mark::kEndOfInput) {
@@ -1183,7 +1185,7 @@ void Macros::ExpandText(bool argumentText) {
 }
 
 const char* Macros::ExpandLine() {
-  Scanner& scanner = ctx_.scanner;
+  Scanner& scanner = scanner_;
   std::size_t start = scanner.TextPosition();
   ExpandText(false);
   std::size_t end = scanner.TextPosition();

@@ -10,6 +10,7 @@
 namespace tpx {
 
 struct RunContext;
+class Scanner;
 struct IdentEntry;
 struct MacroDef;
 
@@ -33,7 +34,7 @@ struct MacroText : SourceFile {
 
 class Macros {
  public:
-  explicit Macros(RunContext& ctx) : ctx_(ctx) {}
+  explicit Macros(RunContext& ctx);
 
   // Per input file.
   void Reset();
@@ -111,6 +112,9 @@ class Macros {
   MacroDef* PlaceDefinition(std::size_t size);
 
   RunContext& ctx_;
+  // The pieces that expansion reads and writes for every byte, held directly.
+  Scanner& scanner_;
+  SourceStack& source_;
   MacroText* freeRecords_ = nullptr;
   // Set while an argument is collected: false once it holds anything that expansion could
   // change (an unmarked identifier, or a marker byte not standing before an identifier).

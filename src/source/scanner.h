@@ -223,9 +223,10 @@ class Scanner {
   bool NoExpandPending() const { return noExpand_; }
   // Clears the no-expand mark; true when it was set.
   bool TakeNoExpand() {
-    bool was = noExpand_;
+    // Read before written: most bytes find the mark clear, and then nothing is stored.
+    if (!noExpand_) return false;
     noExpand_ = false;
-    return was;
+    return true;
   }
   // Clears both flags; true when the identifier they apply to stays unexpanded.
   bool TakeExpansionMarks() {
@@ -247,14 +248,14 @@ class Scanner {
   // cleared when the writer has written the `L`.
   bool WideCharPending() const { return wideChar_; }
   bool TakeWideChar() {
-    bool was = wideChar_;
+    if (!wideChar_) return false;
     wideChar_ = false;
-    return was;
+    return true;
   }
   bool TakeWideString() {
-    bool was = wideString_;
+    if (!wideString_) return false;
     wideString_ = false;
-    return was;
+    return true;
   }
   const signed char* table = kTokenTable;
 
