@@ -64,13 +64,15 @@ int Directives::ReadDirective(Reading reading) {
     return dir::None;
   }
 
-  char name[32];
+  // The name is collected in the token text buffer, whole, so that a message names it whole.
+  char* name = scanner.Text() + scanner.TextPosition();
+  const std::size_t room = Scanner::kTextBufferSize - 1 - scanner.TextPosition();
   std::size_t length = 0;
-  if (IsIdentChar(c)) name[length++] = static_cast<char>(c);
+  if (IsIdentChar(c) && length < room) name[length++] = static_cast<char>(c);
   for (;;) {
     c = scanner.ReadByte();
     if (!IsIdentChar(c)) break;
-    if (length < sizeof name - 1) name[length++] = static_cast<char>(c);
+    if (length < room) name[length++] = static_cast<char>(c);
   }
   name[length] = 0;
   scanner.UnreadByte();

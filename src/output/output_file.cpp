@@ -6,6 +6,7 @@
 
 #include "diagnostics/diagnostics.h"
 #include "directives/macros.h"
+#include "memory/memory.h"
 #include "options/run_context.h"
 #include "output/output_writer.h"
 #include "platform/platform.h"
@@ -24,13 +25,14 @@ bool EqualsIgnoringCase(const char* a, const char* b) {
   return *a == 0 && *b == 0;
 }
 
-// Appends `text` to `out` (capacity `size`, current length `*length`); false when it overflows.
-bool Append(char* out, std::size_t size, std::size_t* length, const char* text, std::size_t n) {
-  if (*length + n + 1 > size) return false;
-  std::memcpy(out + *length, text, n);
+// Appends `text` to the name being formed in `out` (capacity `size`, zero-terminated while it
+// fits) and counts it in `*length` whether it fits or not.
+void Append(char* out, std::size_t size, std::size_t* length, const char* text, std::size_t n) {
+  if (*length + n + 1 <= size) {
+    std::memcpy(out + *length, text, n);
+    out[*length + n] = 0;
+  }
   *length += n;
-  out[*length] = 0;
-  return true;
 }
 
 }  // namespace
@@ -40,15 +42,10 @@ bool IsConsoleName(const char* name) {
          EqualsIgnoringCase(name, "conout$.") || EqualsIgnoringCase(name, "conout$.i");
 }
 
-void OutputFile::SetMainFileName(const char* path) {
-  std::size_t n = std::strlen(path);
-  if (n >= sizeof mainFile_) n = sizeof mainFile_ - 1;
-  std::memcpy(mainFile_, path, n);
-  mainFile_[n] = 0;
-}
+void OutputFile::SetMainFileName(const char* path) { mainFile_ = path; }
 
-void OutputFile::FormName(const char* mainFile, char* out, std::size_t size) const {
-  out[0] = 0;
+std::size_t OutputFile::FormName(const char* mainFile, char* out, std::size_t size) const {
+  if (size != 0) out[0] = 0;
   std::size_t length = 0;
   const OptionBlock& options = ctx_.options;
   if (options.OutputName == nullptr || options.OutputNameFromSource) {
@@ -63,23 +60,23 @@ void OutputFile::FormName(const char* mainFile, char* out, std::size_t size) con
 
     const char* dir = options.OutputDirectory != nullptr ? options.OutputDirectory : "";
     std::size_t dirLength = std::strlen(dir);
-    if (!Append(out, size, &length, dir, dirLength)) return;
-    if (platform::FileNamesIgnoreCase()) {
+    Append(out, size, &length, dir, dirLength);
+    if (platform::FileNamesIgnoreCase() && dirLength < size) {
       // Where names are compared without regard to case the directory is written in upper case.
       for (std::size_t i = 0; i < dirLength; ++i)
         out[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[i])));
     }
     if (dirLength != 0) {
       char last = dir[dirLength - 1];
-      if (last != '\\' && last != '/' && last != ':') {
-        if (!Append(out, size, &length, &platform::kPathSeparator, 1)) return;
-      }
+      if (last != '\\' && last != '/' && last != ':')
+        Append(out, size, &length, &platform::kPathSeparator, 1);
     }
-    if (!Append(out, size, &length, base, baseLength)) return;
+    Append(out, size, &length, base, baseLength);
     Append(out, size, &length, ".i", 2);
   } else {
     Append(out, size, &length, options.OutputName, std::strlen(options.OutputName));
   }
+  return length;
 }
 
 void OutputFile::ResetState() { fill_ = 0; }
@@ -87,7 +84,11 @@ void OutputFile::ResetState() { fill_ = 0; }
 void OutputFile::Open() {
   if (ctx_.optionPhase >= 2) return;
   ctx_.optionPhase = 2;
-  FormName(mainFile_, name_, sizeof name_);
+  // The name lives in the per-file arena: the run deletes the file by it until the file ends.
+  std::size_t length = FormName(mainFile_, nullptr, 0);
+  char* name = static_cast<char*>(ctx_.memory.arena.BlobAllocate(length + 1));
+  FormName(mainFile_, name, length + 1);
+  name_ = name;
   ResetState();
   if (IsConsoleName(name_)) {
     SetConsole(true);

@@ -138,8 +138,9 @@ class OutputFile {
     SetConsole(console_);
   }
 
-  // Forms the output name for the main file `mainFile` from the options (exposed for tests).
-  void FormName(const char* mainFile, char* out, std::size_t size) const;
+  // Forms the output name for the main file `mainFile` from the options into `out` (capacity
+  // `size`, cut short when it does not fit) and returns its full length (exposed for tests).
+  std::size_t FormName(const char* mainFile, char* out, std::size_t size) const;
 
  private:
   void FlushFull();
@@ -165,8 +166,8 @@ class OutputFile {
   std::size_t spanEnd_ = kBufferSize;
   bool spanWrites_ = true;
   char buffer_[kBufferSize];
-  char name_[1024] = {};
-  char mainFile_[1024] = {};
+  const char* name_ = "";
+  const char* mainFile_ = "";
 };
 
 // True when an output name designates the console: "con.", "con.i", "conout$." or "conout$.i",

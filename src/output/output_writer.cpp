@@ -167,6 +167,21 @@ void OutputWriter::PutNumber(std::uint32_t n) {
   PutOutputText(text, static_cast<std::size_t>(i));
 }
 
+// A marker whose file name does not fit the marker buffer: written in pieces, every time.
+void OutputWriter::WriteLongMarker(const char* name, std::size_t length) {
+  markerName_ = nullptr;
+  markerNext_ = -1;
+  std::size_t skip = lineStart_ ? 2 : 0;
+  heldBlanks_ = 0;
+  lineStart_ = false;
+  static const char kOpening[] = "\r\n/* ";
+  PutOutputText(kOpening + skip, sizeof kOpening - 1 - skip);
+  PutOutputText(name, length);
+  PutOutputText(" ", 1);
+  PutNumber(ctx_.source.Line());
+  PutOutputText(": */", 4);
+}
+
 void OutputWriter::StartOutputLine() {
   const char* name = ctx_.position.fileName != nullptr ? ctx_.position.fileName : "";
   if (!readable_ && ctx_.options.LineInfo) {
@@ -174,7 +189,10 @@ void OutputWriter::StartOutputLine() {
     // built in a buffer that keeps "\r\n/* name " and the decimal line number between calls.
     if (name != markerName_) {
       std::size_t length = std::strlen(name);
-      if (length > sizeof marker_ - 32) length = sizeof marker_ - 32;
+      if (length > kMarkerNameRoom) {
+        WriteLongMarker(name, length);
+        return;
+      }
       std::memcpy(marker_, "\r\n/* ", 5);
       std::memcpy(marker_ + 5, name, length);
       marker_[5 + length] = ' ';
@@ -234,10 +252,8 @@ void OutputWriter::StartOutputLine() {
   if (readable_ || ctx_.options.LineInfo) return;
   std::uint32_t line = ctx_.source.Line();
   if (std::strcmp(name, lastMarked_) == 0) return;
-  std::size_t length = std::strlen(name);
-  if (length >= sizeof lastMarked_) length = sizeof lastMarked_ - 1;
-  std::memcpy(lastMarked_, name, length);
-  lastMarked_[length] = 0;
+  // File names are copies that stay put for the whole input file.
+  lastMarked_ = name;
   PutOutputText("#line ", 6);
   PutNumber(line);
   PutOutputText(" \"", 2);

@@ -23,7 +23,7 @@ class OutputWriter {
   void SetLineStart() {
     lineStart_ = true;
     markerNext_ = -1;
-    lastMarked_[0] = 0;
+    lastMarked_ = "";
   }
 
   // Opens the output when this run has not opened it yet.
@@ -93,6 +93,7 @@ class OutputWriter {
   void PutReadable(int c);
   void PutReadableText(const char* s, std::size_t length);
   void PutNumber(std::uint32_t n);
+  void WriteLongMarker(const char* name, std::size_t length);
   struct PlainSink;
   void WriteString();
   void WriteAsm();
@@ -106,7 +107,8 @@ class OutputWriter {
   unsigned char lastWritten_ = '\n';
   std::uint32_t heldBlanks_ = 0;
   std::uint32_t column_ = 0;
-  char lastMarked_[4096] = {};
+  // The file named by the last #line marker.
+  const char* lastMarked_ = "";
   // The line marker being built: the part up to the line number is kept while the file name
   // stays the same.
   const char* markerName_ = nullptr;
@@ -117,6 +119,8 @@ class OutputWriter {
   // is (a file's first line break writes none, the readable filter none at all).
   std::int64_t markerNext_ = -1;
   char marker_[4200] = {};
+  // The longest file name that the marker buffer takes, with room for the rest of the marker.
+  static constexpr std::size_t kMarkerNameRoom = sizeof marker_ - 32;
 };
 
 }  // namespace tpx

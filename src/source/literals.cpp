@@ -284,16 +284,15 @@ TokenCode Scanner::NumberValue(int radix) {
   const char* spelling = token_.spelling;
   bool strict = ctx_.options.LanguageMode == 1;
   if (radix == 0) {
-    // Floating: converted in extended precision, then rounded to the suffix's type.
-    char digits[512];
-    std::size_t n = 0;
-    for (const char* p = spelling; *p != 0 && n < sizeof digits - 1; ++p) {
-      int lower = *p | 0x20;
-      if (lower == 'f' || lower == 'l') break;
-      digits[n++] = *p;
-    }
-    digits[n] = 0;
-    long double value = std::strtold(digits, nullptr);
+    // Floating: converted in extended precision, then rounded to the suffix's type. The
+    // spelling is converted up to its suffix letter, in place in the token text buffer.
+    char* text = const_cast<char*>(spelling);
+    char* cut = text;
+    while (*cut != 0 && (*cut | 0x20) != 'f' && (*cut | 0x20) != 'l') ++cut;
+    char kept = *cut;
+    *cut = 0;
+    long double value = std::strtold(text, nullptr);
+    *cut = kept;
     if (token_.type == ctype::Float)
       value = static_cast<float>(value);
     else if (token_.type == ctype::Double)

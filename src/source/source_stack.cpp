@@ -350,10 +350,11 @@ void SourceStack::LineDirective(const char* text) {
       ctx_.diag.ReportError(msg::BadFileNameFormat, "line");
       return;
     }
-    char name[4096];
+    // The name is never longer than the text between the quotes.
+    char* name = static_cast<char*>(ctx_.memory.arena.BlobAllocate(length));
     std::size_t n = 0;
     bool strict = ctx_.options.LanguageMode == 1;
-    for (std::size_t i = 1; i + 1 < length && n < sizeof name - 1; ++i) {
+    for (std::size_t i = 1; i + 1 < length; ++i) {
       unsigned char b = static_cast<unsigned char>(text[i]);
       // In strict mode the name goes through the string reader, which drops the marker bytes
       // that macro expansion leaves in text.

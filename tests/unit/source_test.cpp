@@ -410,6 +410,14 @@ TEST_F(ScannerTest, FloatingConstants) {
   // The spelling is the text as scanned (it lives in the shared token text buffer).
   ASSERT_EQ(Scan("1.5e+3").size(), 1u);
   EXPECT_STREQ(ctx_.scanner.Current().spelling, "1.5e+3");
+  // Spellings of any length are converted whole, up to their suffix, and keep their text.
+  std::string tiny = "0." + std::string(599, '0') + "1e600";
+  for (const char* suffix : {"", "L"}) {
+    std::string text = tiny + suffix;
+    ASSERT_EQ(Scan(text.c_str()).size(), 1u) << suffix;
+    EXPECT_EQ(ctx_.scanner.Current().floatValue, 1.0L) << suffix;
+    EXPECT_STREQ(ctx_.scanner.Current().spelling, text.c_str());
+  }
 }
 
 TEST_F(ScannerTest, NumberErrors) {

@@ -1,0 +1,6 @@
+#uuuuuuuuuuuuuuuuuuuuuuuuuuuuuuu rest
+#uuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuu rest
+#uuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuu rest
+#uuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuuu rest
+#define X 1
+int x = X;

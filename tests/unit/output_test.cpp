@@ -1,0 +1,170 @@
+// The output file and writer: the buffered writes at every length and buffer position (with
+// the fixed-span copies on and off), and output names of any length.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "driver/run.h"
+#include "platform/platform.h"
+
+namespace tpx {
+namespace {
+
+namespace fs = std::filesystem;
+
+class OutputFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ =
+        fs::temp_directory_path() /
+        ("tpx32_output_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // A run whose output goes to `name` (with the per-file memory up), opened.
+  std::unique_ptr<tpx::Run> OpenRun(const std::string& name, bool shortcuts) {
+    auto run = std::make_unique<tpx::Run>();
+    run->SetShortcuts(shortcuts);
+    run->memory.Startup();
+    run->memory.StartOfFile();
+    path_ = name;
+    run->options.OutputName = path_.c_str();
+    run->output.Open();
+    return run;
+  }
+  void CloseRun(tpx::Run& run) {
+    run.output.Close();
+    run.memory.EndOfFileRelease();
+    run.memory.Shutdown();
+  }
+  static std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  fs::path dir_;
+  std::string path_;
+};
+
+// Every way of writing a text (a byte at a time, the general write, the 16-byte and 64-byte
+// spans) at every length up to past the spans, starting at every position near the end of the
+// buffer, must leave exactly the text in the file. The texts come from a source that has the
+// readable bytes the spans need after them, holding bytes that must never reach the file.
+TEST_F(OutputFileTest, WritesOfEveryLengthAtTheEndOfTheBuffer) {
+  constexpr std::size_t kBuffer = OutputFile::kBufferSize;
+  std::string source(256, '#');
+  for (std::size_t i = 0; i < 80; ++i) source[i] = static_cast<char>('A' + i % 26);
+  for (bool shortcuts : {true, false}) {
+    for (int way = 0; way < 4; ++way) {
+      std::string expected;
+      std::string file = "w";
+      file.append(std::to_string(way)).append(".i");
+      auto run = OpenRun((dir_ / file).string(), shortcuts);
+      OutputFile& out = run->output;
+      for (std::size_t length = 0; length <= 70; ++length) {
+        for (std::size_t start = kBuffer - 80; start <= kBuffer; ++start) {
+          // Pad to `start` bytes into a buffer, then write the text.
+          std::size_t fill = expected.size() % kBuffer;
+          std::size_t pad = (start + kBuffer - fill) % kBuffer;
+          std::string padding(pad, '.');
+          out.Write(padding.data(), padding.size());
+          expected += padding;
+          const char* text = source.data();
+          switch (way) {
+            case 0:
+              for (std::size_t i = 0; i < length; ++i) out.Put(text[i]);
+              break;
+            case 1:
+              out.Write(text, length);
+              break;
+            case 2:
+              out.WriteShort(text, length);
+              break;
+            case 3:
+              out.WritePadded(text, length);
+              break;
+          }
+          expected.append(text, length);
+        }
+      }
+      CloseRun(*run);
+      std::string written = Read(path_);
+      ASSERT_EQ(written.size(), expected.size()) << "way " << way;
+      EXPECT_TRUE(written == expected) << "way " << way << " shortcuts " << shortcuts;
+    }
+  }
+}
+
+// The patched span writes a text with one byte replaced, at every length and position.
+TEST_F(OutputFileTest, PatchedSpanAtEveryLength) {
+  std::string source(256, '#');
+  for (std::size_t i = 0; i < 80; ++i) source[i] = static_cast<char>('a' + i % 26);
+  std::string expected;
+  auto run = OpenRun((dir_ / "p.i").string(), true);
+  for (std::size_t length = 1; length <= 70; ++length) {
+    for (std::size_t at = 0; at < length; ++at) {
+      run->output.WritePadded(source.data(), length, at, '!');
+      std::string piece = source.substr(0, length);
+      piece[at] = '!';
+      expected += piece;
+    }
+  }
+  CloseRun(*run);
+  EXPECT_TRUE(Read(path_) == expected);
+}
+
+// Output names are not cut at any length: a name formed from a long -n folder, and one given
+// with -o, in folders nested past a thousand characters.
+TEST_F(OutputFileTest, NamesOfAnyLength) {
+  fs::path deep = dir_;
+  for (int i = 0; i < 6; ++i) deep /= std::string(200, static_cast<char>('a' + i));
+  fs::create_directories(deep);
+  ASSERT_GT(deep.string().size(), 1200u);
+  std::string name = (deep / "out.i").string();
+  auto run = OpenRun(name, true);
+  EXPECT_STREQ(run->output.Name(), name.c_str());
+  run->output.Write("x\r\n", 3);
+  CloseRun(*run);
+  EXPECT_EQ(Read(name), "x\r\n");
+
+  tpx::Run formed;
+  std::string folder = deep.string();
+  folder.push_back('/');
+  formed.options.OutputDirectory = folder.c_str();
+  std::string base(300, 'm');
+  std::string main = "src/";
+  main.append(base).append(".c");
+  std::string expected = folder;
+  expected.append(base).append(".i");
+  if (platform::FileNamesIgnoreCase()) {
+    // Where names ignore case the folder is written in upper case.
+    for (std::size_t i = 0; i < folder.size(); ++i)
+      expected[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(expected[i])));
+  }
+  std::size_t length = formed.output.FormName(main.c_str(), nullptr, 0);
+  EXPECT_EQ(length, expected.size());
+  std::string whole(length + 1, '\0');
+  EXPECT_EQ(formed.output.FormName(main.c_str(), whole.data(), whole.size()), length);
+  EXPECT_EQ(std::string(whole.c_str()), expected);
+  // Into room that is too small, the length is still the whole name's, and nothing is left
+  // unterminated.
+  char small[16];
+  std::memset(small, 'x', sizeof small);
+  EXPECT_EQ(formed.output.FormName(main.c_str(), small, sizeof small), length);
+  EXPECT_LT(std::strlen(small), sizeof small);
+}
+
+}  // namespace
+}  // namespace tpx
