@@ -1182,6 +1182,28 @@ TEST_F(ReadOptionsTest, IncorrectOptionEndsTheRunWithTheArgumentAsWritten) {
   EXPECT_EQ(r.output, "Error: Incorrect command line option: -C+z\n");
 }
 
+// Each kind of refusal on a command line: a number past its bound or missing, an identifier
+// length out of range, a restore form before any file, trailing text after a switch, wrong
+// target letters, and a dash alone. The first refused option is named as written, nothing
+// after it is read, and the run ends with status 1.
+TEST_F(ReadOptionsTest, EveryKindOfRefusalIsReportedAsWritten) {
+  const char* const refused[][2] = {
+      {"-Sc", "-j256"}, {"-Sc", "-i251"}, {"-Sc", "-i7"},   {"-Sc", "-A."},   {"-Sc", "-j"},
+      {"-Sc", "-C."},   {"-Sc", "-C+z"},  {"-Sc", "-tWRZ"}, {"-Sc", "-tWRR"}, {"-Sc", "-"},
+      {"-Sc", "-w!x"},  {"-Sc", "-w."},   {"-Sc", "-g256"},
+  };
+  for (const auto& pair : refused) {
+    tpx::Run run;
+    run.memory.Startup();
+    Args args{"tpx32", pair[0], pair[1], "-q", "x.c"};
+    const ExitResult r = CaptureExit([&] { tpx::ReadOptions(run, args.argc(), args.argv()); });
+    EXPECT_TRUE(r.exited) << pair[1];
+    EXPECT_EQ(r.status, 1) << pair[1];
+    EXPECT_EQ(r.output, std::string("Error: Incorrect command line option: ") + pair[1] + "\n");
+    run.memory.Shutdown();
+  }
+}
+
 TEST_F(ReadOptionsTest, SlashOptionIsShownWithItsSlash) {
   Args args{"tpx32", "/q"};
   const ExitResult r = Read(args);

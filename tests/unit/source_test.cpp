@@ -104,11 +104,6 @@ class ScannerTest : public ::testing::Test {
     return codes;
   }
 
-  std::string Output() {
-    std::fflush(stdout);
-    return {};
-  }
-
   tpx::Run ctx_;
   std::FILE* messages_ = nullptr;
   std::string text_;
