@@ -160,6 +160,47 @@ std::size_t DrivePrefixLength(const char* path) {
 
 bool FileNamesIgnoreCase() { return true; }
 
+bool IsOptionWord(const char* word) { return word[0] == '-' || word[0] == '/'; }
+
+// ---------------------------------------------------------------------------------------------
+// Names written for Windows are the system's own here: a name is tried as written only.
+
+namespace {
+unsigned nameCodePage = 0;  // 0: the active one
+}  // namespace
+
+bool ResolvesWindowsNames() { return false; }
+
+std::size_t WindowsDirectoryLength(const char* path) {
+  bool lead[256];
+  LeadByteTable(nameCodePage, lead);
+  std::size_t end = DrivePrefixLength(path);
+  for (std::size_t i = end; path[i] != 0; ++i) {
+    if (lead[static_cast<unsigned char>(path[i])] && path[i + 1] != 0) {
+      ++i;  // the trail byte is never a separator
+      continue;
+    }
+    if (path[i] == '\\' || path[i] == '/') end = i + 1;
+  }
+  return end;
+}
+
+bool ResolveWindowsName(const char*, char*, std::size_t) { return false; }
+
+int OpenForReading(const char* path, NameLookup lookup) {
+  if (lookup == NameLookup::kWindowsStyle) {
+    lastOpenOutOfHandles = false;
+    return -1;
+  }
+  return OpenForReading(path);
+}
+
+int FindFilesWindowsStyle(const char*, FoundFileCallback, void*) { return -1; }
+
+void ResetWindowsNames(unsigned codePage) { nameCodePage = codePage; }
+
+unsigned long DirectoryListingsRead() { return 0; }
+
 // ---------------------------------------------------------------------------------------------
 // Code pages: the system's own tables.
 
