@@ -20,7 +20,7 @@ bool IsBlank(unsigned char c) {
 }
 
 bool IsLeadingArgument(const char* argument) {
-  return argument[0] == '-' || argument[0] == '/' || argument[0] == '+';
+  return platform::IsOptionWord(argument) || argument[0] == '+';
 }
 
 // Reads an open file whole into `buffer` (room for `size` + 1 bytes), closes it and places the
@@ -187,7 +187,7 @@ void ParseConfigurationText(RunContext& ctx, const char* text) {
   while (true) {
     const ConfigWord kind = NextConfigWord(cursor, word);
     if (kind == ConfigWord::End) return;
-    if (kind == ConfigWord::Word && (word[0] == '-' || word[0] == '/') &&
+    if (kind == ConfigWord::Word && platform::IsOptionWord(word) &&
         ParseOption(ctx, kConfigurationFile, word + 1) != 0)
       continue;
     ctx.diag.ErrorAndExit(msg::IncorrectOption, MiscString(misc::ConfigurationFile), word);

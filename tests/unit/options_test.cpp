@@ -1187,6 +1187,7 @@ TEST_F(ReadOptionsTest, IncorrectOptionEndsTheRunWithTheArgumentAsWritten) {
   EXPECT_EQ(r.output, "Error: Incorrect command line option: -C+z\n");
 }
 
+#ifdef _WIN32
 TEST_F(ReadOptionsTest, SlashOptionIsShownWithItsSlash) {
   Args args{"tpx32", "/q"};
   const ExitResult r = Read(args);
@@ -1194,8 +1195,48 @@ TEST_F(ReadOptionsTest, SlashOptionIsShownWithItsSlash) {
   EXPECT_EQ(r.output, "Error: Incorrect command line option: /q\n");
 }
 
+TEST_F(ReadOptionsTest, SlashStartsAnOptionInTheConfigurationFile) {
+  cwd.Write("tcx32.cfg", "/a8 /j4\n");
+  Args args{"tpx32", "x.c"};
+  const ExitResult r = Read(args);
+  EXPECT_FALSE(r.exited) << r.output;
+  EXPECT_EQ(ctx.options.ErrorLimit, 4);
+}
+#else
+TEST_F(ReadOptionsTest, SlashStartsAPathNotAnOption) {
+  // The leading options end at the first word that begins with "/", which is a file name.
+  Args args{"tpx32", "-j3", "/g7", "-j9"};
+  const ExitResult r = Read(args);
+  EXPECT_FALSE(r.exited) << r.output;
+  EXPECT_EQ(r.output, "");
+  EXPECT_EQ(ctx.options.ErrorLimit, 3);
+  EXPECT_EQ(ctx.options.WarningLimit, 100);
+}
+
+TEST_F(ReadOptionsTest, SlashWordInTheConfigurationFileIsRefused) {
+  cwd.Write("tcx32.cfg", "-j4 /a8\n");
+  Args args{"tpx32", "x.c"};
+  const ExitResult r = Read(args);
+  EXPECT_TRUE(r.exited);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.output, "Error: Incorrect configuration file option: /a8\n");
+}
+
+TEST_F(ReadOptionsTest, SlashWordInAResponseFileIsAFileName) {
+  cwd.Write("resp", "-j3 /abs/name.c -j9\n");
+  Args args{"tpx32", "@resp"};
+  int argc = args.argc();
+  char** argv = args.argv();
+  tpx::ExpandResponseFiles(ctx, argc, argv);
+  ASSERT_EQ(argc, 4);
+  const ExitResult r = CaptureExit([&] { tpx::ReadOptions(ctx, argc, argv); });
+  EXPECT_FALSE(r.exited) << r.output;
+  EXPECT_EQ(ctx.options.ErrorLimit, 3);
+}
+#endif
+
 TEST_F(ReadOptionsTest, OnlyLeadingArgumentsAreRead) {
-  Args args{"tpx32", "-j3", "/g7", "file.c", "-j9", "-q"};
+  Args args{"tpx32", "-j3", "-g7", "file.c", "-j9", "-q"};
   const ExitResult r = Read(args);
   EXPECT_FALSE(r.exited) << r.output;
   EXPECT_EQ(r.output, "");
@@ -1238,7 +1279,7 @@ TEST_F(ReadOptionsTest, IncorrectConfigurationOption) {
 }
 
 TEST_F(ReadOptionsTest, ConfigurationMayHoldCompilerOptions) {
-  cwd.Write("tcx32.cfg", "-H\"my header.h\" -v -O2 -tWM -Vmd /a8 -zCCODE -I\"inc dir\"\n");
+  cwd.Write("tcx32.cfg", "-H\"my header.h\" -v -O2 -tWM -Vmd -a8 -zCCODE -I\"inc dir\"\n");
   Args args{"tpx32", "x.c"};
   const ExitResult r = Read(args);
   EXPECT_FALSE(r.exited) << r.output;
