@@ -15,6 +15,9 @@ namespace {
 // The byte placed after the data of a file read whole; it ends every scan.
 constexpr unsigned char kEndOfText = 26;
 
+// Response and configuration files named as on Windows are found as well.
+constexpr platform::NameLookup kLookup = platform::NameLookup::kAsWrittenThenWindowsStyle;
+
 bool IsBlank(unsigned char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
@@ -113,7 +116,7 @@ void ExpandResponseFiles(RunContext& ctx, int& argc, char**& argv) {
   for (int i = 1, k = 0; i < argc; ++i) {
     if (argv[i][0] != '@') continue;
     const char* name = argv[i] + 1;
-    const int handle = platform::OpenForReading(name);
+    const int handle = platform::OpenForReading(name, kLookup);
     if (handle < 0) ctx.diag.ErrorAndExit(msg::CouldNotFindFile, name);
     const long size = SizeOf(handle);
     char* text = static_cast<char*>(ctx.memory.bump.Allocate(static_cast<std::size_t>(size) + 1));
@@ -210,7 +213,7 @@ bool PathBesideExecutable(const char* executablePath, const char* name, char* ou
 
 void ReadConfigurationFile(RunContext& ctx) {
   const char* name = ctx.lists.configFileName;
-  int handle = platform::OpenForReading(name);
+  int handle = platform::OpenForReading(name, kLookup);
   if (handle < 0) {
     if (ctx.lists.configFileNamed) ctx.diag.ErrorAndExit(msg::CouldNotFindFile, name);
     // The default file may also stand beside the program itself.
@@ -219,7 +222,7 @@ void ReadConfigurationFile(RunContext& ctx) {
     char path[kMaxPath + 1 + kConfigWordBuffer];
     platform::ExecutablePath(executable, sizeof executable);
     if (!PathBesideExecutable(executable, name, path, sizeof path)) return;
-    handle = platform::OpenForReading(path);
+    handle = platform::OpenForReading(path, kLookup);
     if (handle < 0) return;
   }
   const long size = SizeOf(handle);

@@ -92,8 +92,8 @@ void ExecutablePath(char* buffer, std::size_t size);
 // a "\" that is the second byte of a double-byte character of the code page) and each component
 // is matched to the entries of its directory without regard to ASCII letter case (double-byte
 // characters are compared as they are). Where several entries differ only in case, the one
-// spelt exactly as written is taken, else the first of them in byte order. A name that begins
-// with a drive letter and ":" is not mapped. Each directory is listed once, and the listing is
+// spelt exactly as written is taken, else the first of them in byte order. A name with a ":"
+// (a drive letter, say) is not mapped. Each directory is listed once, and the listing is
 // kept for the whole process.
 
 // True where the operations below find anything (POSIX); false on Windows.

@@ -832,10 +832,6 @@ const ListedName* FindName(const Listing* listing, const char* component, std::s
   return chosen;
 }
 
-bool HasDriveLetter(const char* path) {
-  const char c = path[0];
-  return ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && path[1] == ':';
-}
 
 bool IsRegularFile(const char* path) {
   struct stat st;
@@ -861,7 +857,9 @@ std::size_t WindowsDirectoryLength(const char* path) {
 
 bool ResolveWindowsName(const char* path, char* out, std::size_t size) {
   lastOpenOutOfHandles = false;
-  if (path == nullptr || path[0] == 0 || size < 2 || HasDriveLetter(path)) return false;
+  // Windows allows no ":" in a name but after a drive letter, and drives are not mapped.
+  if (path == nullptr || path[0] == 0 || size < 2 || std::strchr(path, ':') != nullptr)
+    return false;
   const bool* lead = NameLeadBytes();
   std::size_t n = 0;
   const char* p = path;

@@ -885,14 +885,18 @@ TEST_F(WindowsNamesTest, OnlyAsciiLettersFold) {
   EXPECT_EQ(Resolve("A[B].H"), dir_ + "/a[b].h");
 }
 
-TEST_F(WindowsNamesTest, DriveLettersAreNotMapped) {
+TEST_F(WindowsNamesTest, DriveLettersAndOtherColonsAreNotMapped) {
   char out[4096];
   EXPECT_FALSE(platform::ResolveWindowsName("C:\\tmp", out, sizeof out));
   EXPECT_FALSE(platform::ResolveWindowsName("c:/tmp", out, sizeof out));
   EXPECT_FALSE(platform::ResolveWindowsName("", out, sizeof out));
+  // Not after a directory either, even where a folder of that name exists.
+  MakeDirectory("C:");
+  MakeFile("C:/x.h");
+  EXPECT_EQ(Resolve("C:\\x.h"), "(none)");
+  EXPECT_EQ(Resolve("c:\\X.H"), "(none)");
   // A leading backslash is the root.
-  ASSERT_TRUE(platform::ResolveWindowsName("\\TMP", out, sizeof out) ||
-              platform::ResolveWindowsName("\\tmp", out, sizeof out));
+  ASSERT_TRUE(platform::ResolveWindowsName("\\TMP", out, sizeof out));
   EXPECT_EQ(std::string(out), "/tmp");
 }
 
