@@ -15,7 +15,9 @@ namespace {
 // The byte placed after the data of a file read whole; it ends every scan.
 constexpr unsigned char kEndOfText = 26;
 
-// Response and configuration files named as on Windows are found as well.
+// Response files and configuration files named on the command line are found also when they
+// are named as on Windows. The default configuration file is looked for as written only: most
+// runs have none, and looking for it in another case would list two directories every time.
 constexpr platform::NameLookup kLookup = platform::NameLookup::kAsWrittenThenWindowsStyle;
 
 bool IsBlank(unsigned char c) {
@@ -213,7 +215,8 @@ bool PathBesideExecutable(const char* executablePath, const char* name, char* ou
 
 void ReadConfigurationFile(RunContext& ctx) {
   const char* name = ctx.lists.configFileName;
-  int handle = platform::OpenForReading(name, kLookup);
+  int handle = platform::OpenForReading(
+      name, ctx.lists.configFileNamed ? kLookup : platform::NameLookup::kAsWritten);
   if (handle < 0) {
     if (ctx.lists.configFileNamed) ctx.diag.ErrorAndExit(msg::CouldNotFindFile, name);
     // The default file may also stand beside the program itself.
@@ -222,7 +225,7 @@ void ReadConfigurationFile(RunContext& ctx) {
     char path[kMaxPath + 1 + kConfigWordBuffer];
     platform::ExecutablePath(executable, sizeof executable);
     if (!PathBesideExecutable(executable, name, path, sizeof path)) return;
-    handle = platform::OpenForReading(path, kLookup);
+    handle = platform::OpenForReading(path);
     if (handle < 0) return;
   }
   const long size = SizeOf(handle);

@@ -94,7 +94,8 @@ void ExecutablePath(char* buffer, std::size_t size);
 // characters are compared as they are). Where several entries differ only in case, the one
 // spelt exactly as written is taken, else the first of them in byte order. A name with a ":"
 // (a drive letter, say) is not mapped. Each directory is listed once, and the listing is
-// kept for the whole process.
+// kept for the whole process (which never changes its working directory): a file created in a
+// directory after it was listed is not found this way.
 
 // True where the operations below find anything (POSIX); false on Windows.
 bool ResolvesWindowsNames();

@@ -1222,6 +1222,22 @@ TEST_F(ReadOptionsTest, SlashWordInTheConfigurationFileIsRefused) {
   EXPECT_EQ(r.output, "Error: Incorrect configuration file option: /a8\n");
 }
 
+TEST_F(ReadOptionsTest, NamedConfigurationFileIsFoundAsOnWindowsButTheDefaultIsNot) {
+  // The default is looked for as written only; a name given with "+" also as on Windows.
+  // Listings are kept by path, and the tests change the working directory: start afresh.
+  platform::ResetWindowsNames(0);
+  ASSERT_TRUE(fs::create_directory("Cfg"));
+  cwd.Write("Cfg/My.Cfg", "-j4\n");
+  cwd.Write("TCX32.CFG", "-j7\n");
+  Args plain{"tpx32", "x.c"};
+  ASSERT_FALSE(Read(plain).exited);
+  EXPECT_EQ(ctx.options.ErrorLimit, 25);
+  Args named{"tpx32", "+cfg\\MY.CFG", "x.c"};
+  const ExitResult r = Read(named);
+  EXPECT_FALSE(r.exited) << r.output;
+  EXPECT_EQ(ctx.options.ErrorLimit, 4);
+}
+
 TEST_F(ReadOptionsTest, SlashWordInAResponseFileIsAFileName) {
   cwd.Write("resp", "-j3 /abs/name.c -j9\n");
   Args args{"tpx32", "@resp"};
