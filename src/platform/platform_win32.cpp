@@ -1,4 +1,4 @@
-// Win32 implementation of the platform layer (the 32-bit Windows console program).
+// Win32 implementation of the platform layer (the Windows console program, 32-bit and x86-64).
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -376,7 +376,24 @@ DWORD pendingCode = 0;
       : "r"(top), "r"(&RunHandlerForPendingFault)
       : "memory");
   __builtin_unreachable();
+#elif defined(__x86_64__)
+  // Here the thread information block points to itself at 0x30 of the segment in gs.
+  NT_TIB* tib;
+  __asm__("movq %%gs:0x30, %0" : "=r"(tib));
+  tib->StackBase = top;
+  tib->StackLimit = faultStack;
+  // The callee may use the 32 bytes above its return address; the stack stays 16-byte aligned
+  // at the call, as the calling convention wants.
+  __asm__ volatile(
+      "movq %0, %%rsp\n\t"
+      "subq $32, %%rsp\n\t"
+      "call *%1\n\t"
+      :
+      : "r"(top), "r"(&RunHandlerForPendingFault)
+      : "memory");
+  __builtin_unreachable();
 #else
+  (void)top;
   RunHandlerForPendingFault();
 #endif
 }

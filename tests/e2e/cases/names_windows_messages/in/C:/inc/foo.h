@@ -1,1 +1,0 @@
-int not_mapped;
