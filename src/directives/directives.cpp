@@ -650,7 +650,7 @@ std::size_t DirectoryLength(const char* path) {
 // splits paths, or with "\\" separating as well for names read as on Windows.
 std::size_t DirectoryLength(const char* path, platform::NameLookup lookup) {
   return lookup == platform::NameLookup::kWindowsStyle ? platform::WindowsDirectoryLength(path)
-                                                      : DirectoryLength(path);
+                                                       : DirectoryLength(path);
 }
 
 }  // namespace

@@ -664,9 +664,8 @@ class ListingTable {
   static Slot* Probe(Slot* slots, std::size_t capacity, const void* key, std::size_t length,
                      std::uint32_t hash) {
     std::size_t i = hash & (capacity - 1);
-    while (slots[i].key != nullptr &&
-           (slots[i].hash != hash || slots[i].length != length ||
-            std::memcmp(slots[i].key, key, length) != 0)) {
+    while (slots[i].key != nullptr && (slots[i].hash != hash || slots[i].length != length ||
+                                       std::memcmp(slots[i].key, key, length) != 0)) {
       i = (i + 1) & (capacity - 1);
     }
     return &slots[i];
@@ -831,7 +830,6 @@ const ListedName* FindName(const Listing* listing, const char* component, std::s
   }
   return chosen;
 }
-
 
 bool IsRegularFile(const char* path) {
   struct stat st;

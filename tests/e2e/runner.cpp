@@ -208,7 +208,7 @@ int main(int argc, char** argv) {
     ok = false;
   }
   ok = Compare("standard output", ReadBytes(expectation("stdout")),
-                ReplaceAll(ReadBytes(stdoutPath), workText, kWorkPlaceholder)) &&
+               ReplaceAll(ReadBytes(stdoutPath), workText, kWorkPlaceholder)) &&
        ok;
 
   const fs::path outputs = expectation("out");
