@@ -51,3 +51,11 @@ int only_h;
 /* inc\ONLY.H 3: */
 /* main.c 12: */
 /* main.c 13: */
+/* main.c 14: */
+
+/* inc/Order.h 1: */
+int order_h_in_inc;
+/* inc/Order.h 2: */
+/* inc/Order.h 3: */
+/* main.c 15: */
+/* main.c 16: */
