@@ -39,7 +39,9 @@ tidy:
 bench: build
 	bash bench/run.sh
 
-# The 32-bit Windows console program, and its tests run under Wine.
+# The Windows console program (32-bit), and its tests run under Wine: the 32-bit program where
+# this machine runs 32-bit programs, else the same suites built for x86-64 under 64-bit Wine
+# (cmake/win32.sh says which one ran).
 win32:
 	bash cmake/win32.sh build
 

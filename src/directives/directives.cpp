@@ -659,60 +659,81 @@ std::size_t DirectoryLength(const char* path) {
   return end;
 }
 
+// Length of the directory part of a path as a pass of the search reads it: as the platform
+// splits paths, or with "\\" separating as well for names read as on Windows.
+std::size_t DirectoryLength(const char* path, platform::NameLookup lookup) {
+  return lookup == platform::NameLookup::kWindowsStyle ? platform::WindowsDirectoryLength(path)
+                                                       : DirectoryLength(path);
+}
+
 }  // namespace
 
-int Directives::TryOpen(const char* directory, std::size_t directoryLength, const char* name) {
+int Directives::TryOpen(const char* directory, std::size_t directoryLength, const char* name,
+                        platform::NameLookup lookup) {
   std::size_t nameLength = std::strlen(name);
   if (directoryLength + nameLength > kMaxNameLength) return -1;
   std::memcpy(lastTried_, directory, directoryLength);
   std::memcpy(lastTried_ + directoryLength, name, nameLength + 1);
-  return ctx_.source.OpenSourceFile(lastTried_);
+  return ctx_.source.OpenSourceFile(lastTried_, lookup);
 }
 
-int Directives::SearchIncludeDirectories(const char* name) {
+int Directives::SearchIncludeDirectories(const char* name, platform::NameLookup lookup) {
   for (DirectoryRecord* d = ctx_.lists.includeDirs; d != nullptr; d = d->next) {
-    int result = TryOpen(d->directory, std::strlen(d->directory), name);
+    int result = TryOpen(d->directory, std::strlen(d->directory), name, lookup);
     if (result < 0) return 0;
     if (result != 0) return result;
   }
   return 0;
 }
 
-int Directives::Search(char* name, bool angle) {
+int Directives::SearchPlaces(const char* name, bool angle, platform::NameLookup lookup,
+                             char* extended) {
   SourceStack& src = ctx_.source;
   standardNames_ = false;
   int result = 0;
   if (!angle) {
+    std::strcpy(extended, name);
     if (ctx_.options.IncluderSearch && !IsAbsolute(name)) {
       // The directory of the current file, then of each includer outward.
       const char* file = src.FileName();
       for (SourceFile* r = src.CurrentFile(); r != nullptr && file != nullptr;) {
-        result = TryOpen(file, DirectoryLength(file), name);
+        result = TryOpen(file, DirectoryLength(file, lookup), name, lookup);
         if (result > 0) return result;
         file = r->includerName;
         r = r->below;
         while (r != nullptr && !r->IsFile()) r = r->below;
       }
     }
-    result = TryOpen("", 0, name);
+    result = TryOpen("", 0, name, lookup);
     if (result > 0) return result;
-    result = SearchIncludeDirectories(name);
-  } else {
-    if (IsAbsolute(name) || ctx_.options.AngleSearchMode[0] == 0) {
-      result = TryOpen("", 0, name);
-      if (result > 0) return result;
-    }
-    std::size_t directoryLength = DirectoryLength(name);
-    const char* base = name + directoryLength;
-    if (std::strchr(base, '.') == nullptr) {
-      std::size_t baseLength = std::strlen(base);
-      if (baseLength > 8) baseLength = 8;
-      std::memcpy(name + directoryLength + baseLength, ".h", 3);
-      standardNames_ = true;
-    }
-    result = SearchIncludeDirectories(name);
+    return SearchIncludeDirectories(name, lookup);
   }
-  if (result == 0) ctx_.diag.ReportError(msg::CannotOpenInclude, name);
+  if (IsAbsolute(name) || ctx_.options.AngleSearchMode[0] == 0) {
+    result = TryOpen("", 0, name, lookup);
+    if (result > 0) return result;
+  }
+  // A name without extension gets ".h", its base name cut to 8 characters.
+  std::strcpy(extended, name);
+  std::size_t directoryLength = DirectoryLength(extended, lookup);
+  const char* base = extended + directoryLength;
+  if (std::strchr(base, '.') == nullptr) {
+    std::size_t baseLength = std::strlen(base);
+    if (baseLength > 8) baseLength = 8;
+    std::memcpy(extended + directoryLength + baseLength, ".h", 3);
+    standardNames_ = true;
+  }
+  return SearchIncludeDirectories(extended, lookup);
+}
+
+int Directives::Search(char* name, bool angle) {
+  // Every place is tried with the name as written first; only when none has it are the same
+  // places tried again, in the same order, with the name read as on Windows. So a file that is
+  // found as written is always found the same way.
+  char extended[kMaxNameLength + 8];
+  int result = SearchPlaces(name, angle, platform::NameLookup::kAsWritten, extended);
+  if (result == 0 && platform::ResolvesWindowsNames())
+    result = SearchPlaces(name, angle, platform::NameLookup::kWindowsStyle, extended);
+  if (result == 0) ctx_.diag.ReportError(msg::CannotOpenInclude, extended);
   return result;
 }
 

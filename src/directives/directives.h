@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/platform.h"
+
 namespace tpx {
 
 struct RunContext;
@@ -95,9 +97,13 @@ class Directives {
   int SkipLiteral(int quote);
   // Include search: each returns the open result (0 none, 1 pushed, 2 skipped as guarded).
   int Search(char* name, bool angle);
-  int SearchIncludeDirectories(const char* name);
+  // One pass over every place, each name looked up as `lookup` says; `extended` receives the
+  // name last searched for (with the default extension of an angle-bracket name).
+  int SearchPlaces(const char* name, bool angle, platform::NameLookup lookup, char* extended);
+  int SearchIncludeDirectories(const char* name, platform::NameLookup lookup);
   // -1 when directory and name together are too long.
-  int TryOpen(const char* directory, std::size_t directoryLength, const char* name);
+  int TryOpen(const char* directory, std::size_t directoryLength, const char* name,
+              platform::NameLookup lookup);
 
   RunContext& ctx_;
   ConditionalFrame* conditionals_ = nullptr;

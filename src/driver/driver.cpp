@@ -26,7 +26,7 @@ RunContext* activeRun = nullptr;
 bool insideFileRun = false;
 int processFaultState = 0;
 
-bool StartsOption(const char* arg) { return arg[0] == '-' || arg[0] == '/'; }
+bool StartsOption(const char* arg) { return platform::IsOptionWord(arg); }
 
 bool EqualsIgnoringCase(const char* a, const char* b) {
   for (; *a != 0 && *b != 0; ++a, ++b) {

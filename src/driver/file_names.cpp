@@ -66,7 +66,14 @@ int ExpandWildcards(StartFileCallback callback, void* owner, const char* pattern
   search.pattern = pattern;
   search.directoryLength = DirectoryPartLength(pattern);
   search.keepCase = platform::NamesKeepCase(pattern);
-  return platform::FindFiles(pattern, OnFoundFile, &search);
+  int result = platform::FindFiles(pattern, OnFoundFile, &search);
+  if (result < 0 && platform::ResolvesWindowsNames()) {
+    // Nothing has the name as written: it is read as on Windows, where "\" ends a directory as
+    // well and letter case does not count. The found names keep the directory as written.
+    search.directoryLength = platform::WindowsDirectoryLength(pattern);
+    result = platform::FindFilesWindowsStyle(pattern, OnFoundFile, &search);
+  }
+  return result;
 }
 
 }  // namespace tpx

@@ -17,12 +17,17 @@ namespace {
 // The byte placed after the data of a file read whole; it ends every scan.
 constexpr unsigned char kEndOfText = 26;
 
+// Response files and configuration files named on the command line are found also when they
+// are named as on Windows. The default configuration file is looked for as written only: most
+// runs have none, and looking for it in another case would list two directories every time.
+constexpr platform::NameLookup kLookup = platform::NameLookup::kAsWrittenThenWindowsStyle;
+
 bool IsBlank(unsigned char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 bool IsLeadingArgument(const char* argument) {
-  return argument[0] == '-' || argument[0] == '/' || argument[0] == '+';
+  return platform::IsOptionWord(argument) || argument[0] == '+';
 }
 
 // Reads an open file whole into `buffer` (room for `size` + 1 bytes), closes it and places the
@@ -115,7 +120,7 @@ void ExpandResponseFiles(RunContext& ctx, int& argc, char**& argv) {
   for (int i = 1, k = 0; i < argc; ++i) {
     if (argv[i][0] != '@') continue;
     const char* name = argv[i] + 1;
-    const int handle = platform::OpenForReading(name);
+    const int handle = platform::OpenForReading(name, kLookup);
     if (handle < 0) ctx.diag.ErrorAndExit(msg::CouldNotFindFile, name);
     const long size = SizeOf(handle);
     char* text = static_cast<char*>(ctx.memory.bump.Allocate(static_cast<std::size_t>(size) + 1));
@@ -189,7 +194,7 @@ void ParseConfigurationText(RunContext& ctx, const char* text) {
   while (true) {
     const ConfigWord kind = NextConfigWord(cursor, word);
     if (kind == ConfigWord::End) return;
-    if (kind == ConfigWord::Word && (word[0] == '-' || word[0] == '/') &&
+    if (kind == ConfigWord::Word && platform::IsOptionWord(word) &&
         ParseOption(ctx, kConfigurationFile, word + 1) != 0)
       continue;
     ctx.diag.ErrorAndExit(msg::IncorrectOption, MiscString(misc::ConfigurationFile), word);
@@ -212,7 +217,8 @@ bool PathBesideExecutable(const char* executablePath, const char* name, char* ou
 
 void ReadConfigurationFile(RunContext& ctx) {
   const char* name = ctx.lists.configFileName;
-  int handle = platform::OpenForReading(name);
+  int handle = platform::OpenForReading(
+      name, ctx.lists.configFileNamed ? kLookup : platform::NameLookup::kAsWritten);
   if (handle < 0) {
     if (ctx.lists.configFileNamed) ctx.diag.ErrorAndExit(msg::CouldNotFindFile, name);
     // The default file may also stand beside the program itself.

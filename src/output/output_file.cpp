@@ -54,6 +54,11 @@ std::size_t OutputFile::FormName(const char* mainFile, char* out, std::size_t si
     for (const char* p = base; *p != 0; ++p) {
       if (platform::IsDirectorySeparator(*p)) base = p + 1;
     }
+    // Where names written for Windows are read, "\" ends a directory as well.
+    if (platform::ResolvesWindowsNames()) {
+      const char* windowsBase = mainFile + platform::WindowsDirectoryLength(mainFile);
+      if (windowsBase > base) base = windowsBase;
+    }
     const char* dot = std::strrchr(base, '.');
     std::size_t baseLength =
         dot != nullptr ? static_cast<std::size_t>(dot - base) : std::strlen(base);

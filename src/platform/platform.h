@@ -63,6 +63,9 @@ bool IsDirectorySeparator(char c);
 std::size_t DrivePrefixLength(const char* path);
 // True when file names are compared without regard to case on this platform.
 bool FileNamesIgnoreCase();
+// True when a command-line, configuration-file or response-file word is an option: it begins
+// with "-", or on Windows with "/" as well. On POSIX a word that begins with "/" is a path.
+bool IsOptionWord(const char* word);
 
 // ---------------------------------------------------------------------------------------------
 // Wild-card search over normal files (no directories, hidden or system files). `*` and `?`
@@ -79,6 +82,50 @@ bool NamesKeepCase(const char* pattern);
 // Full path of the running executable, or the empty text when it cannot be found.
 // Writes at most `size` bytes including the terminating zero.
 void ExecutablePath(char* buffer, std::size_t size);
+
+// ---------------------------------------------------------------------------------------------
+// Names written for Windows.
+//
+// Code bases written for Windows name files with "\" between directories and without regard to
+// letter case. On Windows the system reads such names itself, and a name is only ever tried as
+// written. On POSIX the operations below give them the same meaning: "\" is read as "/" (except
+// a "\" that is the second byte of a double-byte character of the code page) and each component
+// is matched to the entries of its directory without regard to ASCII letter case (double-byte
+// characters are compared as they are). Where several entries differ only in case, the one
+// spelt exactly as written is taken, else the first of them in byte order. A name with a ":"
+// (a drive letter, say) is not mapped. Each directory is listed once, and the listing is
+// kept for the whole process (which never changes its working directory): a file created in a
+// directory after it was listed is not found this way.
+
+// True where the operations below find anything (POSIX); false on Windows.
+bool ResolvesWindowsNames();
+
+// Length of the directory part of `path` (up to and including its last separator) when "\"
+// separates directories as well as "/".
+std::size_t WindowsDirectoryLength(const char* path);
+
+// Writes to `out` the path on disk of the file or directory that `path` names when it is read
+// as on Windows. False when nothing matches, on Windows, or when the result does not fit.
+bool ResolveWindowsName(const char* path, char* out, std::size_t size);
+
+// How OpenForReading looks a name up.
+enum class NameLookup {
+  kAsWritten,                  // the name exactly as written
+  kWindowsStyle,               // the name read as on Windows (fails on Windows itself)
+  kAsWrittenThenWindowsStyle,  // as written, and failing that read as on Windows
+};
+int OpenForReading(const char* path, NameLookup lookup);
+
+// FindFiles for a pattern read as on Windows: its directory part resolves as ResolveWindowsName
+// does and its last component matches without regard to ASCII letter case. The names come in
+// the order of their letters without regard to case, each as stored. -1 on Windows.
+int FindFilesWindowsStyle(const char* pattern, FoundFileCallback callback, void* context);
+
+// For tests: forgets every directory listing kept so far and takes the lead bytes of
+// `codePage` (0: the active code page, the default) for the names read from then on.
+void ResetWindowsNames(unsigned codePage);
+// The number of directory listings read so far by this process.
+unsigned long DirectoryListingsRead();
 
 // ---------------------------------------------------------------------------------------------
 // Code pages.

@@ -15,6 +15,7 @@
 #include <ucontext.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -249,6 +250,9 @@ std::size_t DrivePrefixLength(const char*) { return 0; }
 
 bool FileNamesIgnoreCase() { return false; }
 
+// "/" begins absolute paths here, so only "-" begins an option.
+bool IsOptionWord(const char* word) { return word[0] == '-'; }
+
 // ---------------------------------------------------------------------------------------------
 // Code pages.
 
@@ -426,8 +430,9 @@ namespace {
 // of a multibyte character.
 class CharacterMeasure {
  public:
-  CharacterMeasure() : utf8_(ActiveCodePage() == 65001) {
-    if (!utf8_) LeadByteTable(0, lead_);
+  CharacterMeasure() : CharacterMeasure(ActiveCodePage()) {}
+  explicit CharacterMeasure(unsigned codePage) : utf8_(codePage == 65001) {
+    if (!utf8_) LeadByteTable(codePage, lead_);
   }
 
   // Length in bytes (at least 1) of the character at `s`, which is not at the end.
@@ -447,10 +452,24 @@ class CharacterMeasure {
   bool lead_[256] = {};
 };
 
+// ASCII letters in lower case; every other byte as it is.
+unsigned char FoldAscii(unsigned char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+}
+
+// True when the characters of `length` bytes at `a` and `b` are equal; with `ignoreCase`, a
+// single-byte ASCII letter equals its other case.
+bool SameCharacter(const char* a, const char* b, std::size_t length, bool ignoreCase) {
+  if (length == 1 && ignoreCase)
+    return FoldAscii(static_cast<unsigned char>(*a)) == FoldAscii(static_cast<unsigned char>(*b));
+  return std::memcmp(a, b, length) == 0;
+}
+
 // True when `name` matches `pattern`, in which '*' stands for any run of characters and '?'
-// for exactly one; every other character must be equal, case included. A name that starts
-// with '.' is hidden and matches only a pattern that starts with '.'.
-bool MatchesPattern(const char* pattern, const char* name, const CharacterMeasure& measure) {
+// for exactly one; every other character must be equal, case included unless `ignoreCase`.
+// A name that starts with '.' is hidden and matches only a pattern that starts with '.'.
+bool MatchesPattern(const char* pattern, const char* name, const CharacterMeasure& measure,
+                    bool ignoreCase = false) {
   if (name[0] == '.' && pattern[0] != '.') return false;
   const char* resumePattern = nullptr;  // just after the last '*' seen
   const char* resumeName = nullptr;     // where that '*' would take one more character
@@ -468,7 +487,7 @@ bool MatchesPattern(const char* pattern, const char* name, const CharacterMeasur
     }
     if (*pattern != 0) {
       std::size_t patternChar = measure.Length(pattern);
-      if (patternChar == nameChar && std::memcmp(pattern, name, nameChar) == 0) {
+      if (patternChar == nameChar && SameCharacter(pattern, name, nameChar, ignoreCase)) {
         pattern += patternChar;
         name += nameChar;
         continue;
@@ -541,6 +560,424 @@ void ExecutablePath(char* buffer, std::size_t size) {
   std::memcpy(buffer, path, static_cast<std::size_t>(n));
   buffer[n] = 0;
 }
+
+// ---------------------------------------------------------------------------------------------
+// Names written for Windows.
+
+namespace {
+
+// Storage for the directory listings, which live for the whole process: the platform layer
+// sits below the project's pools, and the per-file storage is emptied after every file. The
+// listings take their memory from regions of their own, handed out in order and never given
+// back (ResetWindowsNames, for tests, starts afresh and leaves the old ones unused).
+class ListingArena {
+ public:
+  void* Allocate(std::size_t size) {
+    size = (size + 15) & ~static_cast<std::size_t>(15);
+    if (size > left_) {
+      const std::size_t chunk = size > kChunkSize ? size : kChunkSize;
+      void* region = AllocateRegion(chunk);
+      if (region == nullptr) return nullptr;
+      next_ = static_cast<char*>(region);
+      left_ = chunk;
+    }
+    void* p = next_;
+    next_ += size;
+    left_ -= size;
+    return p;
+  }
+  void Forget() {
+    next_ = nullptr;
+    left_ = 0;
+  }
+
+ private:
+  static constexpr std::size_t kChunkSize = 256 * 1024;
+  char* next_ = nullptr;
+  std::size_t left_ = 0;
+};
+
+// One entry of a listed directory.
+struct ListedName {
+  const char* name;  // as stored
+  const char* key;   // ASCII letters in lower case, double-byte characters as they are
+  std::uint32_t length;
+  unsigned char type;  // the directory entry's type (DT_REG, DT_LNK, ...; DT_UNKNOWN)
+};
+
+// The entries of one directory, "." and ".." left out, in the order of their keys and, for equal
+// keys, of their names (byte order).
+struct Listing {
+  const ListedName* names;
+  std::size_t count;
+};
+
+std::uint32_t HashBytes(const void* data, std::size_t length) {
+  std::uint32_t hash = 2166136261u;
+  const unsigned char* p = static_cast<const unsigned char*>(data);
+  for (std::size_t i = 0; i < length; ++i) hash = (hash ^ p[i]) * 16777619u;
+  return hash;
+}
+
+// Maps byte strings to listings; a null listing records a path that names no directory. Open
+// addressing over a region that doubles when it is three quarters full.
+class ListingTable {
+ public:
+  struct Slot {
+    const char* key;  // null: empty
+    std::uint32_t length;
+    std::uint32_t hash;
+    const Listing* listing;
+  };
+
+  // The slot holding `key`, or null.
+  const Slot* Find(const void* key, std::size_t length) const {
+    if (capacity_ == 0) return nullptr;
+    const Slot* slot = Probe(slots_, capacity_, key, length, HashBytes(key, length));
+    return slot->key != nullptr ? slot : nullptr;
+  }
+
+  // Adds `key` (copied into the arena); false when memory ran out.
+  bool Insert(const void* key, std::size_t length, const Listing* listing, ListingArena& arena) {
+    if ((used_ + 1) * 4 > capacity_ * 3 && !Grow()) return false;
+    const std::uint32_t hash = HashBytes(key, length);
+    Slot* slot = Probe(slots_, capacity_, key, length, hash);
+    if (slot->key == nullptr) {
+      char* copy = static_cast<char*>(arena.Allocate(length + 1));
+      if (copy == nullptr) return false;
+      std::memcpy(copy, key, length);
+      copy[length] = 0;
+      *slot = Slot{copy, static_cast<std::uint32_t>(length), hash, listing};
+      ++used_;
+    }
+    slot->listing = listing;
+    return true;
+  }
+
+  void Forget() {
+    if (slots_ != nullptr) FreeRegion(slots_, capacity_ * sizeof(Slot));
+    slots_ = nullptr;
+    capacity_ = used_ = 0;
+  }
+
+ private:
+  static Slot* Probe(Slot* slots, std::size_t capacity, const void* key, std::size_t length,
+                     std::uint32_t hash) {
+    std::size_t i = hash & (capacity - 1);
+    while (slots[i].key != nullptr && (slots[i].hash != hash || slots[i].length != length ||
+                                       std::memcmp(slots[i].key, key, length) != 0)) {
+      i = (i + 1) & (capacity - 1);
+    }
+    return &slots[i];
+  }
+
+  bool Grow() {
+    const std::size_t capacity = capacity_ == 0 ? 256 : capacity_ * 2;
+    // Fresh regions read as zero: every slot starts empty.
+    Slot* slots = static_cast<Slot*>(AllocateRegion(capacity * sizeof(Slot)));
+    if (slots == nullptr) return false;
+    for (std::size_t i = 0; i < capacity_; ++i) {
+      const Slot& old = slots_[i];
+      if (old.key != nullptr) *Probe(slots, capacity, old.key, old.length, old.hash) = old;
+    }
+    if (slots_ != nullptr) FreeRegion(slots_, capacity_ * sizeof(Slot));
+    slots_ = slots;
+    capacity_ = capacity;
+    return true;
+  }
+
+  Slot* slots_ = nullptr;
+  std::size_t capacity_ = 0;
+  std::size_t used_ = 0;
+};
+
+// Identifies a directory whatever path leads to it ("a/../inc" and "inc").
+struct DirectoryId {
+  std::uint64_t device;
+  std::uint64_t inode;
+};
+
+// The process's listings: by the path they were asked for, and by the directory they list, so
+// that a directory reached by several paths is still listed once.
+struct NameState {
+  ListingArena arena;
+  ListingTable byPath;
+  ListingTable byDirectory;
+  unsigned long listingsRead = 0;
+  unsigned codePage = 0;  // 0: the active one
+  bool leadReady = false;
+  bool lead[256] = {};
+};
+NameState names;
+
+const bool* NameLeadBytes() {
+  if (!names.leadReady) {
+    LeadByteTable(names.codePage == 0 ? ActiveCodePage() : names.codePage, names.lead);
+    names.leadReady = true;
+  }
+  return names.lead;
+}
+
+unsigned NameCodePage() { return names.codePage == 0 ? ActiveCodePage() : names.codePage; }
+
+bool IsAnySeparator(char c) { return c == '/' || c == '\\'; }
+
+// Writes the key of `length` bytes of name at `name` to `key`: ASCII letters folded to lower
+// case, double-byte characters (lead byte and trail byte) copied as they are.
+void FoldName(const char* name, std::size_t length, char* key, const bool* lead) {
+  for (std::size_t i = 0; i < length; ++i) {
+    const unsigned char c = static_cast<unsigned char>(name[i]);
+    if (lead[c] && i + 1 < length) {
+      key[i] = name[i];
+      key[i + 1] = name[i + 1];
+      ++i;
+      continue;
+    }
+    key[i] = static_cast<char>(FoldAscii(c));
+  }
+}
+
+// Reads a directory into a new listing; null when it cannot be read (noted when that is for
+// want of a handle) or memory ran out.
+const Listing* ReadListing(const char* directory) {
+  DIR* dir = opendir(directory);
+  if (dir == nullptr) {
+    lastOpenOutOfHandles = errno == EMFILE || errno == ENFILE;
+    return nullptr;
+  }
+  const bool* lead = NameLeadBytes();
+  // The entries are gathered on the general heap while the directory is read, since their
+  // number is not known before; only the sorted copy below is kept.
+  std::vector<ListedName> found;
+  bool ok = true;
+  while (const dirent* entry = readdir(dir)) {
+    const char* name = entry->d_name;
+    if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+    const std::size_t length = std::strlen(name);
+    char* text = static_cast<char*>(names.arena.Allocate(2 * (length + 1)));
+    if (text == nullptr) {
+      ok = false;
+      break;
+    }
+    std::memcpy(text, name, length + 1);
+    char* key = text + length + 1;
+    FoldName(name, length, key, lead);
+    key[length] = 0;
+#ifdef _DIRENT_HAVE_D_TYPE
+    const unsigned char type = entry->d_type;
+#else
+    const unsigned char type = DT_UNKNOWN;
+#endif
+    found.push_back(ListedName{text, key, static_cast<std::uint32_t>(length), type});
+  }
+  closedir(dir);
+  if (!ok) return nullptr;
+  std::sort(found.begin(), found.end(), [](const ListedName& a, const ListedName& b) {
+    const int byKey = std::strcmp(a.key, b.key);
+    return byKey != 0 ? byKey < 0 : std::strcmp(a.name, b.name) < 0;
+  });
+  auto* listing = static_cast<Listing*>(names.arena.Allocate(sizeof(Listing)));
+  auto* entries = static_cast<ListedName*>(
+      names.arena.Allocate((found.empty() ? 1 : found.size()) * sizeof(ListedName)));
+  if (listing == nullptr || entries == nullptr) return nullptr;
+  std::copy(found.begin(), found.end(), entries);
+  listing->names = entries;
+  listing->count = found.size();
+  ++names.listingsRead;
+  return listing;
+}
+
+// The listing of `directory` (a path on disk, "." for the current directory), read the first
+// time any path to that directory is asked for; null when it is no directory.
+const Listing* ListingOf(const char* directory) {
+  const std::size_t length = std::strlen(directory);
+  if (const ListingTable::Slot* slot = names.byPath.Find(directory, length)) return slot->listing;
+  const Listing* listing = nullptr;
+  struct stat st;
+  if (stat(directory, &st) == 0 && S_ISDIR(st.st_mode)) {
+    const DirectoryId id{static_cast<std::uint64_t>(st.st_dev),
+                         static_cast<std::uint64_t>(st.st_ino)};
+    if (const ListingTable::Slot* slot = names.byDirectory.Find(&id, sizeof id)) {
+      listing = slot->listing;
+    } else {
+      // A directory that cannot be read now (no free handle, say) is not recorded: the next
+      // name asks again.
+      listing = ReadListing(directory);
+      if (listing == nullptr) return nullptr;
+      names.byDirectory.Insert(&id, sizeof id, listing, names.arena);
+    }
+  }
+  names.byPath.Insert(directory, length, listing, names.arena);
+  return listing;
+}
+
+// The entry that the name component of `length` bytes at `component` names: the entry spelt
+// exactly so, else the first in byte order of those equal to it without regard to case.
+const ListedName* FindName(const Listing* listing, const char* component, std::size_t length) {
+  char key[NAME_MAX + 1];
+  if (listing == nullptr || length == 0 || length > NAME_MAX) return nullptr;
+  FoldName(component, length, key, NameLeadBytes());
+  key[length] = 0;
+  const ListedName* first = listing->names;
+  const ListedName* end = listing->names + listing->count;
+  first = std::lower_bound(first, end, key, [](const ListedName& entry, const char* k) {
+    return std::strcmp(entry.key, k) < 0;
+  });
+  const ListedName* chosen = nullptr;
+  for (const ListedName* e = first; e != end && std::strcmp(e->key, key) == 0; ++e) {
+    if (chosen == nullptr) chosen = e;
+    if (e->length == length && std::memcmp(e->name, component, length) == 0) return e;
+  }
+  return chosen;
+}
+
+bool IsRegularFile(const char* path) {
+  struct stat st;
+  return stat(path, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+bool ResolvesWindowsNames() { return true; }
+
+std::size_t WindowsDirectoryLength(const char* path) {
+  const bool* lead = NameLeadBytes();
+  std::size_t end = 0;
+  for (std::size_t i = 0; path[i] != 0; ++i) {
+    if (lead[static_cast<unsigned char>(path[i])] && path[i + 1] != 0) {
+      ++i;  // the trail byte is never a separator
+      continue;
+    }
+    if (IsAnySeparator(path[i])) end = i + 1;
+  }
+  return end;
+}
+
+bool ResolveWindowsName(const char* path, char* out, std::size_t size) {
+  lastOpenOutOfHandles = false;
+  // Windows allows no ":" in a name but after a drive letter, and drives are not mapped.
+  if (path == nullptr || path[0] == 0 || size < 2 || std::strchr(path, ':') != nullptr)
+    return false;
+  const bool* lead = NameLeadBytes();
+  std::size_t n = 0;
+  const char* p = path;
+  if (IsAnySeparator(*p)) {
+    out[n++] = '/';
+    while (IsAnySeparator(*p)) ++p;
+  }
+  while (*p != 0) {
+    const char* start = p;
+    while (*p != 0 && !IsAnySeparator(*p))
+      p += lead[static_cast<unsigned char>(*p)] && p[1] != 0 ? 2 : 1;
+    const std::size_t length = static_cast<std::size_t>(p - start);
+    const bool separatorFollows = *p != 0;
+    while (IsAnySeparator(*p)) ++p;
+
+    const char* piece = start;
+    std::size_t pieceLength = length;
+    const bool dots = start[0] == '.' && (length == 1 || (length == 2 && start[1] == '.'));
+    if (!dots) {
+      // The directory resolved so far, without its last "/" (the root keeps it).
+      const Listing* listing;
+      if (n == 0) {
+        listing = ListingOf(".");
+      } else if (n == 1) {
+        out[1] = 0;
+        listing = ListingOf(out);
+      } else {
+        out[n - 1] = 0;
+        listing = ListingOf(out);
+        out[n - 1] = '/';
+      }
+      const ListedName* match = FindName(listing, start, length);
+      if (match == nullptr) return false;
+      piece = match->name;
+      pieceLength = match->length;
+    }
+    if (n + pieceLength + (separatorFollows ? 1 : 0) + 1 > size) return false;
+    std::memcpy(out + n, piece, pieceLength);
+    n += pieceLength;
+    if (separatorFollows) out[n++] = '/';
+  }
+  out[n] = 0;
+  return true;
+}
+
+int OpenForReading(const char* path, NameLookup lookup) {
+  if (lookup != NameLookup::kWindowsStyle) {
+    const int handle = OpenForReading(path);
+    if (handle >= 0 || lookup == NameLookup::kAsWritten || lastOpenOutOfHandles) return handle;
+  }
+  char resolved[PATH_MAX];
+  if (!ResolveWindowsName(path, resolved, sizeof resolved)) return -1;
+  return OpenForReading(resolved);
+}
+
+int FindFilesWindowsStyle(const char* pattern, FoundFileCallback callback, void* context) {
+  if (pattern == nullptr || *pattern == 0) return -1;
+  const std::size_t directoryLength = WindowsDirectoryLength(pattern);
+  const char* last = pattern + directoryLength;
+  if (*last == 0 || directoryLength >= PATH_MAX) return -1;
+
+  // The directory on disk, with its last "/" when it has one.
+  char directory[PATH_MAX];
+  if (directoryLength == 0) {
+    directory[0] = 0;
+  } else {
+    char written[PATH_MAX];
+    std::memcpy(written, pattern, directoryLength);
+    written[directoryLength] = 0;
+    if (!ResolveWindowsName(written, directory, sizeof directory)) return -1;
+  }
+  const std::size_t resolvedLength = std::strlen(directory);
+  char listed[PATH_MAX];
+  if (resolvedLength == 0) {
+    std::strcpy(listed, ".");
+  } else {
+    std::memcpy(listed, directory, resolvedLength + 1);
+    if (resolvedLength > 1) listed[resolvedLength - 1] = 0;
+  }
+  const Listing* listing = ListingOf(listed);
+  if (listing == nullptr) return -1;
+
+  // The full path of an entry, to tell regular files from the rest.
+  char full[PATH_MAX];
+  auto isRegular = [&](const ListedName& entry) {
+    if (entry.type != DT_REG && entry.type != DT_LNK && entry.type != DT_UNKNOWN) return false;
+    if (resolvedLength + entry.length + 1 > sizeof full) return false;
+    std::memcpy(full, directory, resolvedLength);
+    std::memcpy(full + resolvedLength, entry.name, entry.length + 1);
+    return IsRegularFile(full);
+  };
+
+  std::vector<const ListedName*> found;
+  if (std::strpbrk(last, "*?") == nullptr) {
+    const ListedName* match = FindName(listing, last, std::strlen(last));
+    if (match != nullptr && isRegular(*match)) found.push_back(match);
+  } else {
+    CharacterMeasure measure(NameCodePage());
+    for (std::size_t i = 0; i < listing->count; ++i) {
+      const ListedName& entry = listing->names[i];
+      if (MatchesPattern(last, entry.name, measure, true) && isRegular(entry))
+        found.push_back(&entry);
+    }
+  }
+  if (found.empty()) return -1;
+  for (const ListedName* entry : found) {
+    if (!callback(context, entry->name)) return 0;
+  }
+  return 1;
+}
+
+void ResetWindowsNames(unsigned codePage) {
+  names.byPath.Forget();
+  names.byDirectory.Forget();
+  names.arena.Forget();
+  names.codePage = codePage;
+  names.leadReady = false;
+}
+
+unsigned long DirectoryListingsRead() { return names.listingsRead; }
 
 // ---------------------------------------------------------------------------------------------
 // Asynchronous events.

@@ -1,4 +1,4 @@
-// Win32 implementation of the platform layer (the 32-bit Windows console program).
+// Win32 implementation of the platform layer (the Windows console program, 32-bit and x86-64).
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -159,6 +159,47 @@ std::size_t DrivePrefixLength(const char* path) {
 }
 
 bool FileNamesIgnoreCase() { return true; }
+
+bool IsOptionWord(const char* word) { return word[0] == '-' || word[0] == '/'; }
+
+// ---------------------------------------------------------------------------------------------
+// Names written for Windows are the system's own here: a name is tried as written only.
+
+namespace {
+unsigned nameCodePage = 0;  // 0: the active one
+}  // namespace
+
+bool ResolvesWindowsNames() { return false; }
+
+std::size_t WindowsDirectoryLength(const char* path) {
+  bool lead[256];
+  LeadByteTable(nameCodePage, lead);
+  std::size_t end = DrivePrefixLength(path);
+  for (std::size_t i = end; path[i] != 0; ++i) {
+    if (lead[static_cast<unsigned char>(path[i])] && path[i + 1] != 0) {
+      ++i;  // the trail byte is never a separator
+      continue;
+    }
+    if (path[i] == '\\' || path[i] == '/') end = i + 1;
+  }
+  return end;
+}
+
+bool ResolveWindowsName(const char*, char*, std::size_t) { return false; }
+
+int OpenForReading(const char* path, NameLookup lookup) {
+  if (lookup == NameLookup::kWindowsStyle) {
+    lastOpenOutOfHandles = false;
+    return -1;
+  }
+  return OpenForReading(path);
+}
+
+int FindFilesWindowsStyle(const char*, FoundFileCallback, void*) { return -1; }
+
+void ResetWindowsNames(unsigned codePage) { nameCodePage = codePage; }
+
+unsigned long DirectoryListingsRead() { return 0; }
 
 // ---------------------------------------------------------------------------------------------
 // Code pages: the system's own tables.
@@ -335,7 +376,24 @@ DWORD pendingCode = 0;
       : "r"(top), "r"(&RunHandlerForPendingFault)
       : "memory");
   __builtin_unreachable();
+#elif defined(__x86_64__)
+  // Here the thread information block points to itself at 0x30 of the segment in gs.
+  NT_TIB* tib;
+  __asm__("movq %%gs:0x30, %0" : "=r"(tib));
+  tib->StackBase = top;
+  tib->StackLimit = faultStack;
+  // The callee may use the 32 bytes above its return address; the stack stays 16-byte aligned
+  // at the call, as the calling convention wants.
+  __asm__ volatile(
+      "movq %0, %%rsp\n\t"
+      "subq $32, %%rsp\n\t"
+      "call *%1\n\t"
+      :
+      : "r"(top), "r"(&RunHandlerForPendingFault)
+      : "memory");
+  __builtin_unreachable();
 #else
+  (void)top;
   RunHandlerForPendingFault();
 #endif
 }

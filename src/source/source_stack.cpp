@@ -76,10 +76,10 @@ bool SourceStack::ReleaseOneHandle() {
   return true;
 }
 
-int SourceStack::OpenWithRetry(const char* name) {
-  int handle = platform::OpenForReading(name);
+int SourceStack::OpenWithRetry(const char* name, platform::NameLookup lookup) {
+  int handle = platform::OpenForReading(name, lookup);
   while (handle < 0 && platform::LastOpenFailedForHandles() && ReleaseOneHandle())
-    handle = platform::OpenForReading(name);
+    handle = platform::OpenForReading(name, lookup);
   return handle;
 }
 
@@ -92,8 +92,8 @@ bool SourceStack::GuardedAndDefined(const char* name) const {
   return false;
 }
 
-int SourceStack::OpenSourceFile(const char* name) {
-  int handle = OpenWithRetry(name);
+int SourceStack::OpenSourceFile(const char* name, platform::NameLookup lookup) {
+  int handle = OpenWithRetry(name, lookup);
   if (handle < 0) return 0;
   if (depth_ != 0 && GuardedAndDefined(name)) {
     platform::CloseFile(handle);
@@ -176,7 +176,8 @@ int SourceStack::Refill() {
       return mark::kEndOfInput;
     }
     if (record->kind == SourceFile::kReleased) {
-      int handle = OpenWithRetry(fileName_);
+      // The name as written: it is looked up again the way it may have been found.
+      int handle = OpenWithRetry(fileName_, platform::NameLookup::kAsWrittenThenWindowsStyle);
       if (handle < 0 || !platform::SeekFile(handle, record->fileOffset + record->count)) {
         if (handle >= 0) platform::CloseFile(handle);
         // The file cannot be read again: end it here.

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/platform.h"
+
 namespace tpx {
 
 struct RunContext;
@@ -70,7 +72,10 @@ class SourceStack {
   void Reset();
 
   // 0: the file does not open; 1: opened and pushed; 2: skipped by the include-guard list.
-  int OpenSourceFile(const char* name);
+  // `lookup` says how the name is looked up (platform/platform.h); the file keeps the name as
+  // written for messages and markers either way.
+  int OpenSourceFile(const char* name, platform::NameLookup lookup =
+                                           platform::NameLookup::kAsWrittenThenWindowsStyle);
   // Pushes a zero-terminated text (not copied); reading returns below where it left off.
   void PushText(const char* text);
   // The same for a text that may hold zero bytes.
@@ -129,7 +134,7 @@ class SourceStack {
   const unsigned char* limit = nullptr;
 
  private:
-  int OpenWithRetry(const char* name);
+  int OpenWithRetry(const char* name, platform::NameLookup lookup);
   bool GuardedAndDefined(const char* name) const;
   void SetFileName(const char* name);
   void UpdateStatisticsAtOpen(const char* name);

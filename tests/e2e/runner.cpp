@@ -13,10 +13,20 @@
 //            and the copy is run (optional)
 //
 // Windows expectations: when the program under test is a Windows program (its name ends in
-// ".exe"), `stdout.win32`, `status.win32` and `out.win32/` are used instead of `stdout`,
-// `status` and `out/` where a case has them. Only cases whose results depend on the platform
-// (path separators, the letter case of found names, upper-cased -n directories, code pages)
-// have them; every other case must give the same bytes on every platform.
+// ".exe", whatever the processor it is built for), `stdout.win32`, `status.win32` and
+// `out.win32/` are used instead of `stdout`, `status` and `out/` where a case has them. Only
+// cases whose results depend on the platform (path separators, the letter case of found names,
+// upper-cased -n directories, code pages, words that begin with "/") have them; every other
+// case must give the same bytes on every platform. A case that cannot apply to the Windows
+// program has a file `skip.win32` that says why; the runner prints it and ends with status 77,
+// which CTest counts as skipped.
+//
+// An expected output folder that holds only a file `.keep` expects no output file at all (so
+// that a Windows expectation of none can stand beside a POSIX one of some).
+//
+// The working folder: the text `{work}` in `args` and in the files of `in/` is replaced by the
+// absolute path of the working folder, and that path is replaced by `{work}` in what the run
+// writes before it is compared, so cases can name files by absolute paths.
 //
 // Usage: e2e_runner <tpx32> <case folder> <working folder> [emulator...]
 // The emulator words (for example a Windows emulator) are put before the program's path.
@@ -86,6 +96,30 @@ std::set<std::string> ListFiles(const fs::path& root) {
   return files;
 }
 
+// The expected output files: a lone `.keep` stands for none.
+std::set<std::string> ListExpectedFiles(const fs::path& root) {
+  std::set<std::string> files = ListFiles(root);
+  files.erase(".keep");
+  return files;
+}
+
+// `text` with every `from` replaced by `to`.
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  if (from.empty()) return text;
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
+    text.replace(at, from.size(), to);
+    at += to.size();
+  }
+  return text;
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+const std::string kWorkPlaceholder = "{work}";
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,12 +139,23 @@ int main(int argc, char** argv) {
     return windows && fs::exists(own) ? own : caseDir / name;
   };
 
+  if (windows && fs::exists(caseDir / "skip.win32")) {
+    std::cout << "SKIPPED for the Windows program: " << ReadBytes(caseDir / "skip.win32");
+    return 77;
+  }
+
   std::error_code ec;
   fs::remove_all(work, ec);
   fs::create_directories(work);
+  const std::string workText = work.string();
   const fs::path inputs = caseDir / "in";
   if (fs::exists(inputs)) fs::copy(inputs, work, fs::copy_options::recursive);
   const std::set<std::string> inputFiles = ListFiles(inputs);
+  for (const std::string& name : inputFiles) {
+    const std::string bytes = ReadBytes(work / name);
+    if (bytes.find(kWorkPlaceholder) != std::string::npos)
+      WriteBytes(work / name, ReplaceAll(bytes, kWorkPlaceholder, workText));
+  }
   const fs::path beside = caseDir / "beside";
   if (fs::exists(beside)) {
     const fs::path home = work.parent_path() / (work.filename().string() + ".program");
@@ -130,7 +175,7 @@ int main(int argc, char** argv) {
     while (start < text.size()) {
       std::size_t end = text.find('\n', start);
       if (end == std::string::npos) end = text.size();
-      args.push_back(text.substr(start, end - start));
+      args.push_back(ReplaceAll(text.substr(start, end - start), kWorkPlaceholder, workText));
       start = end + 1;
     }
   }
@@ -162,10 +207,12 @@ int main(int argc, char** argv) {
               << ", got " << status << "\n";
     ok = false;
   }
-  ok = Compare("standard output", ReadBytes(expectation("stdout")), ReadBytes(stdoutPath)) && ok;
+  ok = Compare("standard output", ReadBytes(expectation("stdout")),
+               ReplaceAll(ReadBytes(stdoutPath), workText, kWorkPlaceholder)) &&
+       ok;
 
   const fs::path outputs = expectation("out");
-  const std::set<std::string> expectedFiles = ListFiles(outputs);
+  const std::set<std::string> expectedFiles = ListExpectedFiles(outputs);
   for (const std::string& name : expectedFiles) {
     bool exists = false;
     std::string actual = ReadBytes(work / name, &exists);
@@ -174,7 +221,9 @@ int main(int argc, char** argv) {
       ok = false;
       continue;
     }
-    ok = Compare("file " + name, ReadBytes(outputs / name), actual) && ok;
+    ok = Compare("file " + name, ReadBytes(outputs / name),
+                 ReplaceAll(actual, workText, kWorkPlaceholder)) &&
+         ok;
   }
   for (const std::string& name : ListFiles(work)) {
     if (expectedFiles.count(name) == 0 && inputFiles.count(name) == 0) {

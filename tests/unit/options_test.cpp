@@ -1204,6 +1204,7 @@ TEST_F(ReadOptionsTest, EveryKindOfRefusalIsReportedAsWritten) {
   }
 }
 
+#ifdef _WIN32
 TEST_F(ReadOptionsTest, SlashOptionIsShownWithItsSlash) {
   Args args{"tpx32", "/q"};
   const ExitResult r = Read(args);
@@ -1211,8 +1212,64 @@ TEST_F(ReadOptionsTest, SlashOptionIsShownWithItsSlash) {
   EXPECT_EQ(r.output, "Error: Incorrect command line option: /q\n");
 }
 
+TEST_F(ReadOptionsTest, SlashStartsAnOptionInTheConfigurationFile) {
+  cwd.Write("tcx32.cfg", "/a8 /j4\n");
+  Args args{"tpx32", "x.c"};
+  const ExitResult r = Read(args);
+  EXPECT_FALSE(r.exited) << r.output;
+  EXPECT_EQ(ctx.options.ErrorLimit, 4);
+}
+#else
+TEST_F(ReadOptionsTest, SlashStartsAPathNotAnOption) {
+  // The leading options end at the first word that begins with "/", which is a file name.
+  Args args{"tpx32", "-j3", "/g7", "-j9"};
+  const ExitResult r = Read(args);
+  EXPECT_FALSE(r.exited) << r.output;
+  EXPECT_EQ(r.output, "");
+  EXPECT_EQ(ctx.options.ErrorLimit, 3);
+  EXPECT_EQ(ctx.options.WarningLimit, 100);
+}
+
+TEST_F(ReadOptionsTest, SlashWordInTheConfigurationFileIsRefused) {
+  cwd.Write("tcx32.cfg", "-j4 /a8\n");
+  Args args{"tpx32", "x.c"};
+  const ExitResult r = Read(args);
+  EXPECT_TRUE(r.exited);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.output, "Error: Incorrect configuration file option: /a8\n");
+}
+
+TEST_F(ReadOptionsTest, NamedConfigurationFileIsFoundAsOnWindowsButTheDefaultIsNot) {
+  // The default is looked for as written only; a name given with "+" also as on Windows.
+  // Listings are kept by path, and the tests change the working directory: start afresh.
+  platform::ResetWindowsNames(0);
+  ASSERT_TRUE(fs::create_directory("Cfg"));
+  cwd.Write("Cfg/My.Cfg", "-j4\n");
+  cwd.Write("TCX32.CFG", "-j7\n");
+  Args plain{"tpx32", "x.c"};
+  ASSERT_FALSE(Read(plain).exited);
+  EXPECT_EQ(ctx.options.ErrorLimit, 25);
+  Args named{"tpx32", "+cfg\\MY.CFG", "x.c"};
+  const ExitResult r = Read(named);
+  EXPECT_FALSE(r.exited) << r.output;
+  EXPECT_EQ(ctx.options.ErrorLimit, 4);
+}
+
+TEST_F(ReadOptionsTest, SlashWordInAResponseFileIsAFileName) {
+  cwd.Write("resp", "-j3 /abs/name.c -j9\n");
+  Args args{"tpx32", "@resp"};
+  int argc = args.argc();
+  char** argv = args.argv();
+  tpx::ExpandResponseFiles(ctx, argc, argv);
+  ASSERT_EQ(argc, 4);
+  const ExitResult r = CaptureExit([&] { tpx::ReadOptions(ctx, argc, argv); });
+  EXPECT_FALSE(r.exited) << r.output;
+  EXPECT_EQ(ctx.options.ErrorLimit, 3);
+}
+#endif
+
 TEST_F(ReadOptionsTest, OnlyLeadingArgumentsAreRead) {
-  Args args{"tpx32", "-j3", "/g7", "file.c", "-j9", "-q"};
+  Args args{"tpx32", "-j3", "-g7", "file.c", "-j9", "-q"};
   const ExitResult r = Read(args);
   EXPECT_FALSE(r.exited) << r.output;
   EXPECT_EQ(r.output, "");
@@ -1255,7 +1312,7 @@ TEST_F(ReadOptionsTest, IncorrectConfigurationOption) {
 }
 
 TEST_F(ReadOptionsTest, ConfigurationMayHoldCompilerOptions) {
-  cwd.Write("tcx32.cfg", "-H\"my header.h\" -v -O2 -tWM -Vmd /a8 -zCCODE -I\"inc dir\"\n");
+  cwd.Write("tcx32.cfg", "-H\"my header.h\" -v -O2 -tWM -Vmd -a8 -zCCODE -I\"inc dir\"\n");
   Args args{"tpx32", "x.c"};
   const ExitResult r = Read(args);
   EXPECT_FALSE(r.exited) << r.output;

@@ -798,6 +798,257 @@ TEST(Paths, PosixConventions) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// Names written for Windows.
+
+// A fresh directory, and a fresh set of directory listings read with the active code page.
+class WindowsNamesTest : public FindFilesTest {
+ protected:
+  void SetUp() override {
+    FindFilesTest::SetUp();
+    platform::ResetWindowsNames(0);
+  }
+  void TearDown() override {
+    platform::ResetWindowsNames(0);
+    FindFilesTest::TearDown();
+  }
+
+  void MakeFileWith(const std::string& name, const std::string& content) {
+    int fd = open(In(name).c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0) << name;
+    ASSERT_EQ(write(fd, content.data(), content.size()), static_cast<ssize_t>(content.size()));
+    close(fd);
+  }
+
+  // The path on disk of a name written below the test directory, or "(none)".
+  std::string Resolve(const std::string& written) {
+    char out[4096];
+    std::string path = dir_ + "\\" + written;
+    return platform::ResolveWindowsName(path.c_str(), out, sizeof out) ? std::string(out)
+                                                                       : std::string("(none)");
+  }
+
+  // The contents of the file that an open with `lookup` reads, or "(none)".
+  std::string Read(const std::string& written, platform::NameLookup lookup) {
+    int handle = platform::OpenForReading(In(written).c_str(), lookup);
+    if (handle < 0) return "(none)";
+    char data[64];
+    long n = platform::ReadFile(handle, data, sizeof data);
+    platform::CloseFile(handle);
+    return std::string(data, n > 0 ? static_cast<std::size_t>(n) : 0);
+  }
+
+  static Names FindWindowsStyle(const std::string& pattern, int* result) {
+    Found found;
+    *result = platform::FindFilesWindowsStyle(pattern.c_str(), Collect, &found);
+    return found.names;
+  }
+};
+
+TEST_F(WindowsNamesTest, BackslashesSeparateAndEveryComponentIgnoresCase) {
+  MakeDirectory("Inc");
+  MakeDirectory("Inc/Sub");
+  MakeFile("Inc/Sub/Foo.h");
+  EXPECT_TRUE(platform::ResolvesWindowsNames());
+  EXPECT_EQ(Resolve("inc\\SUB\\foo.H"), dir_ + "/Inc/Sub/Foo.h");
+  EXPECT_EQ(Resolve("Inc/sub\\Foo.h"), dir_ + "/Inc/Sub/Foo.h");
+  // Runs of separators count as one; a trailing one stays.
+  EXPECT_EQ(Resolve("INC\\\\sub//"), dir_ + "/Inc/Sub/");
+  // Dots are kept for the system to follow.
+  EXPECT_EQ(Resolve("inc\\sub\\..\\SUB\\.\\FOO.H"), dir_ + "/Inc/Sub/../Sub/./Foo.h");
+  EXPECT_EQ(Resolve("inc\\missing\\foo.h"), "(none)");
+  EXPECT_EQ(Resolve("inc\\sub\\foo.h\\more"), "(none)");
+  EXPECT_EQ(Resolve("inc\\sub\\fo.h"), "(none)");
+}
+
+TEST_F(WindowsNamesTest, AnEntrySpeltAsWrittenComesFirstThenTheFirstInByteOrder) {
+  for (const char* name : {"foo.h", "Foo.h", "FOO.H"}) MakeFile(name);
+  MakeDirectory("D");
+  MakeDirectory("d");
+  MakeFile("d/x.h");
+  EXPECT_EQ(Resolve("foo.h"), dir_ + "/foo.h");
+  EXPECT_EQ(Resolve("Foo.h"), dir_ + "/Foo.h");
+  EXPECT_EQ(Resolve("FOO.H"), dir_ + "/FOO.H");
+  // No exact entry: "FOO.H" < "Foo.h" < "foo.h" in byte order.
+  EXPECT_EQ(Resolve("fOO.h"), dir_ + "/FOO.H");
+  EXPECT_EQ(Resolve("foo.H"), dir_ + "/FOO.H");
+  // The rule picks by name alone: "D" comes first and has no x.h.
+  EXPECT_EQ(Resolve("d\\X.H"), dir_ + "/d/x.h");
+  EXPECT_EQ(Resolve("D\\X.H"), "(none)");
+}
+
+TEST_F(WindowsNamesTest, OnlyAsciiLettersFold) {
+  MakeFile("\xC4x.h");  // a byte above 0x7F
+  MakeFile("a[b].h");
+  EXPECT_EQ(Resolve("\xC4X.H"), dir_ + "/\xC4x.h");
+  EXPECT_EQ(Resolve("\xE4x.h"), "(none)");
+  EXPECT_EQ(Resolve("A{B}.h"), "(none)");
+  EXPECT_EQ(Resolve("A[B].H"), dir_ + "/a[b].h");
+}
+
+TEST_F(WindowsNamesTest, DriveLettersAndOtherColonsAreNotMapped) {
+  char out[4096];
+  EXPECT_FALSE(platform::ResolveWindowsName("C:\\tmp", out, sizeof out));
+  EXPECT_FALSE(platform::ResolveWindowsName("c:/tmp", out, sizeof out));
+  EXPECT_FALSE(platform::ResolveWindowsName("", out, sizeof out));
+  // Not after a directory either, even where a folder of that name exists.
+  MakeDirectory("C:");
+  MakeFile("C:/x.h");
+  EXPECT_EQ(Resolve("C:\\x.h"), "(none)");
+  EXPECT_EQ(Resolve("c:\\X.H"), "(none)");
+  // A leading backslash is the root.
+  ASSERT_TRUE(platform::ResolveWindowsName("\\TMP", out, sizeof out));
+  EXPECT_EQ(std::string(out), "/tmp");
+}
+
+TEST_F(WindowsNamesTest, ResultsThatDoNotFitAreRefused) {
+  MakeFile("abc.h");
+  std::string written = dir_ + "\\ABC.H";
+  std::string expected = dir_ + "/abc.h";
+  char out[4096];
+  EXPECT_FALSE(platform::ResolveWindowsName(written.c_str(), out, expected.size()));
+  ASSERT_TRUE(platform::ResolveWindowsName(written.c_str(), out, expected.size() + 1));
+  EXPECT_EQ(std::string(out), expected);
+}
+
+TEST_F(WindowsNamesTest, RelativeNamesStartInTheCurrentDirectory) {
+  MakeDirectory("Src");
+  MakeFile("Src/Main.c");
+  char previous[4096];
+  ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+  ASSERT_EQ(chdir(dir_.c_str()), 0);
+  char out[4096];
+  bool found = platform::ResolveWindowsName("src\\main.C", out, sizeof out);
+  bool dotted = found && platform::ResolveWindowsName(".\\SRC\\..\\src\\MAIN.c", out + 2048, 2048);
+  ASSERT_EQ(chdir(previous), 0);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(std::string(out), "Src/Main.c");
+  ASSERT_TRUE(dotted);
+  EXPECT_EQ(std::string(out + 2048), "./Src/../Src/Main.c");
+}
+
+TEST_F(WindowsNamesTest, EachDirectoryIsListedOncePerProcess) {
+  MakeDirectory("inc");
+  MakeDirectory("a");
+  for (int i = 0; i < 20; ++i) MakeFile("inc/h" + std::to_string(i) + ".h");
+  const unsigned long before = platform::DirectoryListingsRead();
+  EXPECT_EQ(Resolve("INC\\H0.H"), dir_ + "/inc/h0.h");
+  // The root, /tmp, the test directory and inc.
+  const unsigned long first = platform::DirectoryListingsRead() - before;
+  EXPECT_EQ(first, 4u);
+  for (int i = 0; i < 20; ++i) EXPECT_NE(Resolve("Inc\\H" + std::to_string(i) + ".H"), "(none)");
+  EXPECT_EQ(Resolve("INC\\missing.h"), "(none)");
+  // Another path to the same directories lists nothing again.
+  EXPECT_EQ(Resolve("A\\..\\INC\\H3.H"), dir_ + "/a/../inc/h3.h");
+  EXPECT_EQ(platform::DirectoryListingsRead() - before, first);
+  // A directory not yet needed is listed when it is first reached, and from then on its
+  // listing is kept: a file created after that is not seen by names read as on Windows.
+  MakeFile("a/early.h");
+  EXPECT_EQ(Resolve("A\\EARLY.H"), dir_ + "/a/early.h");
+  EXPECT_EQ(platform::DirectoryListingsRead() - before, first + 1);
+  MakeFile("a/late.h");
+  EXPECT_EQ(Resolve("A\\LATE.H"), "(none)");
+  EXPECT_EQ(platform::DirectoryListingsRead() - before, first + 1);
+}
+
+TEST_F(WindowsNamesTest, TrailBytesOfDoubleByteCharactersAreNeitherSeparatorsNorFolded) {
+  // 0x83 0x5C and 0x83 0x41 are double-byte characters of code page 932; their trail bytes are
+  // "\" and "A".
+  MakeFile("\x83\x5cx.h");
+  MakeFile("\x83\x41.h");
+  platform::ResetWindowsNames(932);
+  EXPECT_EQ(Resolve("\x83\x5cX.H"), dir_ + "/\x83\x5cx.h");
+  EXPECT_EQ(Resolve("\x83\x61.h"), "(none)");
+  EXPECT_EQ(Resolve("\x83\x41.H"), dir_ + "/\x83\x41.h");
+  EXPECT_EQ(platform::WindowsDirectoryLength("d\\\x83\x5cx.h"), 2u);
+  // Read with a single-byte code page the same bytes are a separator and a letter.
+  platform::ResetWindowsNames(1252);
+  EXPECT_EQ(Resolve("\x83\x5cX.H"), "(none)");
+  EXPECT_EQ(Resolve("\x83\x61.h"), dir_ + "/\x83\x41.h");
+  EXPECT_EQ(platform::WindowsDirectoryLength("d\\\x83\x5cx.h"), 4u);
+}
+
+TEST_F(WindowsNamesTest, DirectoryLengthCountsEitherSlash) {
+  EXPECT_EQ(platform::WindowsDirectoryLength("a\\b/c.h"), 4u);
+  EXPECT_EQ(platform::WindowsDirectoryLength("a/b\\c.h"), 4u);
+  EXPECT_EQ(platform::WindowsDirectoryLength("c.h"), 0u);
+  EXPECT_EQ(platform::WindowsDirectoryLength("\\"), 1u);
+  EXPECT_EQ(platform::WindowsDirectoryLength(""), 0u);
+}
+
+TEST_F(WindowsNamesTest, OpeningTriesTheNameAsWrittenFirst) {
+  MakeFileWith("a.h", "lower");
+  MakeFileWith("A.H", "upper");
+  MakeFileWith("Only.h", "only");
+  using platform::NameLookup;
+  EXPECT_EQ(Read("A.H", NameLookup::kAsWrittenThenWindowsStyle), "upper");
+  EXPECT_EQ(Read("a.h", NameLookup::kAsWrittenThenWindowsStyle), "lower");
+  EXPECT_EQ(Read("a.H", NameLookup::kAsWrittenThenWindowsStyle), "upper");
+  EXPECT_EQ(Read("ONLY.H", NameLookup::kAsWritten), "(none)");
+  EXPECT_EQ(Read("ONLY.H", NameLookup::kWindowsStyle), "only");
+  EXPECT_EQ(Read("ONLY.H", NameLookup::kAsWrittenThenWindowsStyle), "only");
+  EXPECT_EQ(Read("none.h", NameLookup::kAsWrittenThenWindowsStyle), "(none)");
+  EXPECT_FALSE(platform::LastOpenFailedForHandles());
+  MakeDirectory("Folder");
+  EXPECT_EQ(Read("FOLDER", NameLookup::kWindowsStyle), "(none)");
+}
+
+TEST_F(WindowsNamesTest, PatternsIgnoreCaseAndReportNamesAsStored) {
+  MakeDirectory("Sub");
+  for (const char* name : {"Sub/b.c", "Sub/A.C", "Sub/c.h", "Sub/.hidden.c"}) MakeFile(name);
+  MakeDirectory("Sub/dir.c");
+  int result = 0;
+  EXPECT_EQ(FindWindowsStyle(dir_ + "\\SUB\\*.C", &result), (Names{"A.C", "b.c"}));
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(FindWindowsStyle(dir_ + "\\sub\\?.c", &result), (Names{"A.C", "b.c"}));
+  EXPECT_EQ(FindWindowsStyle(dir_ + "/SUB/a.c", &result), (Names{"A.C"}));
+  EXPECT_EQ(FindWindowsStyle(dir_ + "/SUB/.HIDDEN.C", &result), (Names{".hidden.c"}));
+  EXPECT_EQ(FindWindowsStyle(dir_ + "/SUB/DIR.C", &result), Names{});
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(FindWindowsStyle(dir_ + "/NONE/*.c", &result), Names{});
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(FindWindowsStyle(dir_ + "/SUB\\", &result), Names{});
+  EXPECT_EQ(result, -1);
+  Found first;
+  first.stopAfter = 1;
+  EXPECT_EQ(platform::FindFilesWindowsStyle((dir_ + "\\sub\\*").c_str(), Collect, &first), 0);
+  EXPECT_EQ(first.names, (Names{"A.C"}));
+}
+
+TEST_F(WindowsNamesTest, RunningOutOfHandlesWhileListingIsRecognised) {
+  MakeDirectory("Deep");
+  MakeFile("Deep/x.h");
+  const std::string written = In("DEEP/X.H");
+  EXPECT_EXIT(
+      {
+        int probe = open("/dev/null", O_RDONLY);
+        if (probe < 0) _exit(2);
+        close(probe);
+        struct rlimit limit;
+        getrlimit(RLIMIT_NOFILE, &limit);
+        limit.rlim_cur = static_cast<rlim_t>(probe);
+        if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(3);
+        int handle = platform::OpenForReading(written.c_str(), platform::NameLookup::kWindowsStyle);
+        if (handle >= 0 || !platform::LastOpenFailedForHandles()) _exit(4);
+        // With a handle free again the directory is listed after all.
+        limit.rlim_cur = static_cast<rlim_t>(probe + 2);
+        if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(5);
+        handle = platform::OpenForReading(written.c_str(), platform::NameLookup::kWindowsStyle);
+        _exit(handle >= 0 ? 0 : 6);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST(Options, OnlyADashStartsAnOptionWord) {
+  EXPECT_TRUE(platform::IsOptionWord("-Ic"));
+  EXPECT_TRUE(platform::IsOptionWord("-"));
+  EXPECT_FALSE(platform::IsOptionWord("/Ic"));
+  EXPECT_FALSE(platform::IsOptionWord("/home/me/a.c"));
+  EXPECT_FALSE(platform::IsOptionWord("+my.cfg"));
+  EXPECT_FALSE(platform::IsOptionWord("@resp"));
+  EXPECT_FALSE(platform::IsOptionWord("a.c"));
+}
+
+// ---------------------------------------------------------------------------------------------
 // Fault and interrupt handlers. Each runs in a child process, so the handlers installed never
 // reach the process running the other tests.
 

@@ -255,6 +255,50 @@ TEST_F(Win32FilesTest, NamesAreFoundWithoutRegardToCase) {
   EXPECT_TRUE(platform::CloseFile(in));
 }
 
+// The system reads names written for Windows itself: the platform layer adds nothing to it.
+TEST_F(Win32FilesTest, NamesAreOnlyEverTriedAsWritten) {
+  MakeDirectory("Sub");
+  MakeFile("Sub\\Mixed.h", "abc");
+  using platform::NameLookup;
+  EXPECT_FALSE(platform::ResolvesWindowsNames());
+  const std::string written = In("SUB/mixed.H");
+  int in = platform::OpenForReading(written.c_str(), NameLookup::kAsWrittenThenWindowsStyle);
+  ASSERT_GE(in, 0);
+  EXPECT_EQ(platform::FileSize(in), 3);
+  EXPECT_TRUE(platform::CloseFile(in));
+  in = platform::OpenForReading(written.c_str(), NameLookup::kAsWritten);
+  ASSERT_GE(in, 0);
+  EXPECT_TRUE(platform::CloseFile(in));
+  EXPECT_EQ(platform::OpenForReading(written.c_str(), NameLookup::kWindowsStyle), -1);
+  EXPECT_FALSE(platform::LastOpenFailedForHandles());
+  char out[MAX_PATH];
+  EXPECT_FALSE(platform::ResolveWindowsName(written.c_str(), out, sizeof out));
+  Found found;
+  EXPECT_EQ(platform::FindFilesWindowsStyle(In("SUB\\*.h").c_str(), Collect, &found), -1);
+  EXPECT_EQ(found.names, Names{});
+  EXPECT_EQ(platform::DirectoryListingsRead(), 0u);
+}
+
+TEST(Win32Paths, DirectoryPartsEndAtEitherSlashButNotAtATrailByte) {
+  EXPECT_EQ(platform::WindowsDirectoryLength("c:x.h"), 2u);
+  EXPECT_EQ(platform::WindowsDirectoryLength("c:\\a/b.h"), 5u);
+  EXPECT_EQ(platform::WindowsDirectoryLength("x.h"), 0u);
+  // 0x83 0x5C is one double-byte character of code page 932.
+  platform::ResetWindowsNames(932);
+  EXPECT_EQ(platform::WindowsDirectoryLength("d\\\x83\x5cx.h"), 2u);
+  platform::ResetWindowsNames(1252);
+  EXPECT_EQ(platform::WindowsDirectoryLength("d\\\x83\x5cx.h"), 4u);
+  platform::ResetWindowsNames(0);
+}
+
+TEST(Win32Paths, DashAndSlashStartOptions) {
+  EXPECT_TRUE(platform::IsOptionWord("-Ic"));
+  EXPECT_TRUE(platform::IsOptionWord("/Ic"));
+  EXPECT_FALSE(platform::IsOptionWord("+my.cfg"));
+  EXPECT_FALSE(platform::IsOptionWord("@resp"));
+  EXPECT_FALSE(platform::IsOptionWord("c:\\a.c"));
+}
+
 TEST_F(Win32FilesTest, RunningOutOfHandlesIsRecognised) {
   MakeFile("x.c", "x");
   const std::string name = In("x.c");

@@ -1,0 +1,2 @@
+int a = __LINE__;
+const char *f = __FILE__;

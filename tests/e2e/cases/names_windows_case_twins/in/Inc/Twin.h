@@ -1,0 +1,1 @@
+int spelt_Twin_h_in_Inc;

@@ -1,0 +1,1 @@
+int spelt_Dup_h;

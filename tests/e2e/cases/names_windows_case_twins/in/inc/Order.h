@@ -1,0 +1,1 @@
+int order_h_in_inc;

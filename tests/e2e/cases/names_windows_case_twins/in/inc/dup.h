@@ -1,0 +1,1 @@
+int spelt_dup_h;

@@ -1,0 +1,1 @@
+int spelt_twin_h_in_inc;

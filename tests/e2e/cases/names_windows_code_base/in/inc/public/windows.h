@@ -1,0 +1,2 @@
+/* the system header, stored in lower case */
+int windows_h;

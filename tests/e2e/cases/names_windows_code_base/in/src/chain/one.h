@@ -1,0 +1,2 @@
+#include "Two.h"
+int one_h;

@@ -1,0 +1,2 @@
+int three_h;
+const char *three_file = __FILE__;

@@ -1,0 +1,2 @@
+#include "THREE.H"
+int two_h;

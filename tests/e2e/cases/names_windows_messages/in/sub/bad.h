@@ -1,0 +1,3 @@
+int before;
+#error stopped in __FILE__
+int after;

@@ -1,0 +1,1 @@
+int cfg = FROM_CFG, rsp = FROM_RSP;
