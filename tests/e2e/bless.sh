@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Records what tpx32 does now as the expectation of a golden case: runs the case's args on a copy
-# of its in/ folder and writes stdout, status and out/. Review every recorded byte before
+# of its in/ folder and writes stdout, status and out/, and stderr when the run wrote there. Review every recorded byte before
 # committing it: a golden file is only as good as that review.
 # Usage: tests/e2e/bless.sh <tpx32> <case folder>...
 set -euo pipefail
@@ -17,10 +17,12 @@ for case in "$@"; do
     touch "$case/args"
   fi
   set +e
-  (cd "$work" && "$tpx32" "${args[@]}" > "$work.stdout" < /dev/null)
+  (cd "$work" && "$tpx32" "${args[@]}" > "$work.stdout" 2> "$work.stderr" < /dev/null)
   status=$?
   set -e
   cp "$work.stdout" "$case/stdout"
+  rm -f "$case/stderr"
+  [ -s "$work.stderr" ] && cp "$work.stderr" "$case/stderr"
   echo "$status" > "$case/status"
   rm -rf "$case/out"
   (cd "$work" && find . -type f | sort) | while IFS= read -r f; do
@@ -30,6 +32,6 @@ for case in "$@"; do
       cp "$work/$f" "$case/out/$f"
     fi
   done
-  rm -rf "$work" "$work.stdout" "$work.inputs"
+  rm -rf "$work" "$work.stdout" "$work.stderr" "$work.inputs"
   echo "recorded $(basename "$case"): status $status"
 done

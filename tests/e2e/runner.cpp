@@ -7,16 +7,18 @@
 //   out/     the files the run must leave in the working folder, with their exact bytes; every
 //            other file the run creates is a failure (optional: no output files expected)
 //   stdout   the exact bytes the run writes to standard output
+//   stderr   the exact bytes the run writes to standard error (optional: without it, the run
+//            must write nothing there)
 //   status   the exit status, as a decimal number
 //   beside/  files that must stand beside the program (a configuration file, say): the program
 //            is copied into a folder of its own next to the working folder, with these files,
 //            and the copy is run (optional)
 //
 // Windows expectations: when the program under test is a Windows program (its name ends in
-// ".exe"), `stdout.win32`, `status.win32` and `out.win32/` are used instead of `stdout`,
-// `status` and `out/` where a case has them. Only cases whose results depend on the platform
-// (path separators, the letter case of found names, upper-cased -n directories, code pages)
-// have them; every other case must give the same bytes on every platform.
+// ".exe"), `stdout.win32`, `stderr.win32`, `status.win32` and `out.win32/` are used instead of
+// `stdout`, `stderr`, `status` and `out/` where a case has them. Only cases whose results depend on
+// the platform (path separators, the letter case of found names, upper-cased -n directories, code
+// pages) have them; every other case must give the same bytes on every platform.
 //
 // Usage: e2e_runner <tpx32> <case folder> <working folder> [emulator...]
 // The emulator words (for example a Windows emulator) are put before the program's path.
@@ -136,12 +138,17 @@ int main(int argc, char** argv) {
   }
 
   const fs::path stdoutPath = work.parent_path() / (work.filename().string() + ".stdout");
+  const fs::path stderrPath = work.parent_path() / (work.filename().string() + ".stderr");
   pid_t child = fork();
   if (child == 0) {
     if (chdir(work.c_str()) != 0) _exit(126);
     int fd = open(stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) _exit(126);
     dup2(fd, 1);
+    close(fd);
+    fd = open(stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) _exit(126);
+    dup2(fd, 2);
     close(fd);
     int null = open("/dev/null", O_RDONLY);
     if (null >= 0) dup2(null, 0);
@@ -163,6 +170,8 @@ int main(int argc, char** argv) {
     ok = false;
   }
   ok = Compare("standard output", ReadBytes(expectation("stdout")), ReadBytes(stdoutPath)) && ok;
+  // A case without a stderr file expects nothing there.
+  ok = Compare("standard error", ReadBytes(expectation("stderr")), ReadBytes(stderrPath)) && ok;
 
   const fs::path outputs = expectation("out");
   const std::set<std::string> expectedFiles = ListFiles(outputs);
