@@ -45,6 +45,9 @@ long ReadFile(int handle, void* buffer, std::size_t size);
 long WriteFile(int handle, const void* buffer, std::size_t size);
 bool CloseFile(int handle);
 bool DeleteFile(const char* path);
+// True when both paths name one existing file (the same file reached by two spellings or
+// links); false when either does not exist.
+bool SameFile(const char* a, const char* b);
 // Moves the read position of an open file to `offset` bytes from its start.
 bool SeekFile(int handle, std::uint32_t offset);
 // Size of an open file in bytes, -1 on error.
