@@ -7,9 +7,11 @@
 #include "diagnostics/diagnostics.h"
 #include "directives/directives.h"
 #include "directives/macros.h"
+#include "driver/long_options.h"
 #include "memory/memory.h"
 #include "options/option_block.h"
 #include "options/option_lists.h"
+#include "output/dependency_file.h"
 #include "output/output_file.h"
 #include "output/output_writer.h"
 #include "source/ident_table.h"
@@ -40,6 +42,8 @@ struct RunContext {
   // Whether the speed shortcuts are taken (see RunSettings). Set before the first file.
   bool shortcuts = true;
   void SetShortcuts(bool on);
+  // tpx32's own "--" options.
+  LongOptions longOptions;
 
   SourcePosition position;
   Diagnostics diag{options, position};
@@ -51,6 +55,7 @@ struct RunContext {
   OutputWriter writer{*this};
   Macros macros{*this};
   Directives directives{*this};
+  DependencyFile deps{*this};
 };
 
 void SourceStack::CountLine() {

@@ -113,6 +113,7 @@ int SourceStack::OpenSourceFile(const char* name) {
   conditionals = nullptr;
   if (ctx_.options.OutputFlags & kHeaderStatistics) UpdateStatisticsAtOpen(name);
   SetFileName(name);
+  if (ctx_.deps.Enabled()) ctx_.deps.RecordOpened(name, depth_ == 1);
   line_ = 0;
   PushText("\n");
   return 1;
