@@ -1,5 +1,7 @@
-# Wraps the CMake build. `make run` builds tpx32 and preprocesses the bundled example;
-# `make test` builds and runs every unit and end-to-end test, natively and with sanitizers.
+# Wraps the CMake build.
+#   make run           builds tpx32 alone (no GoogleTest needed) and preprocesses the example
+#   make test          builds and runs every unit, end-to-end and integration test, natively and
+#                      with sanitizers (needs GoogleTest: Debian package libgtest-dev)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 SANITIZE := build/sanitize
@@ -8,9 +10,11 @@ SANITIZE := build/sanitize
 
 all: build
 
+# The program alone: the tests are switched off here and on again by `make test`, in the same
+# build folder, so nothing is compiled twice.
 build:
-	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(RELEASE) -j $(JOBS)
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DTPX32_TESTS=OFF
+	cmake --build $(RELEASE) --target tpx32 -j $(JOBS)
 
 run: build
 	mkdir -p build/run
@@ -20,11 +24,15 @@ run: build
 
 test: test-release test-sanitize
 
-test-release: build
+# Configuring with the tests on stops with a message naming the package when GoogleTest is
+# missing.
+test-release:
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DTPX32_TESTS=ON
+	cmake --build $(RELEASE) -j $(JOBS)
 	cd $(RELEASE) && ctest --output-on-failure -j $(JOBS)
 
 test-sanitize:
-	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DTPX32_SANITIZE=ON
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DTPX32_SANITIZE=ON -DTPX32_TESTS=ON
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
 
