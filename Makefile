@@ -2,11 +2,17 @@
 #   make run           builds tpx32 alone (no GoogleTest needed) and preprocesses the example
 #   make test          builds and runs every unit, end-to-end and integration test, natively and
 #                      with sanitizers (needs GoogleTest: Debian package libgtest-dev)
+#   make install       installs tpx32 into $(DESTDIR)$(PREFIX) (PREFIX defaults to /usr/local)
+#   make package       builds a Debian package: build/release/tpx32_<version>_<arch>.deb
+#   make package-test  builds the package, unpacks it into a scratch root and runs it there
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 SANITIZE := build/sanitize
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: all build run test test-release test-sanitize bench win32 test-win32 clean
+.PHONY: all build run test test-release test-sanitize install package package-test bench win32 \
+	test-win32 clean
 
 all: build
 
@@ -35,6 +41,15 @@ test-sanitize:
 	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DTPX32_SANITIZE=ON -DTPX32_TESTS=ON
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE) --prefix "$(PREFIX)" --strip
+
+package: build
+	cd $(RELEASE) && cpack
+
+package-test: package
+	bash tests/integration/package.sh $(RELEASE) . build/package-test
 
 # Side-by-side timing against other preprocessors (see bench/README.md).
 bench: build
