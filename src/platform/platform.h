@@ -109,7 +109,8 @@ using FaultHandler = void (*)(std::uintptr_t faultAddress, std::uintptr_t codeBa
 void InstallFaultHandler(FaultHandler handler);
 
 // ---------------------------------------------------------------------------------------------
-// Standard output: prepares it for byte-exact output (binary mode where that matters).
+// Standard output and standard error: prepares both for byte-exact output (binary mode where
+// that matters).
 void PrepareStandardOutput();
 
 }  // namespace platform

@@ -430,6 +430,9 @@ void InstallFaultHandler(FaultHandler handler) {
 void PrepareStandardOutput() {
   std::fflush(stdout);
   ::_setmode(::_fileno(stdout), _O_BINARY);
+  // Messages may go to standard error (--diagnostics=gnu): the same bytes as on POSIX there too.
+  std::fflush(stderr);
+  ::_setmode(::_fileno(stderr), _O_BINARY);
 }
 
 }  // namespace platform
