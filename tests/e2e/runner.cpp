@@ -7,8 +7,8 @@
 //   out/     the files the run must leave in the working folder, with their exact bytes; every
 //            other file the run creates is a failure (optional: no output files expected)
 //   stdout   the exact bytes the run writes to standard output
-//   stderr   the exact bytes the run writes to standard error (optional: without it, a run
-//            of the program without an emulator must write nothing there)
+//   stderr   the exact bytes the run writes to standard error (optional: without it, the run
+//            must write nothing there); under an emulator, its own notes are left out
 //   status   the exit status, as a decimal number
 //   beside/  files that must stand beside the program (a configuration file, say): the program
 //            is copied into a folder of its own next to the working folder, with these files,
@@ -170,11 +170,22 @@ int main(int argc, char** argv) {
     ok = false;
   }
   ok = Compare("standard output", ReadBytes(expectation("stdout")), ReadBytes(stdoutPath)) && ok;
-  // A case without a stderr file expects nothing there, when the program runs natively: an
-  // emulator may write notes of its own to standard error.
-  const bool emulated = argc > 4;
-  if (fs::exists(expectation("stderr")) || !emulated)
-    ok = Compare("standard error", ReadBytes(expectation("stderr")), ReadBytes(stderrPath)) && ok;
+  // A case without a stderr file expects nothing there. An emulator may write notes of its own
+  // to standard error, lines that begin with its name and a colon: they are not the program's.
+  std::string errors = ReadBytes(stderrPath);
+  if (argc > 4) {
+    const std::string note = fs::path(argv[argc - 1]).filename().string() + ": ";
+    std::string kept;
+    std::size_t start = 0;
+    while (start < errors.size()) {
+      std::size_t end = errors.find('\n', start);
+      end = end == std::string::npos ? errors.size() : end + 1;
+      if (errors.compare(start, note.size(), note) != 0) kept += errors.substr(start, end - start);
+      start = end;
+    }
+    errors = kept;
+  }
+  ok = Compare("standard error", ReadBytes(expectation("stderr")), errors) && ok;
 
   const fs::path outputs = expectation("out");
   const std::set<std::string> expectedFiles = ListFiles(outputs);
