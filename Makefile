@@ -1,18 +1,28 @@
-# Wraps the CMake build. `make run` builds tpx32 and preprocesses the bundled example;
-# `make test` builds and runs every unit and end-to-end test, natively and with sanitizers.
+# Wraps the CMake build.
+#   make run           builds tpx32 alone (no GoogleTest needed) and preprocesses the example
+#   make test          builds and runs every unit, end-to-end and integration test, natively and
+#                      with sanitizers (needs GoogleTest: Debian package libgtest-dev)
+#   make install       installs tpx32 into $(DESTDIR)$(PREFIX) (PREFIX defaults to /usr/local)
+#   make package       builds a Debian package: build/release/tpx32_<version>_<arch>.deb
+#   make package-test  builds the package, unpacks it into a scratch root and runs it there
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 SANITIZE := build/sanitize
 # ON makes every compiler warning an error in the native builds (CI sets it).
 WERROR ?= OFF
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: all build run test test-release test-sanitize bench win32 test-win32 tidy clean
+.PHONY: all build run test test-release test-sanitize install package package-test bench win32 \
+	test-win32 tidy clean
 
 all: build
 
+# The program alone: the tests are switched off here and on again by `make test`, in the same
+# build folder, so nothing is compiled twice.
 build:
-	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DTPX32_WERROR=$(WERROR)
-	cmake --build $(RELEASE) -j $(JOBS)
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DTPX32_TESTS=OFF -DTPX32_WERROR=$(WERROR)
+	cmake --build $(RELEASE) --target tpx32 -j $(JOBS)
 
 run: build
 	mkdir -p build/run
@@ -22,11 +32,15 @@ run: build
 
 test: test-release test-sanitize
 
-test-release: build
+# Configuring with the tests on stops with a message naming the package when GoogleTest is
+# missing.
+test-release:
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DTPX32_TESTS=ON -DTPX32_WERROR=$(WERROR)
+	cmake --build $(RELEASE) -j $(JOBS)
 	cd $(RELEASE) && ctest --output-on-failure -j $(JOBS)
 
 test-sanitize:
-	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DTPX32_SANITIZE=ON -DTPX32_WERROR=$(WERROR)
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DTPX32_SANITIZE=ON -DTPX32_TESTS=ON -DTPX32_WERROR=$(WERROR)
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
 
@@ -34,6 +48,15 @@ test-sanitize:
 tidy:
 	cmake -S . -B build/tidy -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DTPX32_TESTS=OFF
 	run-clang-tidy -p build/tidy -quiet '$(CURDIR)/src/'
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE) --prefix "$(PREFIX)" --strip
+
+package: build
+	cd $(RELEASE) && cpack
+
+package-test: package
+	bash tests/integration/package.sh $(RELEASE) . build/package-test
 
 # Side-by-side timing against other preprocessors (see bench/README.md).
 bench: build

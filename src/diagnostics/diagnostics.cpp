@@ -177,12 +177,40 @@ Diagnostics::Diagnostics(std::uint8_t& errorLimit, std::uint8_t& warningLimit,
   CommitCommandLineSwitches();
 }
 
+void Diagnostics::UseGnuForm(std::FILE* stream) {
+  gnuForm_ = true;
+  out_ = stream;
+}
+
+void Diagnostics::PrintSummary(const char* format, int errorCount) {
+  if (gnuForm_) std::fflush(stdout);
+  std::fprintf(out_, format, errorCount);
+}
+
 void Diagnostics::ReportLine(MessageNumber number, std::va_list args, const char* kindWord) {
-  std::fputs(kindWord, out_);
-  if (position_.fileName != nullptr) std::fprintf(out_, " %s", position_.fileName);
-  if (position_.messageLine != 0)
-    std::fprintf(out_, " %ld", static_cast<long>(position_.messageLine));
-  std::fputs(": ", out_);
+  if (gnuForm_) {
+    std::fflush(stdout);
+    if (position_.fileName != nullptr) {
+      std::fputs(position_.fileName, out_);
+      if (position_.messageLine != 0)
+        std::fprintf(out_, ":%ld", static_cast<long>(position_.messageLine));
+    } else {
+      std::fputs("tpx32", out_);
+    }
+    // The severity follows the kind word, whatever the message does to the file.
+    const char* severity = "error";
+    if (std::strcmp(kindWord, MiscString(misc::KindFatal)) == 0)
+      severity = "fatal error";
+    else if (std::strcmp(kindWord, MiscString(misc::KindWarning)) == 0)
+      severity = "warning";
+    std::fprintf(out_, ": %s: ", severity);
+  } else {
+    std::fputs(kindWord, out_);
+    if (position_.fileName != nullptr) std::fprintf(out_, " %s", position_.fileName);
+    if (position_.messageLine != 0)
+      std::fprintf(out_, " %ld", static_cast<long>(position_.messageLine));
+    std::fputs(": ", out_);
+  }
   const char* text = MessageText(number);
   if (text != nullptr) std::vfprintf(out_, text, args);
   std::fputc('\n', out_);

@@ -205,6 +205,15 @@ class Diagnostics {
 
   std::FILE* Stream() const { return out_; }
 
+  // The gnu form (--diagnostics=gnu): every line reads "file:line: error: text" ("warning:",
+  // "fatal error:" by the kind word; "tpx32: error: text" outside any file) and goes to
+  // `stream`, standard error, which editors and build-log readers understand. What was
+  // written to standard output before a line is flushed first, so the two keep their order.
+  void UseGnuForm(std::FILE* stream);
+  bool GnuForm() const { return gnuForm_; }
+  // The per-file error summary, printed where the messages go.
+  void PrintSummary(const char* format, int errorCount);
+
  private:
   void ReportLine(MessageNumber number, std::va_list args, const char* kindWord);
   void PrintLine(const char* kindWord, MessageNumber number, ...);
@@ -216,6 +225,7 @@ class Diagnostics {
   const std::uint8_t& languageMode_;
   const SourcePosition& position_;
   std::FILE* out_;
+  bool gnuForm_ = false;
   std::uint32_t errorCount_ = 0;
   std::uint32_t messageCount_ = 0;
   bool fatalLatch_ = false;

@@ -13,6 +13,7 @@
 #include "driver/file_run.h"
 #include "driver/run.h"
 #include "memory/memory.h"
+#include "options/long_options.h"
 #include "options/options.h"
 #include "platform/platform.h"
 
@@ -57,7 +58,7 @@ void OnFault(std::uintptr_t faultAddress, std::uintptr_t codeBase) {
       diag.ReportFatal(msg::InternalError, text);
     } else if (diag.internalErrorState == 1) {
       diag.internalErrorState = 2;
-      std::fputs("Internal compiler error\n", stdout);
+      std::fputs("Internal compiler error\n", diag.Stream());
     }
     if (diag.internalErrorState != 3) {
       diag.internalErrorState = 3;
@@ -71,7 +72,7 @@ void OnFault(std::uintptr_t faultAddress, std::uintptr_t codeBase) {
     processFaultState = 1;
     run->diag.ReportFatal(msg::InternalError, "");
   } else {
-    std::fputs("Internal compiler error\n", stdout);
+    std::fputs("Internal compiler error\n", run != nullptr ? run->diag.Stream() : stdout);
   }
   if (run != nullptr) run->output.Discard();
   std::fflush(stdout);
@@ -121,6 +122,20 @@ int Driver::Run(int argc, char** argv) {
   platform::InstallInterruptHandler(OnInterrupt);
   platform::InstallFaultHandler(OnFault);
 
+  // tpx32's own options that act before the banner: --help, --version, --quiet and the form of
+  // the messages. With a refused "--" word the run goes on and the option pass reports it.
+  LongOptions& longOptions = ctx_.longOptions;
+  const bool longOptionsAccepted = ScanLeadingLongOptions(longOptions, argc, argv);
+  if (longOptions.gnuDiagnostics) ctx_.diag.UseGnuForm(stderr);
+  if (longOptionsAccepted && (longOptions.help || longOptions.version)) {
+    if (longOptions.help)
+      PrintHelp(stdout);
+    else
+      PrintVersion(stdout);
+    std::fflush(stdout);
+    return 0;
+  }
+
   // Quiet test: console output named among the leading options suppresses the banner.
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
@@ -130,6 +145,7 @@ int Driver::Run(int argc, char** argv) {
       quietMode_ = true;
     }
   }
+  if (longOptions.quiet) quietMode_ = true;
   if (!quietMode_) {
     PrintConsole(MiscString(misc::BannerName));
     PrintConsole(kVersionText);
@@ -153,6 +169,14 @@ int Driver::Run(int argc, char** argv) {
   int first = 1;
   while (first < argc && (StartsOption(argv[first]) || argv[first][0] == '+')) ++first;
   if (first >= argc) ctx_.diag.ErrorAndExit(msg::NoFileNames);
+  int inputNames = 0;
+  bool wildCard = false;
+  for (int i = first; i < argc; ++i) {
+    if (StartsOption(argv[i])) continue;
+    ++inputNames;
+    wildCard = wildCard || std::strpbrk(argv[i], "*?") != nullptr;
+  }
+  CheckLongOptionsAgainstInputs(ctx_, inputNames > 1 || wildCard);
 
   for (int i = first; i < argc; ++i) {
     const char* arg = argv[i];
@@ -190,7 +214,8 @@ int Driver::StartFile(const char* path) {
 void Driver::RunFile(const char* path) {
   int result = ProtectedRun(path);
   if (result != 0 || ctx_.diag.ErrorCount() != 0) {
-    std::printf(MiscString(misc::ErrorSummary), static_cast<int>(ctx_.diag.ErrorCount()));
+    ctx_.diag.PrintSummary(MiscString(misc::ErrorSummary),
+                           static_cast<int>(ctx_.diag.ErrorCount()));
     runFailed_ = true;
   } else if (ctx_.diag.WarningCount() != 0 && ctx_.options.WarningsAreFailures) {
     runFailed_ = true;

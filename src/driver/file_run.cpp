@@ -7,6 +7,7 @@
 #include "directives/macros.h"
 #include "memory/memory.h"
 #include "options/run_context.h"
+#include "output/dependency_file.h"
 #include "output/output_file.h"
 #include "output/output_writer.h"
 #include "platform/platform.h"
@@ -43,10 +44,20 @@ void FileRun::CloseSourcesQuietly() {
 void FileRun::FinishFile(std::uint32_t errorCount) {
   if (errorCount == 0) ctx_.writer.EnsureOpen();
   if (ctx_.output.IsOpen()) {
-    if (errorCount != 0 && !ctx_.options.KeepOutputOnErrors)
+    // The dependency file (--deps) follows the output: written when it is kept, removed when
+    // it is discarded.
+    if (errorCount != 0 && !ctx_.options.KeepOutputOnErrors) {
+      ctx_.deps.Remove();
       ctx_.output.Discard();
-    else
-      ctx_.output.Close();
+    } else {
+      ctx_.deps.Write();
+      try {
+        ctx_.output.Close();
+      } catch (const FatalError&) {
+        ctx_.deps.Remove();
+        throw;
+      }
+    }
   }
   ctx_.memory.EndOfFileRelease();
   ctx_.idents.Clear();

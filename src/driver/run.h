@@ -6,6 +6,7 @@
 #include "directives/macros.h"
 #include "memory/memory.h"
 #include "options/run_context.h"
+#include "output/dependency_file.h"
 #include "output/output_file.h"
 #include "output/output_writer.h"
 #include "source/ident_table.h"
@@ -31,6 +32,7 @@ class Run : public RunContext {
   OutputWriter writer_{*this};
   Macros macros_{*this};
   Directives directives_{*this};
+  DependencyFile deps_{*this};
 };
 
 }  // namespace tpx

@@ -269,6 +269,10 @@ void ReadOptions(RunContext& ctx, int argc, char** argv) {
   // Main pass: every other command-line option overrides the configuration file.
   for (int i = 1; i < leading; ++i) {
     if (argv[i][0] == '+') continue;
+    if (IsLongOption(argv[i])) {
+      if (ReadLongOption(ctx.longOptions, argv[i]) == 0) RefuseCommandLineOption(ctx, argv[i]);
+      continue;
+    }
     if (ParseOption(ctx, kCommandLine, argv[i] + 1) == 0) RefuseCommandLineOption(ctx, argv[i]);
   }
 

@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "diagnostics/position.h"
+#include "options/long_options.h"
 #include "options/option_block.h"
 #include "options/option_lists.h"
 
@@ -21,6 +22,7 @@ class Scanner;
 class OutputWriter;
 class Macros;
 class Directives;
+class DependencyFile;
 
 struct RunContext {
   RunContext(const RunContext&) = delete;
@@ -41,6 +43,8 @@ struct RunContext {
   unsigned activeCodePage = 0;
   // Whether the speed shortcuts are taken (see RunSettings). Set before the first file.
   bool shortcuts = true;
+  // tpx32's own "--" options.
+  LongOptions longOptions;
   // The current file name and message line, kept by the source input.
   SourcePosition position;
 
@@ -53,11 +57,13 @@ struct RunContext {
   OutputWriter& writer;
   Macros& macros;
   Directives& directives;
+  DependencyFile& deps;
 
  protected:
   RunContext(Diagnostics& diagnostics, Memory& pools, OutputFile& outputFile,
              IdentTable& identTable, SourceStack& sourceStack, Scanner& tokenScanner,
-             OutputWriter& outputWriter, Macros& macroTable, Directives& directiveDispatch)
+             OutputWriter& outputWriter, Macros& macroTable, Directives& directiveDispatch,
+             DependencyFile& dependencyFile)
       : diag(diagnostics),
         memory(pools),
         output(outputFile),
@@ -66,7 +72,8 @@ struct RunContext {
         scanner(tokenScanner),
         writer(outputWriter),
         macros(macroTable),
-        directives(directiveDispatch) {}
+        directives(directiveDispatch),
+        deps(dependencyFile) {}
   ~RunContext() = default;
 };
 

@@ -45,6 +45,9 @@ long ReadFile(int handle, void* buffer, std::size_t size);
 long WriteFile(int handle, const void* buffer, std::size_t size);
 bool CloseFile(int handle);
 bool DeleteFile(const char* path);
+// True when both paths name one existing file (the same file reached by two spellings or
+// links); false when either does not exist.
+bool SameFile(const char* a, const char* b);
 // Moves the read position of an open file to `offset` bytes from its start.
 bool SeekFile(int handle, std::uint32_t offset);
 // Size of an open file in bytes, -1 on error.
@@ -153,7 +156,8 @@ using FaultHandler = void (*)(std::uintptr_t faultAddress, std::uintptr_t codeBa
 void InstallFaultHandler(FaultHandler handler);
 
 // ---------------------------------------------------------------------------------------------
-// Standard output: prepares it for byte-exact output (binary mode where that matters).
+// Standard output and standard error: prepares both for byte-exact output (binary mode where
+// that matters).
 void PrepareStandardOutput();
 
 }  // namespace platform

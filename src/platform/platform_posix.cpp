@@ -227,6 +227,12 @@ bool CloseFile(int handle) {
 
 bool DeleteFile(const char* path) { return unlink(path) == 0; }
 
+bool SameFile(const char* a, const char* b) {
+  struct stat first, second;
+  return stat(a, &first) == 0 && stat(b, &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
+}
+
 bool SeekFile(int handle, std::uint32_t offset) {
   return lseek(handle, static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
 }

@@ -130,6 +130,28 @@ bool CloseFile(int handle) { return ::_close(handle) == 0; }
 
 bool DeleteFile(const char* path) { return ::DeleteFileA(path) != 0; }
 
+namespace {
+
+// The volume and index that identify a file, whatever path reaches it.
+bool FileIdentity(const char* path, BY_HANDLE_FILE_INFORMATION* info) {
+  HANDLE h = ::CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  bool ok = ::GetFileInformationByHandle(h, info) != 0;
+  ::CloseHandle(h);
+  return ok;
+}
+
+}  // namespace
+
+bool SameFile(const char* a, const char* b) {
+  BY_HANDLE_FILE_INFORMATION first, second;
+  return FileIdentity(a, &first) && FileIdentity(b, &second) &&
+         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+         first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
+}
+
 bool SeekFile(int handle, std::uint32_t offset) {
   return ::_lseeki64(handle, static_cast<__int64>(offset), SEEK_SET) ==
          static_cast<__int64>(offset);
@@ -466,6 +488,9 @@ void InstallFaultHandler(FaultHandler handler) {
 void PrepareStandardOutput() {
   std::fflush(stdout);
   ::_setmode(::_fileno(stdout), _O_BINARY);
+  // Messages may go to standard error (--diagnostics=gnu): the same bytes as on POSIX there too.
+  std::fflush(stderr);
+  ::_setmode(::_fileno(stderr), _O_BINARY);
 }
 
 }  // namespace platform

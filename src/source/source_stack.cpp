@@ -1,5 +1,6 @@
 #include "source/source_stack.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "diagnostics/diagnostics.h"
@@ -47,8 +48,45 @@ void SourceStack::Reset() {
   totalLines_ = 0;
   stats_ = nullptr;
   statsTail_ = nullptr;
+  opened_ = nullptr;
+  openedTail_ = nullptr;
+  openedBuckets_ = nullptr;
   cursor = nullptr;
   limit = nullptr;
+}
+
+// Keeps the path of a file just opened, once, in the per-file arena. A name found by reading it
+// as on Windows is kept as it stands on disk, so that a build tool can find the file by it.
+void SourceStack::NoteOpened(const char* name, platform::NameLookup lookup) {
+  char resolved[4096];
+  if (lookup != platform::NameLookup::kAsWritten &&
+      platform::ResolveWindowsName(name, resolved, sizeof resolved))
+    name = resolved;
+  std::size_t length = std::strlen(name);
+  std::uint32_t hash = 0;
+  for (std::size_t i = 0; i < length; ++i) hash = hash * 31 + static_cast<unsigned char>(name[i]);
+  SaveArena& arena = ctx_.memory.arena;
+  if (openedBuckets_ == nullptr) {
+    openedBuckets_ =
+        static_cast<OpenedFile**>(arena.BlobAllocate(kOpenedBuckets * sizeof(OpenedFile*)));
+    std::memset(openedBuckets_, 0, kOpenedBuckets * sizeof(OpenedFile*));
+  }
+  OpenedFile** bucket = &openedBuckets_[hash % kOpenedBuckets];
+  for (OpenedFile* f = *bucket; f != nullptr; f = f->chain) {
+    if (f->hash == hash && std::strcmp(f->name, name) == 0) return;
+  }
+  auto* file =
+      static_cast<OpenedFile*>(arena.BlobAllocate(offsetof(OpenedFile, name) + length + 1));
+  file->next = nullptr;
+  file->chain = *bucket;
+  file->hash = hash;
+  std::memcpy(file->name, name, length + 1);
+  *bucket = file;
+  if (openedTail_ != nullptr)
+    openedTail_->next = file;
+  else
+    opened_ = file;
+  openedTail_ = file;
 }
 
 void SourceStack::SetLine(std::uint32_t line) {
@@ -117,6 +155,7 @@ int SourceStack::OpenSourceFile(const char* name, platform::NameLookup lookup) {
   record->includerConditionals = ctx_.directives.SetAsideConditionals();
   if (ctx_.options.OutputFlags & kHeaderStatistics) UpdateStatisticsAtOpen(name);
   SetFileName(name);
+  if (ctx_.longOptions.deps != LongOptions::Deps::Off) NoteOpened(name, lookup);
   line_ = 0;
   PushText("\n");
   return 1;

@@ -37,6 +37,14 @@ struct SourceFile {
   bool IsFile() const { return kind < kPushedText; }
 };
 
+// A file the run opened, kept (when asked for) in the order first opened, each once.
+struct OpenedFile {
+  OpenedFile* next;   // the next file opened
+  OpenedFile* chain;  // the next of the same hash bucket
+  std::uint32_t hash;
+  char name[1];  // the path as opened, zero-terminated
+};
+
 struct IncludeGuardEntry {
   IncludeGuardEntry* next;
   std::uint32_t hash;
@@ -128,6 +136,9 @@ class SourceStack {
   void SetLine(std::uint32_t line);
   std::uint64_t TotalLines() const { return totalLines_; }
   HeaderStatEntry* Statistics() const { return stats_; }
+  // The files opened for the current input file, the main file first (kept for the dependency
+  // file when it is asked for; none otherwise).
+  const OpenedFile* OpenedFiles() const { return opened_; }
 
   // Hot reader state: the scanner reads through these directly.
   const unsigned char* cursor = nullptr;
@@ -151,6 +162,11 @@ class SourceStack {
   std::uint64_t totalLines_ = 0;
   IncludeGuardEntry* guards_ = nullptr;
   HeaderStatEntry* stats_ = nullptr;
+  void NoteOpened(const char* name, platform::NameLookup lookup);
+  static constexpr unsigned kOpenedBuckets = 256;
+  OpenedFile* opened_ = nullptr;
+  OpenedFile* openedTail_ = nullptr;
+  OpenedFile** openedBuckets_ = nullptr;
   HeaderStatEntry* statsTail_ = nullptr;
 };
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Records what tpx32 does now as the expectation of a golden case: runs the case's args on a copy
-# of its in/ folder and writes stdout, status and out/. Review every recorded byte before
-# committing it: a golden file is only as good as that review.
+# of its in/ folder and writes stdout, status and out/, and stderr when the run wrote there.
+# Review every recorded byte before committing it: a golden file is only as good as that review.
 # As the runner does, `{work}` in args and in the files of in/ stands for the absolute path of
 # the working folder, and that path is written back as `{work}` in what is recorded.
 # Usage: tests/e2e/bless.sh <tpx32> <case folder>...
@@ -34,11 +34,13 @@ for case in "$@"; do
     touch "$case/args"
   fi
   set +e
-  (cd "$work" && "$tpx32" "${args[@]}" > "$work.stdout" < /dev/null)
+  (cd "$work" && "$tpx32" "${args[@]}" > "$work.stdout" 2> "$work.stderr" < /dev/null)
   status=$?
   set -e
   replace_in "$work.stdout" "$work" "{work}"
   cp "$work.stdout" "$case/stdout"
+  rm -f "$case/stderr"
+  [ -s "$work.stderr" ] && cp "$work.stderr" "$case/stderr"
   echo "$status" > "$case/status"
   rm -rf "$case/out"
   (cd "$work" && find . -type f | sort) | while IFS= read -r f; do
@@ -49,6 +51,6 @@ for case in "$@"; do
       replace_in "$case/out/$f" "$work" "{work}"
     fi
   done
-  rm -rf "$work" "$pristine" "$work.stdout" "$work.inputs"
+  rm -rf "$work" "$pristine" "$work.stdout" "$work.stderr" "$work.inputs"
   echo "recorded $(basename "$case"): status $status"
 done

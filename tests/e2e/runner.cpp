@@ -7,17 +7,19 @@
 //   out/     the files the run must leave in the working folder, with their exact bytes; every
 //            other file the run creates is a failure (optional: no output files expected)
 //   stdout   the exact bytes the run writes to standard output
+//   stderr   the exact bytes the run writes to standard error (optional: without it, the run
+//            must write nothing there); under an emulator, its own notes are left out
 //   status   the exit status, as a decimal number
 //   beside/  files that must stand beside the program (a configuration file, say): the program
 //            is copied into a folder of its own next to the working folder, with these files,
 //            and the copy is run (optional)
 //
 // Windows expectations: when the program under test is a Windows program (its name ends in
-// ".exe", whatever the processor it is built for), `stdout.win32`, `status.win32` and
-// `out.win32/` are used instead of `stdout`, `status` and `out/` where a case has them. Only
-// cases whose results depend on the platform (path separators, the letter case of found names,
-// upper-cased -n directories, code pages, words that begin with "/") have them; every other
-// case must give the same bytes on every platform. A case that cannot apply to the Windows
+// ".exe", whatever the processor it is built for), `stdout.win32`, `stderr.win32`,
+// `status.win32` and `out.win32/` are used instead of `stdout`, `stderr`, `status` and `out/`
+// where a case has them. Only cases whose results depend on the platform (path separators, the
+// letter case of found names, upper-cased -n directories, code pages, words that begin with
+// "/") have them; every other case must give the same bytes on every platform. A case that cannot apply to the Windows
 // program has a file `skip.win32` that says why; the runner prints it and ends with status 77,
 // which CTest counts as skipped.
 //
@@ -181,12 +183,17 @@ int main(int argc, char** argv) {
   }
 
   const fs::path stdoutPath = work.parent_path() / (work.filename().string() + ".stdout");
+  const fs::path stderrPath = work.parent_path() / (work.filename().string() + ".stderr");
   pid_t child = fork();
   if (child == 0) {
     if (chdir(work.c_str()) != 0) _exit(126);
     int fd = open(stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) _exit(126);
     dup2(fd, 1);
+    close(fd);
+    fd = open(stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) _exit(126);
+    dup2(fd, 2);
     close(fd);
     int null = open("/dev/null", O_RDONLY);
     if (null >= 0) dup2(null, 0);
@@ -210,6 +217,22 @@ int main(int argc, char** argv) {
   ok = Compare("standard output", ReadBytes(expectation("stdout")),
                ReplaceAll(ReadBytes(stdoutPath), workText, kWorkPlaceholder)) &&
        ok;
+  // A case without a stderr file expects nothing there. An emulator may write notes of its own
+  // to standard error, lines that begin with its name and a colon: they are not the program's.
+  std::string errors = ReplaceAll(ReadBytes(stderrPath), workText, kWorkPlaceholder);
+  if (argc > 4) {
+    const std::string note = fs::path(argv[argc - 1]).filename().string() + ": ";
+    std::string kept;
+    std::size_t start = 0;
+    while (start < errors.size()) {
+      std::size_t end = errors.find('\n', start);
+      end = end == std::string::npos ? errors.size() : end + 1;
+      if (errors.compare(start, note.size(), note) != 0) kept += errors.substr(start, end - start);
+      start = end;
+    }
+    errors = kept;
+  }
+  ok = Compare("standard error", ReadBytes(expectation("stderr")), errors) && ok;
 
   const fs::path outputs = expectation("out");
   const std::set<std::string> expectedFiles = ListExpectedFiles(outputs);

@@ -66,6 +66,54 @@ TEST_F(DiagnosticsTest, LineFormatWithAndWithoutPosition) {
             "Error src/a.c: Misplaced endif directive\n");
 }
 
+// The gnu form: "file:line: severity: text" on its own stream, the severity from the kind word.
+TEST_F(DiagnosticsTest, GnuFormNamesFileLineAndSeverity) {
+  std::FILE* err = std::tmpfile();
+  Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                   out_);
+  diag.UseGnuForm(err);
+  diag.LoadWarningEnable();
+  EXPECT_TRUE(diag.GnuForm());
+  EXPECT_EQ(diag.Stream(), err);
+  diag.ReportError(202, "x.cpp");
+  position_.fileName = "src/a.c";
+  position_.messageLine = 12;
+  diag.ReportWarning(449);
+  diag.ReportError(214, "@", 0x40);
+  position_.messageLine = 0;
+  diag.ReportError(66);
+  diag.PrintSummary("*** %d errors in Compile ***\n", 3);
+  position_.messageLine = 7;
+  diag.ReportFatal(msg::InternalError, "at 0x1");
+  // Number 10 ends the file but its kind word is "Error": the severity follows the kind word.
+  EXPECT_THROW(diag.ReportFatal(msg::CannotOpenInput, "b.c"), FatalError);
+  diag.ResetFileCounters();
+  EXPECT_THROW(diag.ReportFatal(msg::ErrorDirective, "stop"), FatalError);
+
+  std::swap(out_, err);
+  const std::string gnu = Printed();
+  std::swap(out_, err);
+  std::fclose(err);
+  EXPECT_EQ(gnu,
+            "tpx32: error: Could not find file 'x.cpp'\n"
+            "src/a.c:12: warning: Division by zero\n"
+            "src/a.c:12: error: Illegal character '@' (0x40)\n"
+            "src/a.c: error: Misplaced endif directive\n"
+            "*** 3 errors in Compile ***\n"
+            "src/a.c:7: fatal error: Internal compiler error at 0x1\n"
+            "src/a.c:7: error: Unable to open input file 'b.c'\n"
+            "src/a.c:7: fatal error: Error directive: stop\n");
+  // Nothing went to the usual stream.
+  EXPECT_EQ(Printed(), "");
+}
+
+TEST_F(DiagnosticsTest, SummaryGoesWhereTheMessagesGo) {
+  Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
+                   out_);
+  diag.PrintSummary("*** %d errors in Compile ***\n", 2);
+  EXPECT_EQ(Printed(), "*** 2 errors in Compile ***\n");
+}
+
 TEST_F(DiagnosticsTest, FatalKindWordAndControlTransfer) {
   Diagnostics diag(options_.ErrorLimit, options_.WarningLimit, options_.LanguageMode, position_,
                    out_);

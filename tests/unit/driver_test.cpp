@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "driver/driver.h"
+#include "options/long_options.h"
+#include "output/dependency_file.h"
 
 namespace tpx {
 namespace {
@@ -123,6 +125,183 @@ TEST_F(DriverTest, OptionsAreRestoredAfterEachFile) {
   EXPECT_EQ(two.find("__XDLLMT__"), std::string::npos);
   EXPECT_NE(one.find("__TEMPLATES__"), std::string::npos);
   EXPECT_EQ(two.find("__TEMPLATES__"), std::string::npos);
+}
+
+// ---------------------------------------------------------------------------------------------
+// tpx32's own "--" options.
+
+TEST(LongOptionsTest, KnownWordsAndTheirValues) {
+  LongOptions o;
+  EXPECT_TRUE(ReadLongOption(o, "--help"));
+  EXPECT_TRUE(ReadLongOption(o, "--version"));
+  EXPECT_TRUE(ReadLongOption(o, "--quiet"));
+  EXPECT_TRUE(ReadLongOption(o, "--diagnostics=gnu"));
+  EXPECT_TRUE(o.help && o.version && o.quiet && o.gnuDiagnostics);
+  EXPECT_TRUE(ReadLongOption(o, "--deps=out/x.d"));
+  EXPECT_EQ(o.deps, LongOptions::Deps::Named);
+  EXPECT_STREQ(o.depsFile, "out/x.d");
+  EXPECT_STREQ(o.depsWord, "--deps=out/x.d");
+  // The last of --deps and --deps=FILE counts.
+  EXPECT_TRUE(ReadLongOption(o, "--deps"));
+  EXPECT_EQ(o.deps, LongOptions::Deps::Beside);
+  EXPECT_EQ(o.depsFile, nullptr);
+}
+
+TEST(LongOptionsTest, UnknownAndMalformedWordsAreRefused) {
+  for (const char* word :
+       {"--", "--Help", "--help=1", "--helpx", "--quiet=yes", "--deps=", "--depsx", "--diagnostics",
+        "--diagnostics=", "--diagnostics=GNU", "--diagnostics=gnux", "--version ", "---help"}) {
+    LongOptions o;
+    EXPECT_FALSE(ReadLongOption(o, word)) << word;
+    EXPECT_FALSE(o.help || o.version || o.quiet || o.gnuDiagnostics) << word;
+    EXPECT_EQ(o.deps, LongOptions::Deps::Off) << word;
+  }
+  EXPECT_TRUE(IsLongOption("--x"));
+  EXPECT_FALSE(IsLongOption("-x"));
+  EXPECT_FALSE(IsLongOption("/-x"));
+  EXPECT_FALSE(IsLongOption("-"));
+}
+
+class LongOptionScanTest : public DriverTest {
+ protected:
+  bool Scan(std::vector<std::string> args, LongOptions& o) {
+    args.insert(args.begin(), "tpx32");
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    return ScanLeadingLongOptions(o, static_cast<int>(args.size()), argv.data());
+  }
+};
+
+TEST_F(LongOptionScanTest, LooksIntoResponseFilesUpToTheFirstFileName) {
+  Write("quiet.rsp", "; comment\n-DX --quiet\n\"--diagnostics=gnu\"\n");
+  Write("late.rsp", "main.c --help\n");
+  LongOptions o;
+  EXPECT_TRUE(Scan({"-Iinc", "@quiet.rsp", "+my.cfg", "main.c", "--version"}, o));
+  EXPECT_TRUE(o.quiet);
+  EXPECT_TRUE(o.gnuDiagnostics);
+  EXPECT_FALSE(o.version);  // after the first file name
+
+  LongOptions late;
+  EXPECT_TRUE(Scan({"@late.rsp", "--version"}, late));
+  EXPECT_FALSE(late.help);
+  EXPECT_FALSE(late.version);
+
+  // A response file that cannot be read ends the look: its expansion reports it later.
+  LongOptions missing;
+  EXPECT_TRUE(Scan({"@missing.rsp", "--quiet", "main.c"}, missing));
+  EXPECT_FALSE(missing.quiet);
+}
+
+TEST_F(LongOptionScanTest, ReportsARefusedWordAndLeavesTheDependencyOptionToTheOptionPass) {
+  LongOptions o;
+  EXPECT_FALSE(Scan({"--help", "--bogus", "main.c"}, o));
+  EXPECT_TRUE(o.help);
+  LongOptions deps;
+  EXPECT_TRUE(Scan({"--deps=x.d", "main.c"}, deps));
+  EXPECT_EQ(deps.deps, LongOptions::Deps::Off);
+  EXPECT_EQ(deps.depsFile, nullptr);
+}
+
+TEST_F(DriverTest, VersionIsOneLineWithoutBanner) {
+  ASSERT_EQ(Run({"--version"}), 0);
+  EXPECT_EQ(stdout_, VersionLine());
+  const std::string prefix = "tpx32 ";
+  ASSERT_EQ(stdout_.compare(0, prefix.size(), prefix), 0) << stdout_;
+  EXPECT_EQ(stdout_.find('\n'), stdout_.size() - 1) << stdout_;
+  EXPECT_EQ(stdout_.find("Preprocessor"), std::string::npos);
+  // --version wins over options that come with it, but not over a refused "--" word.
+  ASSERT_EQ(Run({"-DX", "--version", "-ocon", "main.c"}), 0);
+  EXPECT_EQ(stdout_, VersionLine());
+  EXPECT_EQ(Run({"--version", "--nothing"}), 1);
+  EXPECT_NE(stdout_.find("Error: Incorrect command line option: --nothing\n"), std::string::npos);
+}
+
+TEST_F(DriverTest, GnuFormSendsEveryMessageToStandardError) {
+  Write("a.c", "#bad\nint x;\n");
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(Run({"--diagnostics=gnu", "a.c", "b.c"}), 1);
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(err,
+            "a.c:1: error: Unknown preprocessor directive: 'bad'\n"
+            "*** 1 errors in Compile ***\n"
+            "tpx32: error: Could not find file 'b.c'\n");
+  EXPECT_EQ(stdout_.find("error"), std::string::npos) << stdout_;
+  EXPECT_NE(stdout_.find("a.c:\n"), std::string::npos) << stdout_;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dependency files.
+
+TEST_F(DriverTest, DependencyFileFollowsTheFateOfTheOutput) {
+  Write("h.h", "int h;\n");
+  Write("main.c", "#include \"h.h\"\nint m;\n");
+  ASSERT_EQ(Run({"--quiet", "--deps", "main.c"}), 0) << stdout_;
+  EXPECT_EQ(Read("main.d"), "main.i: main.c \\\n h.h\n\nh.h:\n");
+
+  // Errors discard the output and remove the dependency file of the earlier run.
+  Write("main.c", "#include \"h.h\"\n#if\n#endif\n");
+  EXPECT_EQ(Run({"--quiet", "--deps", "main.c"}), 1);
+  EXPECT_FALSE(fs::exists("main.i"));
+  EXPECT_FALSE(fs::exists("main.d"));
+
+  // Kept output (-Sk) keeps its dependency file.
+  EXPECT_EQ(Run({"--quiet", "--deps", "-Sk", "main.c"}), 1);
+  EXPECT_TRUE(fs::exists("main.i"));
+  EXPECT_EQ(Read("main.d"), "main.i: main.c \\\n h.h\n\nh.h:\n");
+
+  // A fatal error discards both too.
+  Write("main.c", "#include \"h.h\"\n#error stop\n");
+  EXPECT_EQ(Run({"--quiet", "--deps", "main.c"}), 1);
+  EXPECT_FALSE(fs::exists("main.i"));
+  EXPECT_FALSE(fs::exists("main.d"));
+}
+
+TEST_F(DriverTest, DependencyFileNeverReplacesOrRemovesAFileTheRunReads) {
+  Write("h.h", "int h;\n");
+  Write("main.c", "#include \"h.h\"\nint m;\n");
+  // Named after a header the file includes, or after the source itself (by another spelling).
+  EXPECT_EQ(Run({"--quiet", "--deps=h.h", "main.c"}), 1);
+  EXPECT_EQ(Read("h.h"), "int h;\n");
+  EXPECT_NE(stdout_.find("Unable to create output file 'h.h'"), std::string::npos) << stdout_;
+  EXPECT_FALSE(fs::exists("main.i"));
+  EXPECT_EQ(Run({"--quiet", "--deps=./main.c", "main.c"}), 1);
+  EXPECT_EQ(Read("main.c"), "#include \"h.h\"\nint m;\n");
+  // Nor the output file it writes.
+  EXPECT_EQ(Run({"--quiet", "--deps=main.i", "main.c"}), 1);
+  EXPECT_FALSE(fs::exists("main.i"));
+
+  // With errors the dependency file is removed, but not when it is the source.
+  Write("bad.c", "#if\n#endif\n");
+  EXPECT_EQ(Run({"--quiet", "--deps=bad.c", "bad.c"}), 1);
+  EXPECT_EQ(Read("bad.c"), "#if\n#endif\n");
+}
+
+TEST(DependencyFileTest, ExtensionForTheDependencyFile) {
+  EXPECT_EQ(DependencyFile::WithDependencyExtension("main.i"), "main.d");
+  EXPECT_EQ(DependencyFile::WithDependencyExtension("out/main"), "out/main.d");
+  EXPECT_EQ(DependencyFile::WithDependencyExtension("a.b/main"), "a.b/main.d");
+  EXPECT_EQ(DependencyFile::WithDependencyExtension("x.pp"), "x.d");
+  EXPECT_EQ(DependencyFile::WithDependencyExtension("x.d"), "x.d.d");
+  EXPECT_EQ(DependencyFile::WithDependencyExtension("x."), "x.d");
+}
+
+TEST(DependencyFileTest, NamesAreEscapedAsMakeReadsThem) {
+  auto escaped = [](const std::string& path) {
+    std::string out;
+    DependencyFile::AppendEscaped(out, path);
+    return out;
+  };
+  EXPECT_EQ(escaped("plain/name.h"), "plain/name.h");
+  EXPECT_EQ(escaped("my dir/a b.h"), "my\\ dir/a\\ b.h");
+  EXPECT_EQ(escaped("tab\there.h"), "tab\\\there.h");
+  EXPECT_EQ(escaped("cost$.h"), "cost$$.h");
+  EXPECT_EQ(escaped("$$"), "$$$$");
+  EXPECT_EQ(escaped("no#1.h"), "no\\#1.h");
+  // Backslashes before a blank are doubled, so that the blank stays escaped; others stay.
+  EXPECT_EQ(escaped("dir\\ x"), "dir\\\\\\ x");
+  EXPECT_EQ(escaped("dir\\\\ x"), "dir\\\\\\\\\\ x");
+  EXPECT_EQ(escaped("win\\path\\a.h"), "win\\path\\a.h");
 }
 
 }  // namespace

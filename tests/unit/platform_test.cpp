@@ -624,6 +624,22 @@ TEST_F(FindFilesTest, FileRoundTrip) {
   EXPECT_EQ(platform::OpenForReading(In("folder").c_str()), -1);
 }
 
+TEST_F(FindFilesTest, SameFileByAnySpellingOrLink) {
+  MakeFile("a.c");
+  MakeFile("b.c");
+  MakeDirectory("sub");
+  const std::string a = In("a.c");
+  EXPECT_TRUE(platform::SameFile(a.c_str(), a.c_str()));
+  EXPECT_TRUE(platform::SameFile(a.c_str(), In("sub/../a.c").c_str()));
+  EXPECT_TRUE(platform::SameFile(a.c_str(), In("./a.c").c_str()));
+  ASSERT_EQ(link(a.c_str(), In("hard.c").c_str()), 0);
+  EXPECT_TRUE(platform::SameFile(In("hard.c").c_str(), a.c_str()));
+  // Two files are not one, however alike; a missing file is the same as nothing.
+  EXPECT_FALSE(platform::SameFile(a.c_str(), In("b.c").c_str()));
+  EXPECT_FALSE(platform::SameFile(a.c_str(), In("missing.c").c_str()));
+  EXPECT_FALSE(platform::SameFile(In("missing.c").c_str(), In("missing.c").c_str()));
+}
+
 // Output files: an existing one is written over and cut to its length at the close. What
 // reaches the file, and what a reader sees meanwhile, must be as if it had been emptied first.
 

@@ -237,6 +237,19 @@ TEST_F(Win32FilesTest, CreatingTruncatesAndDeletingRemoves) {
   EXPECT_FALSE(platform::DeleteFile(In("x.i").c_str()));
 }
 
+TEST_F(Win32FilesTest, SameFileByAnySpellingOrCase) {
+  MakeFile("a.c", "a");
+  MakeFile("b.c", "a");
+  MakeDirectory("sub");
+  const std::string a = In("a.c");
+  EXPECT_TRUE(platform::SameFile(a.c_str(), a.c_str()));
+  EXPECT_TRUE(platform::SameFile(a.c_str(), In("A.C").c_str()));
+  EXPECT_TRUE(platform::SameFile(a.c_str(), In("sub\\..\\a.c").c_str()));
+  EXPECT_TRUE(platform::SameFile(a.c_str(), In("sub/../a.c").c_str()));
+  EXPECT_FALSE(platform::SameFile(a.c_str(), In("b.c").c_str()));
+  EXPECT_FALSE(platform::SameFile(a.c_str(), In("missing.c").c_str()));
+}
+
 TEST_F(Win32FilesTest, MissingFilesAndDirectoriesDoNotOpen) {
   MakeDirectory("sub");
   EXPECT_EQ(platform::OpenForReading(In("missing.c").c_str()), -1);

@@ -1,0 +1,53 @@
+// The make-style dependency file of one input file (--deps): the output file as the target, the
+// source and every file opened by #include as its prerequisites, each once in the order first
+// opened, then an empty rule for each header, so that a build whose header was deleted does not
+// stop at the missing file but runs the preprocessor again.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tpx {
+
+struct RunContext;
+
+class DependencyFile {
+ public:
+  explicit DependencyFile(RunContext& ctx) : ctx_(ctx) {}
+
+  // Whether dependency files are asked for.
+  bool Enabled() const;
+
+  // Both are called while the output is still open (its name, or the console, is known).
+  // After the output was kept: writes the dependency file. Fatal error 4 when it cannot be
+  // created or is a file this run read, 12 when it cannot be written.
+  void Write();
+  // After the output was discarded: removes the dependency file an earlier run left, unless
+  // it is a file this run read.
+  void Remove();
+
+  // The name of the dependency file of the current run: the --deps=FILE name; else the output
+  // name with ".d" for its extension (with -o and several inputs: the input's base name in the
+  // -o file's directory); with console output, the name the output file would have had.
+  std::string Name() const;
+  // The target: the output file's name, or with console output the name it would have had.
+  std::string Target() const;
+  // The whole text of the dependency file.
+  std::string Text() const;
+  // The files the source input opened for this input, the main file first.
+  std::vector<std::string> Files() const;
+
+  // Appends a path escaped as make reads it: blanks, "#" and "$" (and backslashes before a
+  // blank or "#") keep their meaning as part of the name.
+  static void AppendEscaped(std::string& out, const std::string& path);
+  // `name` with its extension replaced by ".d" (".d" appended when it already has that one).
+  static std::string WithDependencyExtension(const std::string& name);
+
+ private:
+  std::string DefaultOutputName() const;
+  bool IsReadByThisRun(const std::string& name) const;
+
+  RunContext& ctx_;
+};
+
+}  // namespace tpx

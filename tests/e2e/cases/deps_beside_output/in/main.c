@@ -1,0 +1,4 @@
+#include "one.h"
+#include "two.h"
+#include "one.h"
+int m = ONE + TWO;

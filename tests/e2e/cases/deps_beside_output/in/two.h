@@ -1,0 +1,1 @@
+#define TWO 2

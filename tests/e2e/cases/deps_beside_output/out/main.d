@@ -1,0 +1,7 @@
+main.i: main.c \
+ one.h \
+ two.h
+
+one.h:
+
+two.h:

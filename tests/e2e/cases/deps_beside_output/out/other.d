@@ -1,0 +1,1 @@
+other.i: other.c

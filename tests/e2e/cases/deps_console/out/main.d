@@ -1,0 +1,4 @@
+main.i: main.c \
+ h.h
+
+h.h:

@@ -1,0 +1,3 @@
+#include "h.h"
+#if
+#endif

@@ -1,0 +1,1 @@
+good.i: good.c

@@ -1,0 +1,3 @@
+/* good.c 1: */int g;
+/* good.c 2: */
+/* good.c 3: */

@@ -1,0 +1,4 @@
+bad.i: bad.c \
+ h.h
+
+h.h:

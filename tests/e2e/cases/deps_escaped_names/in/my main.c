@@ -1,0 +1,4 @@
+#include "sp ace.h"
+#include "cost$.h"
+#include "hash#.h"
+int m;

@@ -1,0 +1,1 @@
+result.pp: main.c

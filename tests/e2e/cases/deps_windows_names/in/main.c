@@ -1,0 +1,2 @@
+#include "Inc\Foo.h"
+int x = FOO;

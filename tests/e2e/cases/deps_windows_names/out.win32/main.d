@@ -1,0 +1,4 @@
+main.i: main.c \
+ Inc\Foo.h
+
+Inc\Foo.h:

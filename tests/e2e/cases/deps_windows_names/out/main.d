@@ -1,0 +1,4 @@
+main.i: main.c \
+ inc/foo.h
+
+inc/foo.h:

@@ -1,0 +1,2 @@
+/* a header */
+#include "nothere.h"

@@ -1,0 +1,3 @@
+int b;
+#error stop here
+int c;

@@ -1,0 +1,3 @@
+int x;
+#bad
+int y;
