@@ -341,16 +341,13 @@ void Macros::SetStandardNames(bool on) {
 // ---------------------------------------------------------------------------------------------
 // #define and #undef.
 
-namespace {
-
-struct Parameter {
-  Parameter* next;
+// One parameter of a function-like #define, in a list with the newest first.
+struct MacroParameter {
+  MacroParameter* next;
   std::uint32_t hash;
   std::size_t length;
   char name[256];
 };
-
-}  // namespace
 
 void Macros::DefineDirective(int c) {
   Scanner& scanner = scanner_;
@@ -382,119 +379,131 @@ void Macros::DefineDirective(int c) {
     return;
   }
 
-  // Parameters, newest first.
-  Parameter* parameters = nullptr;
   int count = 0;
-  bool failed = false;
-  c = scanner.SkipBlanks();
-  if (c != ')') {
-    for (;;) {
-      if (!IsIdentChar(c)) {
-        ctx_.diag.ReportError(msg::MacroArgumentSyntax);
-        directives.SkipRestOfLine(c);
-        failed = true;
-        break;
-      }
-      auto* p = static_cast<Parameter*>(ctx_.memory.blocks.Allocate(sizeof(Parameter)));
-      p->length = 0;
-      while (IsIdentChar(c)) {
-        if (p->length < sizeof p->name - 1) p->name[p->length++] = static_cast<char>(c);
-        c = scanner.ReadByte();
-      }
-      p->name[p->length] = 0;
-      p->hash = HashName(p->name, p->length);
-      for (Parameter* q = parameters; q != nullptr; q = q->next) {
-        if (q->hash == p->hash && q->length == p->length &&
-            std::memcmp(q->name, p->name, p->length) == 0) {
-          ctx_.diag.ReportError(msg::MultipleDeclaration, p->name);
-          break;
-        }
-      }
-      p->next = parameters;
-      parameters = p;
-      ++count;
-      scanner.UnreadByte();
-      c = scanner.SkipBlanks();
-      if (c == ')') break;
-      if (c != ',') {
-        ctx_.diag.ReportError(msg::InvalidArgumentSeparator);
-        directives.SkipRestOfLine(c);
-        failed = true;
-        break;
-      }
-      c = scanner.SkipBlanks();
-    }
-  }
-  if (!failed) {
-    const char* names[128];
-    int kept = count < 128 ? count : 128;
-    int i = count;
-    for (Parameter* p = parameters; p != nullptr; p = p->next) {
-      --i;
-      if (i < kept) names[i] = p->name;
-    }
-    // The body: parameters become 0x80 + their position in the list (newest first).
-    scanner.SetTextPosition(start);
-    scanner.BeginBody(start);
-    const signed char* savedTable = scanner.table;
-    scanner.table = kBodyTable;
-    for (;;) {
-      TokenCode t = scanner.ScanBody();
-      if (t != tok::Identifier) break;
-      std::size_t at = scanner.TextPosition();
-      std::size_t length = scanner.IdentifierLength();
-      std::uint32_t hash = scanner.IdentifierHash();
-      int position = 0;
-      Parameter* match = nullptr;
-      for (Parameter* p = parameters; p != nullptr; p = p->next, ++position) {
-        if (p->hash == hash && p->length == length &&
-            std::memcmp(p->name, scanner.Text() + at, length) == 0) {
-          match = p;
-          break;
-        }
-      }
-      // Parameters past the last parameter byte are kept as names.
-      if (match != nullptr && position < mark::kEndByte - mark::kFirstParameter) {
-        scanner.Text()[at] = static_cast<char>(mark::kFirstParameter + position);
-        scanner.SetTextPosition(at + 1);
-      } else {
-        scanner.SetTextPosition(at + length);
-      }
-    }
-    scanner.table = savedTable;
-    FinishBody(start);
+  MacroParameter* parameters = nullptr;
+  if (ReadParameters(parameters, count)) {
+    RecordFunctionBody(start, parameters);
     std::size_t end = scanner.TextPosition();
     unsigned char* body = reinterpret_cast<unsigned char*>(scanner.Text() + start);
-    std::uint8_t parameterByte = static_cast<std::uint8_t>(count > 0x7F ? 0x7F : count);
-    bool valid = true;
-    // Renumber to the order of declaration and note the operators.
-    for (std::size_t k = 0; k + 2 < end - start; ++k) {
-      unsigned char b = body[k];
-      if (b == kEscape) {
-        ++k;
-        continue;
-      }
-      if (mark::IsParameter(b)) {
-        body[k] = static_cast<unsigned char>(mark::kFirstParameter + count - 1 -
-                                             (b - mark::kFirstParameter));
-      } else if (b == kStringize || b == kPaste) {
-        parameterByte |= kHasOperators;
-        if (b == kStringize && !mark::IsParameter(body[k + 1])) valid = false;
-      }
-    }
+    std::uint8_t parameterByte = 0;
+    bool valid = NumberParameters(body, end - start, count, parameterByte);
     scanner.SetTextPosition(start);
     if (!valid) {
       ctx_.diag.ReportError(msg::BadDirectiveSyntax, "define");
     } else {
+      // In strict mode the parameter names are kept with the definition, in order of
+      // declaration.
+      const char* names[128];
+      int kept = count < 128 ? count : 128;
+      int i = count;
+      for (MacroParameter* p = parameters; p != nullptr; p = p->next) {
+        --i;
+        if (i < kept) names[i] = p->name;
+      }
       StoreMacro(entry, parameterByte, body, end - start - 1, names, kept);
     }
   }
   while (parameters != nullptr) {
-    Parameter* next = parameters->next;
+    MacroParameter* next = parameters->next;
     ctx_.memory.blocks.Free(parameters);
     parameters = next;
   }
   scanner.SetTextPosition(start);
+}
+
+bool Macros::ReadParameters(MacroParameter*& parameters, int& count) {
+  Scanner& scanner = scanner_;
+  Directives& directives = ctx_.directives;
+  int c = scanner.SkipBlanks();
+  if (c == ')') return true;
+  for (;;) {
+    if (!IsIdentChar(c)) {
+      ctx_.diag.ReportError(msg::MacroArgumentSyntax);
+      directives.SkipRestOfLine(c);
+      return false;
+    }
+    auto* p = static_cast<MacroParameter*>(ctx_.memory.blocks.Allocate(sizeof(MacroParameter)));
+    p->length = 0;
+    while (IsIdentChar(c)) {
+      if (p->length < sizeof p->name - 1) p->name[p->length++] = static_cast<char>(c);
+      c = scanner.ReadByte();
+    }
+    p->name[p->length] = 0;
+    p->hash = HashName(p->name, p->length);
+    for (MacroParameter* q = parameters; q != nullptr; q = q->next) {
+      if (q->hash == p->hash && q->length == p->length &&
+          std::memcmp(q->name, p->name, p->length) == 0) {
+        ctx_.diag.ReportError(msg::MultipleDeclaration, p->name);
+        break;
+      }
+    }
+    p->next = parameters;
+    parameters = p;
+    ++count;
+    scanner.UnreadByte();
+    c = scanner.SkipBlanks();
+    if (c == ')') return true;
+    if (c != ',') {
+      ctx_.diag.ReportError(msg::InvalidArgumentSeparator);
+      directives.SkipRestOfLine(c);
+      return false;
+    }
+    c = scanner.SkipBlanks();
+  }
+}
+
+void Macros::RecordFunctionBody(std::size_t start, const MacroParameter* parameters) {
+  Scanner& scanner = scanner_;
+  scanner.SetTextPosition(start);
+  scanner.BeginBody(start);
+  const signed char* savedTable = scanner.table;
+  scanner.table = kBodyTable;
+  for (;;) {
+    TokenCode t = scanner.ScanBody();
+    if (t != tok::Identifier) break;
+    std::size_t at = scanner.TextPosition();
+    std::size_t length = scanner.IdentifierLength();
+    std::uint32_t hash = scanner.IdentifierHash();
+    int position = 0;
+    const MacroParameter* match = nullptr;
+    for (const MacroParameter* p = parameters; p != nullptr; p = p->next, ++position) {
+      if (p->hash == hash && p->length == length &&
+          std::memcmp(p->name, scanner.Text() + at, length) == 0) {
+        match = p;
+        break;
+      }
+    }
+    // Parameters past the last parameter byte are kept as names.
+    if (match != nullptr && position < mark::kEndByte - mark::kFirstParameter) {
+      scanner.Text()[at] = static_cast<char>(mark::kFirstParameter + position);
+      scanner.SetTextPosition(at + 1);
+    } else {
+      scanner.SetTextPosition(at + length);
+    }
+  }
+  scanner.table = savedTable;
+  FinishBody(start);
+}
+
+bool Macros::NumberParameters(unsigned char* body, std::size_t size, int count,
+                              std::uint8_t& parameterByte) {
+  parameterByte = static_cast<std::uint8_t>(count > 0x7F ? 0x7F : count);
+  bool valid = true;
+  for (std::size_t k = 0; k + 2 < size; ++k) {
+    unsigned char b = body[k];
+    if (b == kEscape) {
+      ++k;
+      continue;
+    }
+    if (mark::IsParameter(b)) {
+      body[k] = static_cast<unsigned char>(mark::kFirstParameter + count - 1 -
+                                           (b - mark::kFirstParameter));
+    } else if (b == kStringize || b == kPaste) {
+      parameterByte |= kHasOperators;
+      if (b == kStringize && !mark::IsParameter(body[k + 1])) valid = false;
+    }
+  }
+  return valid;
 }
 
 void Macros::UndefDirective(int c) {

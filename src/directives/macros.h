@@ -13,6 +13,7 @@ struct RunContext;
 class Scanner;
 struct IdentEntry;
 struct MacroDef;
+struct MacroParameter;
 
 // One argument of a macro call.
 struct MacroArg {
@@ -107,6 +108,17 @@ class Macros {
   void StorePendingMark();
   void StoreByte(int c);
   void RecordObjectBody(std::size_t start);
+  // The parameter list of a function-like #define, after its '(': adds each parameter at the
+  // head of `parameters` and counts it; false, with the line skipped, on a syntax error.
+  bool ReadParameters(MacroParameter*& parameters, int& count);
+  // The body of a function-like #define, into the token text buffer from `start`: each name of
+  // a parameter becomes its parameter byte, by its position in the list (newest first).
+  void RecordFunctionBody(std::size_t start, const MacroParameter* parameters);
+  // Renumbers the parameter bytes of a recorded body of `size` bytes to the order of
+  // declaration and makes the parameter byte of the definition; false when a # is not followed
+  // by a parameter.
+  static bool NumberParameters(unsigned char* body, std::size_t size, int count,
+                               std::uint8_t& parameterByte);
   // Trims the recorded body, checks the operators at its ends and appends the end byte and NUL.
   void FinishBody(std::size_t start);
   MacroDef* PlaceDefinition(std::size_t size);
