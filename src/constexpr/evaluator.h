@@ -115,6 +115,11 @@ class ExprEvaluator {
   ExprNode* ParseParenthesis();
 
   // Type-name helpers.
+  struct Specifiers;
+  // Reads the specifiers that begin a type name, up to the first token that is none.
+  bool ReadSpecifiers(Specifiers& s);
+  // The basic type the specifiers name, with the checks of their combination.
+  int SpecifiedType(const Specifiers& s);
   struct Derivation;
   bool ParseDeclarator(Derivation*& list);
   bool ParseSuffixes(Derivation*& list);

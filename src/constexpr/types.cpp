@@ -234,22 +234,45 @@ enum class TypeWord { None, Int, Char, Int64, Float, Double, WChar, Void, Bool }
 
 }  // namespace
 
-TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
-  DepthGuard guard(*this);
-  Diagnostics& diag = ctx_.diag;
+// What the specifiers of a type name have said so far.
+struct ExprEvaluator::Specifiers {
   TypeWord word = TypeWord::None;
   bool isShort = false, isLong = false, isSigned = false, isUnsigned = false;
-  std::uint8_t quals = 0;
+  std::uint8_t qualifiers = 0;
   TokenCode storage = 0;
+};
 
+TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
+  DepthGuard guard(*this);
+  Specifiers specifiers;
+  if (!ReadSpecifiers(specifiers)) return nullptr;
+  int code = SpecifiedType(specifiers);
+  qualifiers = specifiers.qualifiers;
+  TypeRec* base = BasicType(code);
+
+  Derivation* list = nullptr;
+  if (!ParseDeclarator(list)) {
+    if (Code() == tok::RParen) Next();
+    return nullptr;
+  }
+  if (Code() != tok::RParen) {
+    ErrorWithRecovery(msg::CloseParenExpected);
+    return nullptr;
+  }
+  Next();
+  return BuildType(base, list);
+}
+
+bool ExprEvaluator::ReadSpecifiers(Specifiers& s) {
+  Diagnostics& diag = ctx_.diag;
   for (bool more = true; more;) {
     TokenCode code = Code();
-    bool anyWord = word != TypeWord::None;
+    bool anyWord = s.word != TypeWord::None;
     auto setWord = [&](bool conflict, TypeWord w) {
       if (conflict)
         diag.ReportError(msg::TooManyTypes);
       else
-        word = w;
+        s.word = w;
     };
     switch (code) {
       case kw::Int:
@@ -258,41 +281,41 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
         break;
       case kw::Char:
       case kw::Int8:
-        setWord(anyWord || isShort || isLong, TypeWord::Char);
+        setWord(anyWord || s.isShort || s.isLong, TypeWord::Char);
         break;
       case kw::Short:
       case kw::Int16:
-        if (isShort || isLong)
+        if (s.isShort || s.isLong)
           diag.ReportError(msg::TooManyTypes);
         else
-          isShort = true;
+          s.isShort = true;
         break;
       case kw::Long:
-        if (isShort || isLong)
+        if (s.isShort || s.isLong)
           diag.ReportError(msg::TooManyTypes);
         else
-          isLong = true;
+          s.isLong = true;
         break;
       case kw::Signed:
-        isSigned = true;
+        s.isSigned = true;
         break;
       case kw::Unsigned:
-        isUnsigned = true;
+        s.isUnsigned = true;
         break;
       case kw::Int64:
-        setWord(anyWord || isShort || isLong, TypeWord::Int64);
+        setWord(anyWord || s.isShort || s.isLong, TypeWord::Int64);
         break;
       case kw::Float:
-        setWord(anyWord || isShort || isLong, TypeWord::Float);
+        setWord(anyWord || s.isShort || s.isLong, TypeWord::Float);
         break;
       case kw::Double:
-        setWord(anyWord || isShort, TypeWord::Double);
+        setWord(anyWord || s.isShort, TypeWord::Double);
         break;
       case kw::WChar:
         setWord(anyWord, TypeWord::WChar);
         break;
       case kw::Void:
-        setWord(anyWord || isShort || isLong || isSigned || isUnsigned, TypeWord::Void);
+        setWord(anyWord || s.isShort || s.isLong || s.isSigned || s.isUnsigned, TypeWord::Void);
         break;
       case kw::Bool:
         setWord(anyWord, TypeWord::Bool);
@@ -300,8 +323,8 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
       case kw::Const:
       case kw::Volatile: {
         std::uint8_t bit = code == kw::Const ? ta::Const : ta::Volatile;
-        if (quals & bit) diag.ReportError(msg::AlreadyIncluded, kTokenNames[code]);
-        quals |= bit;
+        if (s.qualifiers & bit) diag.ReportError(msg::AlreadyIncluded, kTokenNames[code]);
+        s.qualifiers |= bit;
         break;
       }
       case kw::Extern:
@@ -311,10 +334,10 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
       case kw::Register:
       case kw::Inline:
       case kw::Mutable:
-        if (storage != 0)
+        if (s.storage != 0)
           diag.ReportError(msg::TooManyStorageClasses);
         else
-          storage = code;
+          s.storage = code;
         break;
       case kw::Friend:
       case kw::Virtual:
@@ -336,7 +359,7 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
         if (ctx_.scanner.PeekToken() == tok::LParen) {
           Next();  // the "("
           Next();
-          if (!SkipParameterList()) return nullptr;
+          if (!SkipParameterList()) return false;
           continue;  // the current token already follows the group
         }
         break;
@@ -346,32 +369,35 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
     }
     Next();
   }
+  return true;
+}
 
-  // End checks and the resulting base type.
-  if ((isShort && isLong) || (isSigned && isUnsigned)) diag.ReportError(msg::TooManyTypes);
+int ExprEvaluator::SpecifiedType(const Specifiers& s) {
+  Diagnostics& diag = ctx_.diag;
+  if ((s.isShort && s.isLong) || (s.isSigned && s.isUnsigned)) diag.ReportError(msg::TooManyTypes);
   int code = tc::Int;
-  switch (word) {
+  switch (s.word) {
     case TypeWord::None:
     case TypeWord::Int:
-      code = isShort ? tc::Short : isLong ? tc::Long : tc::Int;
-      if (isUnsigned) ++code;
+      code = s.isShort ? tc::Short : s.isLong ? tc::Long : tc::Int;
+      if (s.isUnsigned) ++code;
       break;
     case TypeWord::Char:
-      code = isUnsigned ? tc::UnsignedChar : isSigned ? tc::SignedChar : tc::Char;
+      code = s.isUnsigned ? tc::UnsignedChar : s.isSigned ? tc::SignedChar : tc::Char;
       break;
     case TypeWord::Int64:
-      code = isUnsigned ? tc::UnsignedInt64 : tc::Int64;
+      code = s.isUnsigned ? tc::UnsignedInt64 : tc::Int64;
       break;
     case TypeWord::Float:
-      if (isSigned || isUnsigned) diag.ReportError(msg::TooManyTypes);
+      if (s.isSigned || s.isUnsigned) diag.ReportError(msg::TooManyTypes);
       code = tc::Float;
       break;
     case TypeWord::Double:
-      if (isSigned || isUnsigned) diag.ReportError(msg::TooManyTypes);
-      code = isLong ? tc::LongDouble : tc::Double;
+      if (s.isSigned || s.isUnsigned) diag.ReportError(msg::TooManyTypes);
+      code = s.isLong ? tc::LongDouble : tc::Double;
       break;
     case TypeWord::WChar:
-      if (isShort || isLong || isSigned || isUnsigned) diag.ReportError(msg::TooManyTypes);
+      if (s.isShort || s.isLong || s.isSigned || s.isUnsigned) diag.ReportError(msg::TooManyTypes);
       code = tc::WChar;
       break;
     case TypeWord::Void:
@@ -381,21 +407,8 @@ TypeRec* ExprEvaluator::ParseTypeName(std::uint8_t& qualifiers) {
       code = tc::Bool;
       break;
   }
-  if (storage != 0) diag.ReportError(msg::StorageClassNotAllowed, kTokenNames[storage]);
-  qualifiers = quals;
-  TypeRec* base = BasicType(code);
-
-  Derivation* list = nullptr;
-  if (!ParseDeclarator(list)) {
-    if (Code() == tok::RParen) Next();
-    return nullptr;
-  }
-  if (Code() != tok::RParen) {
-    ErrorWithRecovery(msg::CloseParenExpected);
-    return nullptr;
-  }
-  Next();
-  return BuildType(base, list);
+  if (s.storage != 0) diag.ReportError(msg::StorageClassNotAllowed, kTokenNames[s.storage]);
+  return code;
 }
 
 bool ExprEvaluator::ParseDeclarator(Derivation*& list) {
