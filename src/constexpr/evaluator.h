@@ -130,6 +130,9 @@ class ExprEvaluator {
   ExprNode* NewNode(NodeKind kind, TypeRec* type);
   ExprNode* WrapConversion(TypeRec* type, ExprNode* operand);
   ExprNode* WrapBoolIfCpp(ExprNode* node);
+  ExprNode* PointerArithmetic(NodeKind kind, ExprNode* left, ExprNode* right);
+  ExprNode* PrepareComparison(NodeKind kind, ExprNode*& left, ExprNode*& right);
+  ExprNode* LogicalNot(ExprNode* left);
   ExprNode* Usual(NodeKind kind, ExprNode* left, ExprNode* right, std::uint32_t flags);
   ExprNode* Colon(ExprNode* left, ExprNode* right);
   void RangeCheck(ExprNode* constant, NodeKind kind, ExprNode* other);

@@ -284,37 +284,8 @@ ExprNode* ExprEvaluator::MakeOperatorNode(NodeKind kind, ExprNode* left, ExprNod
   switch (kind) {
     case nk::Add:
     case nk::Sub:
-      if (IsPointerLike(left->typeCode) || IsPointerLike(right->typeCode)) {
-        bool lp = IsPointerLike(left->typeCode), rp = IsPointerLike(right->typeCode);
-        if (kind == nk::Add && lp && rp) return TreeError(msg::InvalidPointerAddition);
-        if (kind == nk::Sub && !lp && rp) return TreeError(msg::IllegalPointerSubtraction);
-        if (lp && rp) {
-          // The difference of two addresses is never known here.
-          ExprNode* n = NewNode(nk::PointerDifference, basic_[tc::Int]);
-          n->op.left = left;
-          n->op.right = right;
-          return n;
-        }
-        ExprNode*& pointer = lp ? left : right;
-        ExprNode*& index = lp ? right : left;
-        if (Is64Bit(index->typeCode)) {
-          ctx_.diag.ReportWarning(msg::SuspiciousPointerArithmetic);
-          index = ConvertConstant(basic_[tc::UnsignedInt], index);
-        }
-        index = ConvertConstant(basic_[tc::Int], index);
-        if (index->typeCode == tc::Error) return index;
-        std::uint32_t size = TypeSize(pointer->type->referenced);
-        if (size == 0) {
-          ctx_.diag.ReportError(msg::UnknownSize);
-          size = 1;
-        }
-        if (size > 1) index = MakeOperatorNode(nk::Mul, index, MakeInt32(size, basic_[tc::Int]));
-        if (index->typeCode == tc::Error) return index;
-        ExprNode* n = NewNode(kind, pointer->type);
-        n->op.left = left;
-        n->op.right = right;
-        return n;
-      }
+      if (IsPointerLike(left->typeCode) || IsPointerLike(right->typeCode))
+        return PointerArithmetic(kind, left, right);
       break;
 
     case nk::Eq:
@@ -324,19 +295,7 @@ ExprNode* ExprEvaluator::MakeOperatorNode(NodeKind kind, ExprNode* left, ExprNod
     case nk::Ge:
     case nk::Le:
       if (!IsPointerLike(left->typeCode) && !IsPointerLike(right->typeCode)) {
-        left = FoldExpression(left);
-        right = FoldExpression(right);
-        if (left->typeCode == tc::Error) return left;
-        if (right->typeCode == tc::Error) return right;
-        bool lc = left->kind == nk::Int32, rc = right->kind == nk::Int32;
-        if (rc && !lc && left->typeCode >= 1 && left->typeCode <= tc::UnsignedInt)
-          RangeCheck(right, kind, left);
-        else if (lc && !rc && right->typeCode >= 1 && right->typeCode <= tc::UnsignedInt)
-          RangeCheck(left, Mirrored(kind), right);
-        if (left->typeCode != right->typeCode) {
-          left = PromoteOperand(left);
-          right = PromoteOperand(right);
-        }
+        if (ExprNode* error = PrepareComparison(kind, left, right)) return error;
       }
       break;
 
@@ -393,33 +352,91 @@ ExprNode* ExprEvaluator::MakeOperatorNode(NodeKind kind, ExprNode* left, ExprNod
       return n;
     }
 
-    case nk::Not: {
-      ExprNode* operand;
-      if (!cpp_ || left->typeCode == tc::Bool) {
-        operand = PromoteOperand(left);
-        if (operand->typeCode != tc::Error && !IsIntegral(operand->typeCode))
-          operand = MakeBooleanTest(operand);
-      } else {
-        ExprNode* test = MakeBooleanTest(left);
-        if (test->typeCode == tc::Error) return test;
-        ExprNode* inner = test->kind == nk::Convert ? test->op.left : test;
-        if (inner->kind == nk::Ne) {
-          // Not (x != 0) is x == 0.
-          inner->kind = nk::Eq;
-          return test->kind == nk::Convert ? test : WrapBoolIfCpp(test);
-        }
-        operand = PromoteOperand(test);
-      }
-      if (operand->typeCode == tc::Error) return operand;
-      ExprNode* n = NewNode(kind, basic_[tc::Int]);
-      n->op.left = operand;
-      return WrapBoolIfCpp(n);
-    }
+    case nk::Not:
+      return LogicalNot(left);
 
     default:
       break;
   }
   return Usual(kind, left, right, flags);
+}
+
+// Pointer + integer, integer + pointer and pointer - integer scale the integer by the size of
+// what the pointer points to; pointer - pointer is a difference that never folds.
+ExprNode* ExprEvaluator::PointerArithmetic(NodeKind kind, ExprNode* left, ExprNode* right) {
+  bool lp = IsPointerLike(left->typeCode), rp = IsPointerLike(right->typeCode);
+  if (kind == nk::Add && lp && rp) return TreeError(msg::InvalidPointerAddition);
+  if (kind == nk::Sub && !lp && rp) return TreeError(msg::IllegalPointerSubtraction);
+  if (lp && rp) {
+    // The difference of two addresses is never known here.
+    ExprNode* n = NewNode(nk::PointerDifference, basic_[tc::Int]);
+    n->op.left = left;
+    n->op.right = right;
+    return n;
+  }
+  ExprNode*& pointer = lp ? left : right;
+  ExprNode*& index = lp ? right : left;
+  if (Is64Bit(index->typeCode)) {
+    ctx_.diag.ReportWarning(msg::SuspiciousPointerArithmetic);
+    index = ConvertConstant(basic_[tc::UnsignedInt], index);
+  }
+  index = ConvertConstant(basic_[tc::Int], index);
+  if (index->typeCode == tc::Error) return index;
+  std::uint32_t size = TypeSize(pointer->type->referenced);
+  if (size == 0) {
+    ctx_.diag.ReportError(msg::UnknownSize);
+    size = 1;
+  }
+  if (size > 1) index = MakeOperatorNode(nk::Mul, index, MakeInt32(size, basic_[tc::Int]));
+  if (index->typeCode == tc::Error) return index;
+  ExprNode* n = NewNode(kind, pointer->type);
+  n->op.left = left;
+  n->op.right = right;
+  return n;
+}
+
+// A comparison of two non-pointers: both sides are folded, a constant facing a narrow
+// non-constant is checked against its range, and sides of different types are promoted.
+// Returns the error node of a side that is one, else null with the sides replaced.
+ExprNode* ExprEvaluator::PrepareComparison(NodeKind kind, ExprNode*& left, ExprNode*& right) {
+  left = FoldExpression(left);
+  right = FoldExpression(right);
+  if (left->typeCode == tc::Error) return left;
+  if (right->typeCode == tc::Error) return right;
+  bool lc = left->kind == nk::Int32, rc = right->kind == nk::Int32;
+  if (rc && !lc && left->typeCode >= 1 && left->typeCode <= tc::UnsignedInt)
+    RangeCheck(right, kind, left);
+  else if (lc && !rc && right->typeCode >= 1 && right->typeCode <= tc::UnsignedInt)
+    RangeCheck(left, Mirrored(kind), right);
+  if (left->typeCode != right->typeCode) {
+    left = PromoteOperand(left);
+    right = PromoteOperand(right);
+  }
+  return nullptr;
+}
+
+// Logical not: an int truth value, in C++ wrapped as bool; not (x != 0) becomes x == 0.
+ExprNode* ExprEvaluator::LogicalNot(ExprNode* left) {
+  ExprNode* operand;
+  if (!cpp_ || left->typeCode == tc::Bool) {
+    operand = PromoteOperand(left);
+    if (operand->typeCode != tc::Error && !IsIntegral(operand->typeCode))
+      operand = MakeBooleanTest(operand);
+  } else {
+    ExprNode* test = MakeBooleanTest(left);
+    if (test->typeCode == tc::Error) return test;
+    ExprNode* inner = test->kind == nk::Convert ? test->op.left : test;
+    if (inner->kind == nk::Ne) {
+      // Not (x != 0) is x == 0.
+      inner->kind = nk::Eq;
+      return test->kind == nk::Convert ? test : WrapBoolIfCpp(test);
+    }
+    operand = PromoteOperand(test);
+  }
+  if (operand->typeCode == tc::Error) return operand;
+  ExprNode* n = NewNode(nk::Not, basic_[tc::Int]);
+  n->op.left = operand;
+  return WrapBoolIfCpp(n);
 }
 
 // The usual conversions of a binary operator and the type of its node.
