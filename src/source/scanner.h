@@ -330,6 +330,9 @@ class Scanner {
   template <typename Append>
   void ScanSizeSuffix(bool isUnsigned, std::uint8_t& type, std::uint8_t& explicitSize,
                       Append& append);
+  template <typename Append>
+  bool ScanIntegerSuffix(int c, std::uint8_t& type, std::uint8_t& explicitSize, Append& append);
+  bool ScanPlainDecimal(char* start, std::size_t room, bool tokenMode);
   TokenCode Number(int first);
   TokenCode CharConstant();
   void Begin();
