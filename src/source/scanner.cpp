@@ -335,60 +335,12 @@ TokenCode Scanner::Scan() {
         continue;
       }
 
-      case cls::Minus: {
-        Begin();
-        int n = src_.NextByte();
-        if (n == '-') return token_.code = tok::MinusMinus;
-        if (n == '=') return token_.code = tok::MinusAssign;
-        if (n == '>') {
-          if (ctx_.frontEndCpp) {
-            if (src_.NextByte() == '*') return token_.code = tok::ArrowStar;
-            src_.Unget();
-          }
-          return token_.code = tok::Arrow;
-        }
-        src_.Unget();
-        return token_.code = tok::Minus;
-      }
-
-      case cls::Dot: {
-        Begin();
-        int n = src_.NextByte();
-        if (n >= '0' && n <= '9') {
-          src_.Unget();
-          return Number('.');
-        }
-        if (n == '.') {
-          if (src_.NextByte() == '.') return token_.code = tok::Ellipsis;
-          ctx_.diag.ReportError(msg::TwoDots);
-          src_.Unget();
-          return token_.code = tok::Dot;
-        }
-        if (n == '*') return token_.code = tok::DotStar;
-        src_.Unget();
-        return token_.code = tok::Dot;
-      }
-
+      case cls::Minus:
+      case cls::Dot:
       case cls::Less:
-      case cls::Greater: {
-        Begin();
-        bool less = c == '<';
-        int n = src_.NextByte();
-        if (n == '=') return token_.code = less ? tok::LessEqual : tok::GreaterEqual;
-        if (n == c) {
-          if (src_.NextByte() == '=') return token_.code = less ? tok::ShlAssign : tok::ShrAssign;
-          src_.Unget();
-          return token_.code = less ? tok::Shl : tok::Shr;
-        }
-        src_.Unget();
-        return token_.code = less ? tok::Less : tok::Greater;
-      }
-
+      case cls::Greater:
       case cls::Colon:
-        Begin();
-        if (src_.NextByte() == ':') return token_.code = tok::ColonColon;
-        src_.Unget();
-        return token_.code = tok::Colon;
+        return OtherOperator(c);
 
       case cls::Backslash: {
         if (KeepComments()) ctx_.writer.PutOutputChar('\\');
@@ -413,6 +365,57 @@ TokenCode Scanner::Scan() {
         c = src_.NextByte();
         continue;
     }
+  }
+}
+
+// The operators that start with '-', '.', '<', '>' or ':' (no splice between their bytes); a
+// '.' before a digit starts a number.
+TokenCode Scanner::OtherOperator(int c) {
+  Begin();
+  int n = src_.NextByte();
+  switch (c) {
+    case '-':
+      if (n == '-') return token_.code = tok::MinusMinus;
+      if (n == '=') return token_.code = tok::MinusAssign;
+      if (n == '>') {
+        if (ctx_.frontEndCpp) {
+          if (src_.NextByte() == '*') return token_.code = tok::ArrowStar;
+          src_.Unget();
+        }
+        return token_.code = tok::Arrow;
+      }
+      src_.Unget();
+      return token_.code = tok::Minus;
+    case '.':
+      if (n >= '0' && n <= '9') {
+        src_.Unget();
+        return Number('.');
+      }
+      if (n == '.') {
+        if (src_.NextByte() == '.') return token_.code = tok::Ellipsis;
+        ctx_.diag.ReportError(msg::TwoDots);
+        src_.Unget();
+        return token_.code = tok::Dot;
+      }
+      if (n == '*') return token_.code = tok::DotStar;
+      src_.Unget();
+      return token_.code = tok::Dot;
+    case '<':
+    case '>': {
+      bool less = c == '<';
+      if (n == '=') return token_.code = less ? tok::LessEqual : tok::GreaterEqual;
+      if (n == c) {
+        if (src_.NextByte() == '=') return token_.code = less ? tok::ShlAssign : tok::ShrAssign;
+        src_.Unget();
+        return token_.code = less ? tok::Shl : tok::Shr;
+      }
+      src_.Unget();
+      return token_.code = less ? tok::Less : tok::Greater;
+    }
+    default:  // ':'
+      if (n == ':') return token_.code = tok::ColonColon;
+      src_.Unget();
+      return token_.code = tok::Colon;
   }
 }
 

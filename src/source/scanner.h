@@ -311,6 +311,7 @@ class Scanner {
   int SkipSpace(bool lineStart);
   int NextAfterSplice();
   TokenCode OperatorGroup(int first);
+  TokenCode OtherOperator(int c);
   TokenCode Identifier(int first);
   // Ends the spelling read into `start` and records its length and hash (the sum of its bytes'
   // values, before the length is taken off).
