@@ -139,7 +139,7 @@ int Macros::SpecialMacroValue(int number) {
         if (*p == '\\') text[n++] = '\\';
       }
       text[n] = 0;
-      scanner.SetStringizeSource(text);
+      scanner.SetStringizeSource(text, false);
       return '"';
     }
     case 3: {
@@ -160,7 +160,7 @@ int Macros::SpecialMacroValue(int number) {
         FormatDate(ctx_.fileStartTime, reinterpret_cast<char*>(text));
       else
         FormatTime(ctx_.fileStartTime, reinterpret_cast<char*>(text));
-      scanner.SetStringizeSource(text);
+      scanner.SetStringizeSource(text, false);
       return '"';
     }
     case 6:
@@ -761,7 +761,7 @@ int Macros::MacroTextEnd() {
       if (mark::IsParameter(text[position])) a = argument(text[position++]);
       setPosition(position);
       static const unsigned char kEmpty[1] = {0};
-      scanner.SetStringizeSource(a != nullptr ? a->raw : kEmpty);
+      scanner.SetStringizeSource(a != nullptr ? a->raw : kEmpty, true);
       src.PushText("\"");
       return src.NextByte();
     }
@@ -1024,11 +1024,16 @@ int Macros::CollectArgument() {
       case kArgDigit:
         StorePendingMark();
         scanner.CopyNumber(c);
+        // A mark met inside the number (where a pasted text begins) ends with it.
+        scanner.TakeExpansionMarks();
         continue;
       case kArgIdentStart: {
         bool marked = scanner.TakeNoExpand();
         std::size_t at = scanner.TextPosition();
         const char* spelling = scanner.ReadIdentifier(c);
+        // A mark met inside the name (where a pasted text begins) applies to it, unless the
+        // name was completed by the paste; either way it ends with the name.
+        marked = scanner.TakeExpansionMarks() || marked;
         std::size_t length = scanner.IdentifierLength();
         IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
         bool mark = marked || (!entry->IsMacro() &&
@@ -1150,14 +1155,16 @@ void Macros::ExpandText(bool argumentText) {
       continue;
     }
     if (c < 0x100 && kBaseTable[c] == cls::Digit) {
-      scanner.TakeNoExpand();
+      scanner.TakeExpansionMarks();
       scanner.CopyNumber(c);
+      scanner.TakeExpansionMarks();
       continue;
     }
     if (IsIdentStart(c)) {
       bool marked = scanner.TakeExpansionMarks();
       std::size_t at = scanner.TextPosition();
       const char* spelling = scanner.ReadIdentifier(c);
+      marked = scanner.TakeExpansionMarks() || marked;
       std::size_t length = scanner.IdentifierLength();
       IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
       if (!marked) {

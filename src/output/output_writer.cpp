@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "diagnostics/diagnostics.h"
+#include "memory/memory.h"
 #include "options/run_context.h"
 #include "output/output_file.h"
 #include "source/ident_table.h"
@@ -72,23 +73,28 @@ const PaddedTokenNames kPaddedTokenNames;
 
 // What the separating blank before words looks at, as tables: word characters, the tokens
 // whose spelling in the name table starts with one, and the numeric constants.
+// `mayJoin` marks the tokens whose text the next token's text can continue in ways that the
+// two rules above do not see: a slash (a comment opener), a point, and the numbers.
 struct Spacing {
   bool wordChar[256] = {};
   bool startsWord[tok::Count] = {};
   bool isNumber[tok::Count] = {};
+  bool mayJoin[tok::Count] = {};
   Spacing() {
     for (int c = 0; c < 256; ++c) wordChar[c] = IsWordChar(static_cast<unsigned char>(c));
     for (TokenCode t = 0; t < tok::Count; ++t)
       startsWord[t] = IsWordChar(static_cast<unsigned char>(kTokenNames[t][0]));
     isNumber[tok::IntConst] = isNumber[tok::LongConst] = isNumber[tok::FloatConst] = true;
+    mayJoin[tok::Slash] = mayJoin[tok::Dot] = true;
+    mayJoin[tok::IntConst] = mayJoin[tok::LongConst] = mayJoin[tok::FloatConst] = true;
   }
 };
 const Spacing kSpacing;
 
-// The spacing rule: whether a blank goes before `current`, after `previous` whose text ended
-// with `last`. A word does not run into the word before it, and the pairs of the pair table
-// are kept apart.
-bool BlankBefore(unsigned char last, TokenCode previous, TokenCode current) {
+// The blank of the written rules: whether a blank goes before `current`, after `previous`
+// whose text ended with `last`. A word does not run into the word before it, and the pairs of
+// the pair table are kept apart.
+bool RuleBlank(unsigned char last, TokenCode previous, TokenCode current) {
   // Most tokens written are punctuation, which never starts a word: that is asked first.
   if (kSpacing.startsWord[current]) return kSpacing.wordChar[last] && !kSpacing.isNumber[previous];
   return kPairs.space[previous][current];
@@ -97,6 +103,52 @@ bool BlankBefore(unsigned char last, TokenCode previous, TokenCode current) {
 }  // namespace
 
 OutputWriter::OutputWriter(RunContext& ctx) : ctx_(ctx), out_(ctx.output) {}
+
+// The spacing rule. A blank goes before a token where the written rules put one, and also where
+// the two texts would otherwise run together into other tokens when the output is read again:
+// a slash before a star (or before a slash where line comments are read), a point before a
+// digit or a point, and a number before text that continues it. `head` is the start of the
+// token's text as it is written, `L` first for a wide literal.
+inline bool OutputWriter::BlankBefore(unsigned char last, TokenCode previous, TokenCode current,
+                                      const char* head, std::size_t length) {
+  if (RuleBlank(last, previous, current)) return true;
+  return kSpacing.mayJoin[previous] && RunsTogether(last, previous, head, length);
+}
+
+// Whether the text `head` of the next token, written right after the last byte `last`, would be
+// read together with the previous token. Only the previous token's own text can join it: a
+// blank, a line marker or a comment written after the token keeps them apart.
+bool OutputWriter::RunsTogether(unsigned char last, TokenCode previous, const char* head,
+                                std::size_t length) {
+  if (length == 0) return false;
+  const unsigned char first = static_cast<unsigned char>(head[0]);
+  if (previous == tok::Slash)
+    return last == '/' && (first == '*' || (first == '/' && ctx_.scanner.LineCommentsAllowed()));
+  if (previous == tok::Dot) return last == '.' && (first == '.' || (first >= '0' && first <= '9'));
+  // A number: read again with what follows it, it must end where it ends now, as the same
+  // number. (A character constant of several characters is a number too; nothing joins it.)
+  if (!(kSpacing.wordChar[first] || first == '.')) return false;
+  if (lastNumberLength_ == 0 || last != lastNumberEnd_) return false;
+  const unsigned char start = static_cast<unsigned char>(lastNumber_[0]);
+  if (!(start == '.' || (start >= '0' && start <= '9'))) return false;
+  // A number too long to keep is kept apart from anything that could continue it.
+  if (lastNumberLength_ > kKeptNumber) return true;
+  char joined[kKeptNumber + kJoinedHead];
+  std::size_t take = length < kJoinedHead ? length : kJoinedHead;
+  std::memcpy(joined, lastNumber_, lastNumberLength_);
+  std::memcpy(joined + lastNumberLength_, head, take);
+  Scanner& scanner = ctx_.scanner;
+  std::uint8_t alone = 0, together = 0;
+  scanner.NumberLength(lastNumber_, lastNumberLength_, &alone);
+  std::size_t taken = scanner.NumberLength(joined, lastNumberLength_ + take, &together);
+  return taken != lastNumberLength_ || together != alone;
+}
+
+void OutputWriter::RememberNumber(const char* text, std::size_t length) {
+  lastNumberLength_ = length;
+  lastNumberEnd_ = length != 0 ? static_cast<unsigned char>(text[length - 1]) : 0;
+  std::memcpy(lastNumber_, text, length < kKeptNumber ? length : kKeptNumber);
+}
 
 void OutputWriter::EnsureOpen() {
   if (ctx_.optionPhase < 2) out_.Open();
@@ -110,6 +162,9 @@ void OutputWriter::OnOpened() {
   column_ = 0;
   readable_ = (ctx_.options.OutputFlags & kReadableOutput) != 0;
   shortcuts_ = ctx_.shortcuts;
+  // The per-file block pool gave back the pending-string buffer with the last file.
+  pending_ = nullptr;
+  pendingLength_ = pendingCapacity_ = 0;
 }
 
 void OutputWriter::PutReadable(int c) {
@@ -180,6 +235,7 @@ void OutputWriter::WriteLongMarker(const char* name, std::size_t length) {
   PutOutputText(" ", 1);
   PutNumber(ctx_.source.Line());
   PutOutputText(": */", 4);
+  lastWritten_ = kAfterMarker;
 }
 
 void OutputWriter::StartOutputLine() {
@@ -234,11 +290,12 @@ void OutputWriter::StartOutputLine() {
     if (out_.IsOpen()) {
       // The marker buffer is far longer than the padded span, so a short marker can be copied
       // in one piece.
-      lastWritten_ = '/';
+      lastWritten_ = kAfterMarker;
       out_.WritePadded(marker_ + skip, length);
       return;
     }
     PutOutputText(marker_ + skip, length);
+    lastWritten_ = kAfterMarker;
     return;
   }
   if (!lineStart_) {
@@ -274,7 +331,8 @@ struct OutputWriter::PlainSink {
     Text(current, kPaddedTokenNames.text[current], kTokenNameLengths.length[current], true);
   }
   void Text(TokenCode current, const char* text, std::size_t length, bool padded) {
-    if (BlankBefore(last, previous, current)) out.Put(' ');
+    if (writer.BlankBefore(last, previous, current, text, length)) out.Put(' ');
+    if (current == tok::IntConst) writer.RememberNumber(text, length);
     previous = current;
     last = static_cast<unsigned char>(text[length - 1]);
     if (padded)
@@ -309,30 +367,44 @@ void OutputWriter::WriteTokenStream() {
     if (current == tok::NoToken) current = scanner.GetToken();
     if (current == tok::EndOfInput) break;
     const Token& token = scanner.Current();
-    if (BlankBefore(lastWritten_, previous, current)) PutOutputChar(' ');
     switch (current) {
       case tok::Identifier:
+        if (BlankBefore(lastWritten_, previous, current, token.ident->name, token.ident->length))
+          PutOutputChar(' ');
         PutOutputText(token.ident->name, token.ident->length);
         break;
       case tok::CharConst:
       case tok::IntConst:
       case tok::LongConst:
-        if (scanner.TakeWideChar()) PutOutputText("L", 1);
+      case tok::FloatConst: {
+        const bool wide = current != tok::FloatConst && scanner.TakeWideChar();
+        if (wide ? BlankBefore(lastWritten_, previous, current, "L", 1)
+                 : BlankBefore(lastWritten_, previous, current, token.spelling,
+                               token.spellingLength))
+          PutOutputChar(' ');
+        if (wide) PutOutputText("L", 1);
         PutOutputText(token.spelling, token.spellingLength);
+        if (current != tok::CharConst) RememberNumber(token.spelling, token.spellingLength);
         break;
-      case tok::FloatConst:
-        PutOutputText(token.spelling, token.spellingLength);
-        break;
+      }
       case tok::String:
-        WriteString();
+        WriteString(previous);
         break;
       case kw::Asm:
+        if (BlankBefore(lastWritten_, previous, current, "asm", 3)) PutOutputChar(' ');
         WriteAsm();
         break;
-      case kw::Try:
-        PutOutputText(ctx_.frontEndCpp ? "try" : "__try");
+      case kw::Try: {
+        const char* spelling = ctx_.frontEndCpp ? "try" : "__try";
+        if (BlankBefore(lastWritten_, previous, current, spelling, std::strlen(spelling)))
+          PutOutputChar(' ');
+        PutOutputText(spelling);
         break;
+      }
       default:
+        if (BlankBefore(lastWritten_, previous, current, kTokenNames[current],
+                        kTokenNameLengths.length[current]))
+          PutOutputChar(' ');
         PutOutputText(kTokenNames[current], kTokenNameLengths.length[current]);
         break;
     }
@@ -340,60 +412,89 @@ void OutputWriter::WriteTokenStream() {
   }
 }
 
-void OutputWriter::WriteString() {
+void OutputWriter::KeepPending(int c) {
+  if (pendingLength_ == pendingCapacity_) {
+    // The buffer lives in the per-file block pool; it doubles when it is full.
+    std::size_t capacity = pendingCapacity_ == 0 ? 256 : 2 * pendingCapacity_;
+    auto* grown = static_cast<char*>(ctx_.memory.blocks.Allocate(capacity));
+    if (pendingLength_ != 0) std::memcpy(grown, pending_, pendingLength_);
+    ctx_.memory.blocks.Free(pending_);
+    pending_ = grown;
+    pendingCapacity_ = capacity;
+  }
+  pending_[pendingLength_++] = static_cast<char>(c);
+}
+
+void OutputWriter::WriteString(TokenCode previous) {
   Scanner& scanner = ctx_.scanner;
-  // A string whose characters come from a stringized argument or a special macro's text.
-  bool fromMacro = scanner.StringizeSource() != nullptr;
-  bool stringized = fromMacro;
-  if (scanner.TakeWideString()) PutOutputText("L", 1);
-  PutOutputChar('"');
-  scanner.ResetQuoteTracking();
-  auto put = [this](int c) {
-    if (c > 0xFF) {
-      PutOutputChar((c >> 8) & 0xFF);
-      PutOutputChar(c & 0xFF);
-    } else {
-      PutOutputChar(c);
-    }
+  const bool wide = scanner.TakeWideString();
+  // The blank before the literal, its prefix and its opening quote.
+  auto open = [&]() {
+    if (BlankBefore(lastWritten_, previous, tok::String, wide ? "L" : "\"", 1)) PutOutputChar(' ');
+    if (wide) PutOutputText("L", 1);
+    PutOutputChar('"');
   };
+  if (scanner.StringizeSource() != nullptr) {
+    // A stringized argument or a special name's value: its body is made from that text.
+    open();
+    const bool argument = scanner.StringizingArgument();
+    const unsigned char* text = scanner.TakeStringizeSource();
+    scanner.StringizeBody(text, argument, [this](int c) { PutOutputChar(c); });
+    PutOutputChar('"');
+    return;
+  }
+  // A literal of the source. Its body is read whole before anything of it is written: a splice
+  // inside it counts its line break (and writes that line's marker) first, so the literal goes
+  // out whole on the output line of the source line where it ends.
+  pendingLength_ = 0;
+  auto keep = [this](int c) {
+    if (c > 0xFF) KeepPending((c >> 8) & 0xFF);
+    KeepPending(c & 0xFF);
+  };
+  bool unterminated = false;
   for (;;) {
-    int c = scanner.StringReaderChar();
+    int c = scanner.ReadLiteralChar('"');
     if (c < 0) break;
-    if (!fromMacro && (c == '\n' || c == '\r' || c == mark::kEndOfInput)) {
+    if (c == '\n' || c == '\r' || c == mark::kEndOfInput) {
       // An unescaped line break ends the literal; the break is left for the scanner.
       ctx_.source.Unget();
-      ctx_.diag.ReportError(msg::UnterminatedLiteral);
+      unterminated = true;
       break;
     }
-    if (fromMacro && c == mark::kEndOfInput) break;
     if (c == '\\') {
-      int d = scanner.StringReaderChar();
-      if (!fromMacro && (d == '\n' || d == '\r')) {
+      int d = scanner.ReadLiteralChar('"');
+      if (d == '\n' || d == '\r') {
         ctx_.source.CountNewline(d);
         continue;
       }
-      PutOutputChar('\\');
+      keep('\\');
       if (d < 0) {
-        if (fromMacro) break;
-        // The backslash escaped the closing quote: write it and read on.
-        PutOutputChar('"');
+        // The backslash escaped the closing quote: it is part of the body, and reading goes on.
+        keep('"');
         continue;
       }
-      if (!fromMacro && d == mark::kEndOfInput) {
+      if (d == mark::kEndOfInput) {
         ctx_.source.Unget();
-        ctx_.diag.ReportError(msg::UnterminatedLiteral);
+        unterminated = true;
         break;
       }
       c = d;
     }
-    if (stringized && c == '"') PutOutputChar('\\');
-    put(c);
+    keep(c);
   }
+  open();
+  PutOutputText(pending_, pendingLength_);
+  // The report comes after the text read so far, before the quote that closes the literal.
+  if (unterminated) ctx_.diag.ReportError(msg::UnterminatedLiteral);
   PutOutputChar('"');
 }
 
+// The raw copy after `asm`: source characters go to the output as they are, without expansion,
+// up to the end of the statement. A line break ends the copy unless only blanks came so far or
+// a brace block is open; one that ends it is left for the token loop, which counts it and reads
+// the next line from its start (a directive there is recognised), and one inside the copy is
+// counted there, with its marker. The marks of macro text are never written.
 void OutputWriter::WriteAsm() {
-  Scanner& scanner = ctx_.scanner;
   SourceStack& src = ctx_.source;
   PutOutputText("asm", 3);
   bool onlyBlanks = true;
@@ -404,20 +505,13 @@ void OutputWriter::WriteAsm() {
       src.Unget();
       return;
     }
+    if (c == mark::kEndByte || c == mark::kNoExpand) continue;
     if (c == '\n' || c == '\r') {
-      int d = src.NextByte();
-      bool pair = SourceStack::IsBreakPair(c, d);
-      bool goOn = onlyBlanks || inBraces;
-      if (pair) {
-        PutOutputChar(c);
-        src.SetLine(src.Line() + 1);
-        if (!goOn) return;
-        PutOutputChar(d);
-      } else {
+      if (!(onlyBlanks || inBraces)) {
         src.Unget();
-        src.SetLine(src.Line() + 1);
-        if (!goOn) return;
+        return;
       }
+      src.CountNewline(c);
       continue;
     }
     if (c == '{') {
@@ -437,7 +531,6 @@ void OutputWriter::WriteAsm() {
     }
     PutOutputChar(c);
   }
-  (void)scanner;
 }
 
 }  // namespace tpx

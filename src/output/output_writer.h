@@ -73,7 +73,7 @@ class OutputWriter {
         // back right after storing it would stall the copy.
         markerNext_ = std::int64_t{line} + 1;
         heldBlanks_ = 0;
-        lastWritten_ = '/';
+        lastWritten_ = kAfterMarker;
         out_.WritePadded(marker_, markerPrefix_ + markerDigits_ + 4, at, last + 1);
         marker_[at] = static_cast<char>(last + 1);
         return;
@@ -84,6 +84,11 @@ class OutputWriter {
   void WriteTokenStream();
 
   unsigned char LastWritten() const { return lastWritten_; }
+  // After a comment written to the output: what comes next is not joined to the token before
+  // the comment (which a comment's closing slash could otherwise seem to be).
+  void EndOfComment() {
+    if (lastWritten_ == '/') lastWritten_ = kAfterMarker;
+  }
   void ClearHeldBlanks() { heldBlanks_ = 0; }
 
   // Called by the output file when it has just been opened.
@@ -95,11 +100,31 @@ class OutputWriter {
   void PutNumber(std::uint32_t n);
   void WriteLongMarker(const char* name, std::size_t length);
   struct PlainSink;
-  void WriteString();
+  bool BlankBefore(unsigned char last, TokenCode previous, TokenCode current, const char* head,
+                   std::size_t length);
+  bool RunsTogether(unsigned char last, TokenCode previous, const char* head, std::size_t length);
+  // The text of the last number written, for RunsTogether.
+  void RememberNumber(const char* text, std::size_t length);
+  static constexpr std::size_t kKeptNumber = 64;
+  static constexpr std::size_t kJoinedHead = 8;
+  char lastNumber_[kKeptNumber] = {};
+  std::size_t lastNumberLength_ = 0;
+  unsigned char lastNumberEnd_ = 0;  // its last byte
+  void WriteString(TokenCode previous);
+  void KeepPending(int c);
   void WriteAsm();
+
+  // What `lastWritten_` holds after a line marker or a kept comment: like the marker's closing
+  // slash it is no word character and starts no readable-mode line, and unlike it, it is not
+  // taken for the slash token that the spacing rule keeps from a star.
+  static constexpr unsigned char kAfterMarker = 0;
 
   RunContext& ctx_;
   OutputFile& out_;
+  // The body of a string literal read ahead of writing it (in the per-file block pool).
+  char* pending_ = nullptr;
+  std::size_t pendingLength_ = 0;
+  std::size_t pendingCapacity_ = 0;
   // A copy of the run's shortcut switch, read on every line.
   bool shortcuts_ = true;
   bool readable_ = false;

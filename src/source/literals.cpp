@@ -47,8 +47,10 @@ void Scanner::CopyNumber(int first) {
 
 TokenCode Scanner::Number(int first) {
   Begin();
-  noExpand_ = false;
+  noExpand_ = paste_ = false;
   int radix = ScanNumber(first);
+  // A mark met inside the number (where a pasted text begins) ends with it.
+  noExpand_ = paste_ = false;
   return NumberValue(radix);
 }
 
@@ -97,14 +99,14 @@ std::size_t Scanner::PlainNumber(const unsigned char* p, const unsigned char* en
 // The suffix of an integer constant that begins with the letter `c` (read already): "u" with
 // "l" or a size, "l" with "u", or a size "i8" to "i64". False, taking nothing, when the letter
 // begins no suffix.
-template <typename Append>
-bool Scanner::ScanIntegerSuffix(int c, std::uint8_t& type, std::uint8_t& explicitSize,
-                                Append& append) {
+template <typename Bytes, typename Append>
+bool Scanner::ScanIntegerSuffix(Bytes& in, int c, bool report, std::uint8_t& type,
+                                std::uint8_t& explicitSize, Append& append) {
   const int lower = c | 0x20;
   if (lower == 'u') {
     type = ctype::UnsignedInt;
     append(c);
-    int d = src_.NextByte();
+    int d = in.NextByte();
     if ((d | 0x20) == 'l') {
       type = ctype::UnsignedLong;
       append(d);
@@ -112,64 +114,59 @@ bool Scanner::ScanIntegerSuffix(int c, std::uint8_t& type, std::uint8_t& explici
     }
     if ((d | 0x20) == 'i') {
       append(d);
-      ScanSizeSuffix(true, type, explicitSize, append);
+      ScanSizeSuffix(in, true, report, type, explicitSize, append);
       return true;
     }
-    src_.Unget();
+    in.Unget();
     return true;
   }
   if (lower == 'l') {
     type = ctype::Long;
     append(c);
-    int d = src_.NextByte();
+    int d = in.NextByte();
     if ((d | 0x20) == 'u') {
       type = ctype::UnsignedLong;
       append(d);
     } else {
-      src_.Unget();
+      in.Unget();
     }
     return true;
   }
   if (lower == 'i') {
     append(c);
-    ScanSizeSuffix(false, type, explicitSize, append);
+    ScanSizeSuffix(in, false, report, type, explicitSize, append);
     return true;
   }
   return false;
 }
 
-int Scanner::ScanNumber(int first) {
-  bool tokenMode = table == kTokenTable;
-  char* start = text_ + textPos_;
-  std::size_t room = kTextBufferSize - 1 - textPos_;
-  std::size_t length = 0;
-  auto append = [&](int c) {
-    if (length < room) start[length++] = static_cast<char>(c);
-  };
+template <typename Bytes, typename Append>
+int Scanner::ReadNumber(Bytes& in, int first, bool report, Append& append, std::uint8_t& type,
+                        std::uint8_t& explicitSize) {
   int radix = 10;
   bool floating = false;
   bool exponent = false;
-  std::uint8_t type = ctype::Int;
-  std::uint8_t explicitSize = 0;
-
-  append(first);
-  if (first >= '1' && first <= '9' && shortcuts_ && ScanPlainDecimal(start, room, tokenMode))
-    return 10;
+  type = ctype::Int;
+  explicitSize = 0;
+  auto finish = [&]() {
+    if (floating && type == ctype::Int) type = ctype::Double;
+    return floating ? 0 : radix;
+  };
   if (first == '.') {
     floating = true;
   } else if (first == '0') {
-    int c = src_.NextByte();
+    int c = in.NextByte();
     if (c == 'x' || c == 'X') {
       append(c);
       radix = 16;
     } else {
-      src_.Unget();
+      in.Unget();
       radix = 8;
     }
   }
 
   for (;;) {
-    int c = src_.NextByte();
+    int c = in.NextByte();
     if (c >= '0' && c <= '7') {
       append(c);
       continue;
@@ -180,7 +177,7 @@ int Scanner::ScanNumber(int first) {
       continue;
     }
     if (c == '.') {
-      if (tokenMode) {
+      if (report) {
         if (exponent)
           ctx_.diag.ReportError(msg::MisplacedDecimalPoint);
         else if (floating)
@@ -207,16 +204,16 @@ int Scanner::ScanNumber(int first) {
       exponent = true;
       floating = true;
       append(c);
-      int d = src_.NextByte();
+      int d = in.NextByte();
       if (d == '+' || d == '-') {
         append(d);
-        d = src_.NextByte();
+        d = in.NextByte();
       }
       if (!IsDigit(d)) {
-        if (tokenMode) ctx_.diag.ReportError(msg::IncorrectNumberFormat);
+        if (report) ctx_.diag.ReportError(msg::IncorrectNumberFormat);
         type = ctype::Double;
-        src_.Unget();
-        goto done;
+        in.Unget();
+        return finish();
       }
       append(d);
       continue;
@@ -229,7 +226,7 @@ int Scanner::ScanNumber(int first) {
       if (floating) {
         type = ctype::Float;
         append(c);
-        goto done_consumed;
+        return finish();
       }
       break;
     }
@@ -237,37 +234,80 @@ int Scanner::ScanNumber(int first) {
       if (lower == 'l' && c < 0x80) {
         type = ctype::LongDouble;
         append(c);
-        goto done_consumed;
+        return finish();
       }
       break;
     }
-    if (c < 0x80 && ScanIntegerSuffix(c, type, explicitSize, append)) goto done_consumed;
+    if (c < 0x80 && ScanIntegerSuffix(in, c, report, type, explicitSize, append)) return finish();
     break;
   }
-  src_.Unget();
-done_consumed:
-done:
-  if (floating && type == ctype::Int) type = ctype::Double;
+  in.Unget();
+  return finish();
+}
+
+int Scanner::ScanNumber(int first) {
+  bool tokenMode = table == kTokenTable;
+  char* start = text_ + textPos_;
+  std::size_t room = kTextBufferSize - 1 - textPos_;
+  std::size_t length = 0;
+  auto append = [&](int c) {
+    if (length < room) start[length++] = static_cast<char>(c);
+  };
+  append(first);
+  if (first >= '1' && first <= '9' && shortcuts_ && ScanPlainDecimal(start, room, tokenMode))
+    return 10;
+  std::uint8_t type;
+  std::uint8_t explicitSize;
+  int radix = ReadNumber(src_, first, tokenMode, append, type, explicitSize);
   start[length] = 0;
   token_.spelling = start;
   token_.spellingLength = static_cast<std::uint32_t>(length);
   token_.type = type;
   token_.explicitSize = explicitSize;
   if (!tokenMode) textPos_ += length;
-  return floating ? 0 : radix;
+  return radix;
+}
+
+namespace {
+
+// The bytes of a text in memory, read the way the number scanner reads the source: past the end
+// it reads zero bytes, which end any number, and what it puts back is read again.
+struct TextBytes {
+  const unsigned char* p;
+  const unsigned char* end;
+  int NextByte() {
+    int c = p < end ? *p : 0;
+    ++p;
+    return c;
+  }
+  void Unget() { --p; }
+};
+
+}  // namespace
+
+std::size_t Scanner::NumberLength(const char* text, std::size_t size, std::uint8_t* type) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+  if (size == 0) return 0;
+  TextBytes in{bytes + 1, bytes + size};
+  auto count = [](int) {};
+  std::uint8_t numberType, explicitSize;
+  ReadNumber(in, bytes[0], false, count, numberType, explicitSize);
+  if (type != nullptr) *type = static_cast<std::uint8_t>(numberType | explicitSize << 4);
+  std::size_t length = static_cast<std::size_t>(in.p - bytes);
+  return length < size ? length : size;
 }
 
 // Reads the digits of an "i8", "i16", "i32" or "i64" suffix (the "i" is already taken).
-template <typename Append>
-void Scanner::ScanSizeSuffix(bool isUnsigned, std::uint8_t& type, std::uint8_t& explicitSize,
-                             Append& append) {
+template <typename Bytes, typename Append>
+void Scanner::ScanSizeSuffix(Bytes& in, bool isUnsigned, bool report, std::uint8_t& type,
+                             std::uint8_t& explicitSize, Append& append) {
   int size = 0;
-  int d = src_.NextByte();
+  int d = in.NextByte();
   if (d == '8') {
     append(d);
     size = 8;
   } else if (d == '1' || d == '3' || d == '6') {
-    int e = src_.NextByte();
+    int e = in.NextByte();
     if ((d == '1' && e == '6') || (d == '3' && e == '2') || (d == '6' && e == '4')) {
       append(d);
       append(e);
@@ -278,9 +318,9 @@ void Scanner::ScanSizeSuffix(bool isUnsigned, std::uint8_t& type, std::uint8_t& 
     }
   }
   if (size != 0) {
-    int f = src_.NextByte();
+    int f = in.NextByte();
     if (!IsDigit(f)) {
-      src_.Unget();
+      in.Unget();
       explicitSize = static_cast<std::uint8_t>(size);
       static const std::uint8_t kSigned[] = {ctype::Char, ctype::Short, ctype::Long, ctype::Int64};
       static const std::uint8_t kUnsigned[] = {ctype::UnsignedChar, ctype::UnsignedShort,
@@ -291,8 +331,8 @@ void Scanner::ScanSizeSuffix(bool isUnsigned, std::uint8_t& type, std::uint8_t& 
     }
     d = f;
   }
-  if (table == kTokenTable) ctx_.diag.ReportError(msg::IllegalNumberSuffix);
-  src_.Unget();
+  if (report) ctx_.diag.ReportError(msg::IllegalNumberSuffix);
+  in.Unget();
   (void)d;
 }
 
@@ -578,67 +618,12 @@ TokenCode Scanner::CharConstant() {
   return token_.code = tok::IntConst;
 }
 
-int Scanner::StringReaderChar() {
-  if (macroText_ == nullptr) return ReadLiteralChar('"');
-  for (;;) {
-    int c = *macroText_;
-    if (c == 0 || c == mark::kEndOfInput) {
-      macroText_ = nullptr;
-      return -1;
-    }
-    ++macroText_;
-    if (c == mark::kEndByte || c == mark::kNoExpand) continue;
-    if (c == mark::kEscape) {
-      c = *macroText_;
-      if (c == 0) {
-        macroText_ = nullptr;
-        return -1;
-      }
-      ++macroText_;
-      return c;
-    }
-    if (c == '"' || c == '\'') {
-      if (quoteState_ == 0)
-        quoteState_ = c;
-      else if (quoteState_ == c)
-        quoteState_ = 0;
-      return c;
-    }
-    if (IsLeadByte(c)) {
-      while (*macroText_ == mark::kEndByte || *macroText_ == mark::kNoExpand) ++macroText_;
-      int t = *macroText_;
-      if (t != 0 && t != mark::kEndOfInput) {
-        ++macroText_;
-        return c * 256 + t;
-      }
-    }
-    return c;
-  }
-}
-
 int Scanner::CopyLiteral(int quote, EmitByte emit, void* owner, bool report) {
   emit(owner, quote);
   if (macroText_ != nullptr) {
-    // A stringized argument: its quotes and the backslashes inside its strings are escaped.
-    const unsigned char* p = macroText_;
-    macroText_ = nullptr;
-    bool inString = false;
-    for (; *p != 0 && *p != mark::kEndOfInput; ++p) {
-      int c = *p;
-      if (c == mark::kEndByte || c == mark::kNoExpand) continue;
-      if (c == mark::kEscape) {
-        if (p[1] == 0) break;
-        emit(owner, *++p);
-        continue;
-      }
-      if (c == '"') {
-        inString = !inString;
-        emit(owner, '\\');
-      } else if (c == '\\' && inString) {
-        emit(owner, '\\');
-      }
-      emit(owner, c);
-    }
+    // A stringized argument.
+    const unsigned char* text = TakeStringizeSource();
+    StringizeBody(text, stringizedArgument_, [emit, owner](int c) { emit(owner, c); });
     emit(owner, quote);
     return 1;
   }

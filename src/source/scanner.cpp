@@ -138,7 +138,6 @@ void Scanner::Initialise() {
   wideChar_ = wideString_ = directiveLine_ = noExpand_ = paste_ = false;
   pendingBackslash_ = false;
   macroText_ = nullptr;
-  quoteState_ = 0;
   ctx_.writer.SetLineStart();
 }
 
@@ -156,9 +155,12 @@ bool Scanner::LineCommentsAllowed() const {
   return ctx_.frontEndCpp || ctx_.options.LanguageMode == 0;
 }
 
+// A token starts: where it began, and no wide flag yet (a wide literal sets its own; the flags
+// of a token that was not written, such as one read by #if, go with it).
 void Scanner::Begin() {
   token_.line = src_.Line();
   token_.file = ctx_.position.fileName;
+  wideChar_ = wideString_ = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -310,12 +312,10 @@ TokenCode Scanner::Scan() {
 
       case cls::DoubleQuote:
         Begin();
-        wideString_ = false;
         return token_.code = tok::String;
 
       case cls::SingleQuote:
         Begin();
-        wideChar_ = false;
         return CharConstant();
 
       case cls::WidePrefix: {
@@ -701,14 +701,20 @@ int Scanner::ReadCommentByte(bool keep) {
 }
 
 void Scanner::BlockComment() {
-  std::uint32_t startLine = src_.Line();
-  int depth = 1;
   bool keep = KeepComments();
-  bool nested = ctx_.options.NestedComments != 0;
   if (!keep && shortcuts_) {
-    SkipBlockComment(startLine, nested);
+    SkipBlockComment(src_.Line(), ctx_.options.NestedComments != 0);
     return;
   }
+  ReadBlockComment(keep);
+  if (keep) ctx_.writer.EndOfComment();
+}
+
+// The block comment, byte by byte; written to the output as it is read when `keep`.
+void Scanner::ReadBlockComment(bool keep) {
+  std::uint32_t startLine = src_.Line();
+  int depth = 1;
+  bool nested = ctx_.options.NestedComments != 0;
   if (keep) {
     ctx_.writer.PutOutputChar('/');
     ctx_.writer.PutOutputChar('*');

@@ -167,16 +167,21 @@ class Scanner {
   bool LineCommentsAllowed() const;
   bool KeepComments() const;
 
+  // The body of the string that stringizes `text` (the raw text of an argument), to `emit`
+  // (called with each byte): every double quote gets a backslash before it; inside a string or
+  // character literal of the argument a backslash is doubled and the character after it
+  // belongs to the literal. The marks of macro text are dropped, escaped bytes taken as they
+  // are, and a two-byte character passed whole. The special names' values go through it with
+  // `argument` false: only their double quotes get a backslash.
+  template <class Emit>
+  void StringizeBody(const unsigned char* text, bool argument, Emit emit) const;
+
   // Copy literal: copies the rest of a literal (opening quote already read) to `emit`.
   using EmitByte = void (*)(void* owner, int c);
   int CopyLiteral(int quote, EmitByte emit, void* owner, bool report);
   // The next character of a literal, escapes decoded when the terminator is a single quote;
   // -1 at the terminator.
   int ReadLiteralChar(int terminator);
-  // The string reader: the next character of a string body (from macro text when a macro-text
-  // pointer is set), -1 at its end.
-  int StringReaderChar();
-  void ResetQuoteTracking() { quoteState_ = 0; }
 
   bool IsLeadByte(int c) const { return leadBytes_[c & 0xFF]; }
   // The lead-byte table, or null when the code page has no lead bytes.
@@ -187,6 +192,10 @@ class Scanner {
   const char* ReadIdentifier(int first);
   std::size_t IdentifierLength() const { return identLength_; }
   std::uint32_t IdentifierHash() const { return identHash_; }
+  // How many bytes of `text` (which starts with a digit, or a point and a digit) the number
+  // scanner takes as one number, messages aside; `type`, when given, receives the number's type
+  // code and explicit size (in its high bits), so that two readings can be told apart.
+  std::size_t NumberLength(const char* text, std::size_t size, std::uint8_t* type = nullptr);
   // Copies a number's spelling into the token text buffer, advancing the write position.
   void CopyNumber(int first);
   // The #define body reader: copies the body into the token text buffer and returns only
@@ -235,8 +244,13 @@ class Scanner {
     return marked;
   }
   // The stringize source: when set, the characters of the next string literal come from this
-  // text instead of the input (a stringized argument, or a special macro's value).
-  void SetStringizeSource(const unsigned char* text) { macroText_ = text; }
+  // text instead of the input: a stringized argument (`argument` true), or the value of one of
+  // the special names __FILE__, __DATE__ and __TIME__, which keeps its spelling.
+  void SetStringizeSource(const unsigned char* text, bool argument) {
+    macroText_ = text;
+    stringizedArgument_ = argument;
+  }
+  bool StringizingArgument() const { return stringizedArgument_; }
   const unsigned char* StringizeSource() const { return macroText_; }
   // Takes the stringize source away (null when none is set).
   const unsigned char* TakeStringizeSource() {
@@ -323,16 +337,24 @@ class Scanner {
   void PutBack(int c);
   int ReadCommentByte(bool keep);
   void SkipBlockComment(std::uint32_t startLine, bool nested);
+  void ReadBlockComment(bool keep);
   int TakePendingBackslash() {
     pendingBackslash_ = false;
     heldDelivered_ = true;
     return '\\';
   }
-  template <typename Append>
-  void ScanSizeSuffix(bool isUnsigned, std::uint8_t& type, std::uint8_t& explicitSize,
-                      Append& append);
-  template <typename Append>
-  bool ScanIntegerSuffix(int c, std::uint8_t& type, std::uint8_t& explicitSize, Append& append);
+  // The number scanner, over any source of bytes with NextByte and Unget: the source input, or
+  // a text in memory (NumberLength). `report` says whether the messages of the number's form
+  // are reported (token mode).
+  template <typename Bytes, typename Append>
+  int ReadNumber(Bytes& in, int first, bool report, Append& append, std::uint8_t& type,
+                 std::uint8_t& explicitSize);
+  template <typename Bytes, typename Append>
+  void ScanSizeSuffix(Bytes& in, bool isUnsigned, bool report, std::uint8_t& type,
+                      std::uint8_t& explicitSize, Append& append);
+  template <typename Bytes, typename Append>
+  bool ScanIntegerSuffix(Bytes& in, int c, bool report, std::uint8_t& type,
+                         std::uint8_t& explicitSize, Append& append);
   bool ScanPlainDecimal(char* start, std::size_t room, bool tokenMode);
   TokenCode Number(int first);
   TokenCode CharConstant();
@@ -357,7 +379,6 @@ class Scanner {
   std::size_t identLength_ = 0;
   std::uint32_t identHash_ = 0;
   std::size_t bodyStart_ = 0;
-  int quoteState_ = 0;
   bool leadBytes_[256] = {};
   bool anyLeadByte_ = false;  // whether the code page has lead bytes at all
   unsigned identLimit_ = 250;
@@ -367,6 +388,7 @@ class Scanner {
   bool wideChar_ = false;
   bool wideString_ = false;
   const unsigned char* macroText_ = nullptr;
+  bool stringizedArgument_ = false;
   // A copy of the run's shortcut switch, read for every name and number.
   bool shortcuts_ = true;
 };
@@ -406,6 +428,51 @@ inline TokenCode Scanner::PlainOperator(const unsigned char* p, const unsigned c
     return tok::ArrowStar;
   }
   return code;
+}
+
+template <class Emit>
+void Scanner::StringizeBody(const unsigned char* text, bool argument, Emit emit) const {
+  int quote = 0;         // the quote of the argument's literal the text is in, 0 outside one
+  bool escaped = false;  // the character is the one after a backslash inside a literal
+  for (const unsigned char* p = text; *p != 0 && *p != mark::kEndOfInput; ++p) {
+    int c = *p;
+    if (c == mark::kEndByte || c == mark::kNoExpand) continue;
+    bool literalByte = false;
+    if (c == mark::kEscape) {
+      if (p[1] == 0) break;
+      c = *++p;
+      literalByte = true;
+    }
+    if (IsLeadByte(c)) {
+      // The trail byte goes with its lead byte, whatever it is.
+      emit(c);
+      const unsigned char* q = p + 1;
+      while (*q == mark::kEndByte || *q == mark::kNoExpand) ++q;
+      if (*q == mark::kEscape && q[1] != 0) ++q;
+      if (*q != 0 && *q != mark::kEndOfInput) {
+        emit(*q);
+        p = q;
+      }
+      escaped = false;
+      continue;
+    }
+    if (literalByte) {
+      emit(c);
+      escaped = false;
+      continue;
+    }
+    const bool inLiteral = argument && quote != 0;
+    if (argument && !escaped && (c == '"' || c == '\'')) {
+      if (quote == 0)
+        quote = c;
+      else if (quote == c)
+        quote = 0;
+    }
+    if (c == '"') emit('\\');
+    if (c == '\\' && inLiteral) emit('\\');
+    emit(c);
+    escaped = c == '\\' && inLiteral && !escaped;
+  }
 }
 
 }  // namespace tpx

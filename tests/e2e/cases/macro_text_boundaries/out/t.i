@@ -13,7 +13,7 @@
 /* t.cpp 13: */
 /* t.cpp 14: */
 /* t.cpp 15: */
-/* t.cpp 16: */name 42 0 0x1f 0xFFFFFFFF 0x123456789 0x1fu 0x1L 0x1e; name(1) 42(2) 0x1f(3) name;42;0x1f;name.name 42.42 0x1f.0x1f
+/* t.cpp 16: */name 42 0 0x1f 0xFFFFFFFF 0x123456789 0x1fu 0x1L 0x1e; name(1) 42(2) 0x1f(3) name;42;0x1f;name.name 42 . 42 0x1f . 0x1f
 /* t.cpp 17: */name+42-0x1f*0xFFFFFFFF/0x123456789%0x1fu -> name - 42 << 0x1f . name
 /* t.cpp 18: */x -> * y - = z << = w -> -  -  -> << << . * . . .
 /* t.cpp 19: */
@@ -24,7 +24,7 @@
 /* t.cpp 24: */
 /* t.cpp 25: */
 /* t.cpp 26: */
-/* t.cpp 27: */name 420x1f x name y x 0x10 y [->] [0xABCDEF01] name 42 name 0x1f name 0x1f ->  * -> 0x 1 0x
+/* t.cpp 27: */name 42 0x1f x name y x 0x10 y [->] [0xABCDEF01] name 42 name 0x1f name 0x1f ->  * -> 0x 1 0x
 /* t.cpp 28: */
 /* t.cpp 29: */
 /* t.cpp 30: */

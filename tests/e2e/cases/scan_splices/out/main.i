@@ -4,8 +4,8 @@
 /* main.c 4: */ > d
 /* main.c 5: */
 /* main.c 6: */abcd
-/* main.c 7: */s = "ab
-/* main.c 8: */cd";
+/* main.c 7: */s = 
+/* main.c 8: */"abcd";
 /* main.c 9: */e
 /* main.c 10: */
 /* main.c 11: */f

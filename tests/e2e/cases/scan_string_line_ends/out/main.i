@@ -1,6 +1,6 @@
 /* main.c 1: */s = "ab"
 /* main.c 2: */cd ";"
-/* main.c 3: */t = "ef
-/* main.c 4: */gh";
+/* main.c 3: */t = 
+/* main.c 4: */"efgh";
 /* main.c 5: */u = "ij\\";
 /* main.c 6: */v = "kl"
