@@ -10,7 +10,9 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "driver/driver.h"
 #include "driver/run.h"
 #include "platform/platform.h"
 
@@ -167,6 +169,108 @@ TEST_F(OutputFileTest, NamesOfAnyLength) {
   std::memset(small, 'x', sizeof small);
   EXPECT_EQ(formed.output.FormName(main.c_str(), small, sizeof small), length);
   EXPECT_LT(std::strlen(small), sizeof small);
+}
+
+}  // namespace
+}  // namespace tpx
+
+namespace tpx {
+namespace {
+
+// The tokens of `text` as the scanner reads it (C++, no macros): code and spelling each.
+std::vector<std::string> ReadTokens(const std::string& text) {
+  auto run = std::make_unique<tpx::Run>();
+  run->memory.Startup();
+  run->memory.StartOfFile();
+  run->frontEndCpp = true;
+  run->options.CodePage = 1252;
+  run->options.ErrorLimit = run->options.WarningLimit = 0;
+  run->idents.Setup(0, true, false);
+  run->diag.ResetFileCounters();
+  run->diag.LoadWarningEnable();
+  run->scanner.Initialise();
+  run->scanner.RebuildLeadBytes();
+  run->source.PushText(text.c_str());
+  std::vector<std::string> tokens;
+  testing::internal::CaptureStdout();  // "Two consecutive dots" and the like
+  for (;;) {
+    TokenCode code = run->scanner.GetToken();
+    if (code == tok::EndOfInput) break;
+    const Token& token = run->scanner.Current();
+    std::string spelling = kTokenNames[code];
+    if (code == tok::Identifier) spelling = token.ident->name;
+    if (code == tok::CharConst || code == tok::IntConst || code == tok::LongConst ||
+        code == tok::FloatConst)
+      spelling.assign(token.spelling, token.spellingLength);
+    if (code == tok::String) {
+      // The body stays in the input: read it as the writer would.
+      spelling = "\"";
+      for (int c; (c = run->scanner.ReadLiteralChar('"')) >= 0;) spelling += static_cast<char>(c);
+    }
+    tokens.push_back(spelling);
+  }
+  testing::internal::GetCapturedStdout();
+  run->memory.EndOfFileRelease();
+  run->memory.Shutdown();
+  return tokens;
+}
+
+// Every pair of token texts written side by side, as macro expansion puts them, must read back
+// as the same two tokens: where the texts would run together into other tokens (a comment
+// opener, a longer operator or number), a blank keeps them apart.
+TEST(OutputSpacing, EveryPairReadsBackAsItsTwoTokens) {
+  std::vector<std::string> texts;
+  for (TokenCode t = tok::LParen; t <= tok::Arrow; ++t) {
+    if (t == tok::EndOfLine || t == tok::Sizeof) continue;
+    texts.push_back(kTokenNames[t]);
+  }
+  for (const char* extra : {"::", "a",  "L",    "u",   "e",    "x1F",  "if",    "sizeof",
+                            "1",  "0",  "07",   "0x1", "0x1e", "1.",   "1.5",   "1e5",
+                            "1u", "1L", "1i64", ".5",  "'a'",  "L'a'", "\"s\"", "L\"s\""})
+    texts.push_back(extra);
+
+  std::string source, expected;
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    source += "#define T" + std::to_string(i) + " " + texts[i] + "\n";
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    for (std::size_t j = 0; j < texts.size(); ++j) {
+      // The comment between the names is dropped: the two expansions meet with nothing between.
+      source += "T" + std::to_string(i) + "/**/T" + std::to_string(j) + " end_of_pair\n";
+      expected += texts[i] + " " + texts[j] + " end_of_pair\n";
+    }
+  }
+  const fs::path dir = fs::temp_directory_path() / "tpx32_output_spacing_pairs";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const std::string file = (dir / "pairs.cpp").string();
+  std::ofstream(file, std::ios::binary) << source;
+  // With the shortcuts and without them.
+  for (bool shortcuts : {true, false}) {
+    std::vector<std::string> words = {"tpx32", "-ocon", file};
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    RunSettings settings;
+    settings.shortcuts = shortcuts;
+    testing::internal::CaptureStdout();
+    int status = RunProgram(static_cast<int>(argv.size()), argv.data(), settings);
+    std::string written = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(status, 0);
+
+    std::vector<std::string> got = ReadTokens(written), want = ReadTokens(expected);
+    ASSERT_FALSE(want.empty());
+    // Compared pair by pair: each line ends with the name end_of_pair.
+    std::size_t line = 0, a = 0, b = 0;
+    while (a < got.size() && b < want.size()) {
+      std::string gotLine, wantLine;
+      while (a < got.size() && got[a] != "end_of_pair") gotLine += got[a++] + " ";
+      while (b < want.size() && want[b] != "end_of_pair") wantLine += want[b++] + " ";
+      EXPECT_EQ(gotLine, wantLine) << "pair " << texts[line / texts.size()] << " "
+                                   << texts[line % texts.size()] << " shortcuts " << shortcuts;
+      ++a, ++b, ++line;
+    }
+    EXPECT_EQ(line, texts.size() * texts.size());
+  }
+  fs::remove_all(dir);
 }
 
 }  // namespace
