@@ -618,9 +618,7 @@ void Directives::Include(int c) {
   std::memcpy(name, text + 1, nameLength);
   name[nameLength] = 0;
 
-  int opened = Search(name, angle);
-  if (opened == 0) return;
-  if (opened == 1) {
+  if (Search(name, angle) == SourceStack::Opened::kPushed) {
     src.CurrentFile()->standardNames = standardNames_ ? 1 : 0;
     ctx_.macros.SetStandardNames(standardNames_);
     // The start of the new file: its first directive is carried out right away. Its lines
@@ -668,29 +666,37 @@ std::size_t DirectoryLength(const char* path, platform::NameLookup lookup) {
 
 }  // namespace
 
-int Directives::TryOpen(const char* directory, std::size_t directoryLength, const char* name,
-                        platform::NameLookup lookup) {
+// Whether a directory and a name together fit the longest name that is tried.
+bool Directives::Fits(std::size_t directoryLength, const char* name) {
+  return directoryLength + std::strlen(name) <= kMaxNameLength;
+}
+
+SourceStack::Opened Directives::TryOpen(const char* directory, std::size_t directoryLength,
+                                        const char* name, platform::NameLookup lookup) {
+  if (!Fits(directoryLength, name)) return SourceStack::Opened::kNot;
   std::size_t nameLength = std::strlen(name);
-  if (directoryLength + nameLength > kMaxNameLength) return -1;
   std::memcpy(lastTried_, directory, directoryLength);
   std::memcpy(lastTried_ + directoryLength, name, nameLength + 1);
   return ctx_.source.OpenSourceFile(lastTried_, lookup);
 }
 
-int Directives::SearchIncludeDirectories(const char* name, platform::NameLookup lookup) {
+SourceStack::Opened Directives::SearchIncludeDirectories(const char* name,
+                                                         platform::NameLookup lookup) {
   for (DirectoryRecord* d = ctx_.lists.includeDirs; d != nullptr; d = d->next) {
-    int result = TryOpen(d->directory, std::strlen(d->directory), name, lookup);
-    if (result < 0) return 0;
-    if (result != 0) return result;
+    // A directory too long for the name ends the walk.
+    if (!Fits(std::strlen(d->directory), name)) return SourceStack::Opened::kNot;
+    SourceStack::Opened result = TryOpen(d->directory, std::strlen(d->directory), name, lookup);
+    if (result != SourceStack::Opened::kNot) return result;
   }
-  return 0;
+  return SourceStack::Opened::kNot;
 }
 
-int Directives::SearchPlaces(const char* name, bool angle, platform::NameLookup lookup,
-                             char* extended) {
+SourceStack::Opened Directives::SearchPlaces(const char* name, bool angle,
+                                             platform::NameLookup lookup, char* extended) {
+  using Opened = SourceStack::Opened;
   SourceStack& src = ctx_.source;
   standardNames_ = false;
-  int result = 0;
+  Opened result = Opened::kNot;
   if (!angle) {
     std::strcpy(extended, name);
     if (ctx_.options.IncluderSearch && !IsAbsolute(name)) {
@@ -698,19 +704,19 @@ int Directives::SearchPlaces(const char* name, bool angle, platform::NameLookup 
       const char* file = src.FileName();
       for (SourceFile* r = src.CurrentFile(); r != nullptr && file != nullptr;) {
         result = TryOpen(file, DirectoryLength(file, lookup), name, lookup);
-        if (result > 0) return result;
+        if (result != Opened::kNot) return result;
         file = r->includerName;
         r = r->below;
         while (r != nullptr && !r->IsFile()) r = r->below;
       }
     }
     result = TryOpen("", 0, name, lookup);
-    if (result > 0) return result;
+    if (result != Opened::kNot) return result;
     return SearchIncludeDirectories(name, lookup);
   }
   if (IsAbsolute(name) || ctx_.options.AngleSearchMode[0] == 0) {
     result = TryOpen("", 0, name, lookup);
-    if (result > 0) return result;
+    if (result != Opened::kNot) return result;
   }
   // A name without extension gets ".h", its base name cut to 8 characters.
   std::strcpy(extended, name);
@@ -725,15 +731,16 @@ int Directives::SearchPlaces(const char* name, bool angle, platform::NameLookup 
   return SearchIncludeDirectories(extended, lookup);
 }
 
-int Directives::Search(char* name, bool angle) {
+SourceStack::Opened Directives::Search(char* name, bool angle) {
+  using Opened = SourceStack::Opened;
   // Every place is tried with the name as written first; only when none has it are the same
   // places tried again, in the same order, with the name read as on Windows. So a file that is
   // found as written is always found the same way.
   char extended[kMaxNameLength + 8];
-  int result = SearchPlaces(name, angle, platform::NameLookup::kAsWritten, extended);
-  if (result == 0 && platform::ResolvesWindowsNames())
+  Opened result = SearchPlaces(name, angle, platform::NameLookup::kAsWritten, extended);
+  if (result == Opened::kNot && platform::ResolvesWindowsNames())
     result = SearchPlaces(name, angle, platform::NameLookup::kWindowsStyle, extended);
-  if (result == 0) ctx_.diag.ReportError(msg::CannotOpenInclude, extended);
+  if (result == Opened::kNot) ctx_.diag.ReportError(msg::CannotOpenInclude, extended);
   return result;
 }
 

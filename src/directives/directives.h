@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/platform.h"
+#include "source/source_stack.h"
 
 namespace tpx {
 
@@ -95,15 +96,17 @@ class Directives {
   void PragmaDirective(int c);
   void Include(int c);
   int SkipLiteral(int quote);
-  // Include search: each returns the open result (0 none, 1 pushed, 2 skipped as guarded).
-  int Search(char* name, bool angle);
+  // Include search: each returns what opening the file found.
+  SourceStack::Opened Search(char* name, bool angle);
   // One pass over every place, each name looked up as `lookup` says; `extended` receives the
   // name last searched for (with the default extension of an angle-bracket name).
-  int SearchPlaces(const char* name, bool angle, platform::NameLookup lookup, char* extended);
-  int SearchIncludeDirectories(const char* name, platform::NameLookup lookup);
+  SourceStack::Opened SearchPlaces(const char* name, bool angle, platform::NameLookup lookup,
+                                   char* extended);
+  SourceStack::Opened SearchIncludeDirectories(const char* name, platform::NameLookup lookup);
   // -1 when directory and name together are too long.
-  int TryOpen(const char* directory, std::size_t directoryLength, const char* name,
-              platform::NameLookup lookup);
+  static bool Fits(std::size_t directoryLength, const char* name);
+  SourceStack::Opened TryOpen(const char* directory, std::size_t directoryLength, const char* name,
+                              platform::NameLookup lookup);
 
   RunContext& ctx_;
   ConditionalFrame* conditionals_ = nullptr;

@@ -30,7 +30,7 @@ void FileRun::InitFile(const char* path) {
   ctx_.macros.Reset();
   ctx_.directives.ResetConditionals();
   ctx_.position.fileName = path;
-  if (ctx_.source.OpenSourceFile(path) == 0) ctx_.diag.ReportFatal(msg::CannotOpenInput, path);
+  if (ctx_.source.OpenSourceFile(path) == SourceStack::Opened::kNot) ctx_.diag.ReportFatal(msg::CannotOpenInput, path);
   ctx_.optionPhase = 1;
   ctx_.output.SetMainFileName(path);
   ctx_.macros.DefineCommandLineMacros();

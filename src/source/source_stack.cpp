@@ -130,12 +130,12 @@ bool SourceStack::GuardedAndDefined(const char* name) const {
   return false;
 }
 
-int SourceStack::OpenSourceFile(const char* name, platform::NameLookup lookup) {
+SourceStack::Opened SourceStack::OpenSourceFile(const char* name, platform::NameLookup lookup) {
   int handle = OpenWithRetry(name, lookup);
-  if (handle < 0) return 0;
+  if (handle < 0) return Opened::kNot;
   if (depth_ != 0 && GuardedAndDefined(name)) {
     platform::CloseFile(handle);
-    return 2;
+    return Opened::kSkippedByGuard;
   }
   ++depth_;
   if (depth_ >= kMaxDepth) {
@@ -158,7 +158,7 @@ int SourceStack::OpenSourceFile(const char* name, platform::NameLookup lookup) {
   if (ctx_.longOptions.deps != LongOptions::Deps::Off) NoteOpened(name, lookup);
   line_ = 0;
   PushText("\n");
-  return 1;
+  return Opened::kPushed;
 }
 
 void SourceStack::PushText(const char* text) { PushText(text, std::strlen(text)); }

@@ -79,11 +79,16 @@ class SourceStack {
   // Clears the reader state for a new input file.
   void Reset();
 
-  // 0: the file does not open; 1: opened and pushed; 2: skipped by the include-guard list.
+  // Opens a file and pushes it, or finds that the include-guard list skips it.
   // `lookup` says how the name is looked up (platform/platform.h); the file keeps the name as
   // written for messages and markers either way.
-  int OpenSourceFile(const char* name, platform::NameLookup lookup =
-                                           platform::NameLookup::kAsWrittenThenWindowsStyle);
+  enum class Opened {
+    kNot,             // the file does not open
+    kPushed,          // opened and pushed: reading goes on in it
+    kSkippedByGuard,  // opened, but its include guard is defined: nothing pushed
+  };
+  Opened OpenSourceFile(const char* name, platform::NameLookup lookup =
+                                              platform::NameLookup::kAsWrittenThenWindowsStyle);
   // Pushes a zero-terminated text (not copied); reading returns below where it left off.
   void PushText(const char* text);
   // The same for a text that may hold zero bytes.
