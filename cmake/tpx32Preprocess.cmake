@@ -59,11 +59,15 @@ function(tpx32_preprocess output_variable)
     endif()
     set(output "${output_directory}/${base}.i")
     set(dependency_file "${output_directory}/${base}.d")
-    # The source is named relative to the working directory, the current binary directory: a
-    # name that begins with "/" would be read as an option where that is still the rule. The
-    # dependency file then lists the source and the headers found beside it relative to that
-    # same directory, which is how the build reads relative paths in it.
-    file(RELATIVE_PATH source_argument "${CMAKE_CURRENT_BINARY_DIR}" "${source}")
+    # The source is named by its absolute path (on POSIX a word that begins with "/" is a path),
+    # so the dependency file lists it and the headers found beside it by absolute paths too.
+    # The Windows program reads such a word as an option: there the source is named relative
+    # to the working directory, the current binary directory.
+    if(CMAKE_HOST_WIN32)
+      file(RELATIVE_PATH source_argument "${CMAKE_CURRENT_BINARY_DIR}" "${source}")
+    else()
+      set(source_argument "${source}")
+    endif()
     add_custom_command(
       OUTPUT "${output}"
       COMMAND "${CMAKE_COMMAND}" -E make_directory "${output_directory}"
