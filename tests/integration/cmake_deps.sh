@@ -5,19 +5,13 @@
 # rebuilds the .i files that include it and no other; an untouched tree rebuilds nothing.
 # Usage: cmake_deps.sh <tpx32 build dir> <scratch dir> [generator...]
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 build=$(realpath "$1")
 work=$2
 shift 2
 generators=("$@")
 [ ${#generators[@]} -gt 0 ] || generators=("Unix Makefiles" Ninja)
-rm -rf "$work"
-mkdir -p "$work"
-work=$(realpath "$work")
-fail=0
-check() { # description, command...
-  local what=$1; shift
-  if ! "$@"; then echo "FAILED: $what"; fail=1; fi
-}
+work=$(scratch_folder "$work")
 
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 ||
   { cat "$work/install.log"; echo "FAILED: cmake --install"; exit 1; }

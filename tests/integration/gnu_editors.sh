@@ -5,6 +5,7 @@
 # a JavaScript regular expression run here by node.
 # Usage: gnu_editors.sh <tpx32> <scratch dir>
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 tpx32=$(realpath "$1")
 work=$2
 command -v vim >/dev/null || { echo "vim is missing (Debian package vim)"; exit 1; }
@@ -12,11 +13,6 @@ command -v node >/dev/null || { echo "node is missing (Debian package nodejs)"; 
 rm -rf "$work"
 mkdir -p "$work/src"
 cd "$work"
-fail=0
-check() { # description, command...
-  local what=$1; shift
-  if ! "$@"; then echo "FAILED: $what"; fail=1; fi
-}
 
 printf '#include "missing.h"\n#define A 1\n#define A 2\nint x = A / 0;\n#if 1 +\n#endif\n' > src/bad.c
 printf 'int ok;\n#error no more\n' > src/stop.c

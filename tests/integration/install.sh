@@ -4,17 +4,11 @@
 # program runs; `make install` passes PREFIX and DESTDIR on to it.
 # Usage: install.sh <tpx32 build dir> <source dir> <scratch dir>
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 build=$(realpath "$1")
 source=$(realpath "$2")
 work=$3
-rm -rf "$work"
-mkdir -p "$work"
-work=$(realpath "$work")
-fail=0
-check() { # description, command...
-  local what=$1; shift
-  if ! "$@"; then echo "FAILED: $what"; fail=1; fi
-}
+work=$(scratch_folder "$work")
 
 DESTDIR="$work/root" cmake --install "$build" --prefix /opt/tpx32 >"$work/install.log" 2>&1 ||
   { cat "$work/install.log"; echo "FAILED: cmake --install"; exit 1; }

@@ -6,17 +6,13 @@
 # work.
 # Usage: make_deps.sh <tpx32> <scratch dir>
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 tpx32=$(realpath "$1")
 work=$2
 command -v make >/dev/null || { echo "make is missing"; exit 1; }
 rm -rf "$work"
 mkdir -p "$work/include" "$work/my inc"
 cd "$work"
-fail=0
-check() { # description, command...
-  local what=$1; shift
-  if ! "$@"; then echo "FAILED: $what"; fail=1; fi
-}
 
 printf '#include "local.h"\n#include <api.h>\nint a = LOCAL + API;\n' > a.c
 printf '#include <api.h>\n#include "cost$.h"\nint b = API + COST;\n' > b.c

@@ -3,17 +3,11 @@
 # root, and the program run from there on the bundled example.
 # Usage: package.sh <tpx32 build dir> <source dir> <scratch dir>
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 build=$(realpath "$1")
 source=$(realpath "$2")
 work=$3
-rm -rf "$work"
-mkdir -p "$work"
-work=$(realpath "$work")
-fail=0
-check() { # description, command...
-  local what=$1; shift
-  if ! "$@"; then echo "FAILED: $what"; fail=1; fi
-}
+work=$(scratch_folder "$work")
 
 debs=("$build"/tpx32_*.deb)
 [ -f "${debs[0]}" ] || { echo "FAILED: no tpx32_*.deb in $build (make package)"; exit 1; }
