@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 SANITIZE := build/sanitize
 
-.PHONY: all build run test test-release test-sanitize bench win32 test-win32 clean
+.PHONY: all build run test test-release test-sanitize fuzz-shortcuts bench win32 test-win32 clean
 
 all: build
 
@@ -27,6 +27,15 @@ test-sanitize:
 	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DTPX32_SANITIZE=ON
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
+
+# Runs tpx32 and tpx32_general side by side on random source trees for SECONDS seconds, from
+# seed START on, and reports every difference (see tests/random/README.md).
+SECONDS ?= 600
+START ?= 1000
+fuzz-shortcuts: build
+	$(RELEASE)/tests/tpx32_compare --tpx32 $(RELEASE)/tpx32 \
+	  --general $(RELEASE)/tests/tpx32_general --seeds $(START) --seconds $(SECONDS) \
+	  --work build/fuzz/work --failures build/fuzz/failures $(FUZZFLAGS)
 
 # Side-by-side timing against other preprocessors (see bench/README.md).
 bench: build
