@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
 # Records what tpx32 does now as the expectation of a golden case: runs the case's args on a copy
-# of its in/ folder and writes stdout, status and out/. Review every recorded byte before
-# committing it: a golden file is only as good as that review.
+# of its in/ folder (and of the files its `generate` recipe makes) and writes stdout, status and
+# out/. Review every recorded byte before committing it: a golden file is only as good as that
+# review.
 # Usage: tests/e2e/bless.sh <tpx32> <case folder>...
+# A case with a `generate` file needs tpx32_generate: by default the one built beside tpx32 (in
+# tests/ of the same build folder), or the program named by TPX32_GENERATE.
 set -euo pipefail
 tpx32=$(realpath "$1"); shift
+generate=${TPX32_GENERATE:-$(dirname "$tpx32")/tests/tpx32_generate}
 for case in "$@"; do
   case=$(realpath "$case")
+  # The inputs as the run finds them, kept aside to tell changed inputs from unchanged ones.
+  inputs=$(mktemp -d)
+  [ -d "$case/in" ] && cp -a "$case/in/." "$inputs/"
+  [ -f "$case/generate" ] && "$generate" --recipe "$case/generate" "$inputs" > /dev/null
   work=$(mktemp -d)
-  [ -d "$case/in" ] && cp -a "$case/in/." "$work/"
-  (cd "$case/in" 2>/dev/null && find . -type f | sort) > "$work.inputs" || : > "$work.inputs"
+  cp -a "$inputs/." "$work/"
+  (cd "$inputs" && find . -type f | sort) > "$work.inputs"
   args=()
   if [ -s "$case/args" ]; then
     while IFS= read -r line || [ -n "$line" ]; do args+=("$line"); done < "$case/args"
@@ -25,11 +33,11 @@ for case in "$@"; do
   rm -rf "$case/out"
   (cd "$work" && find . -type f | sort) | while IFS= read -r f; do
     # New files, and input files the run changed.
-    if ! grep -qxF "$f" "$work.inputs" || ! cmp -s "$work/$f" "$case/in/$f"; then
+    if ! grep -qxF "$f" "$work.inputs" || ! cmp -s "$work/$f" "$inputs/$f"; then
       mkdir -p "$case/out/$(dirname "$f")"
       cp "$work/$f" "$case/out/$f"
     fi
   done
-  rm -rf "$work" "$work.stdout" "$work.inputs"
+  rm -rf "$work" "$work.stdout" "$work.inputs" "$inputs"
   echo "recorded $(basename "$case"): status $status"
 done

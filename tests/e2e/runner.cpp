@@ -8,6 +8,10 @@
 //            other file the run creates is a failure (optional: no output files expected)
 //   stdout   the exact bytes the run writes to standard output
 //   status   the exit status, as a decimal number
+//   generate a recipe for input files that are generated rather than kept (optional): words,
+//            one per line, read by the generator of tests/random (generator.h); the files are
+//            written into the working folder after in/ is copied, and count as inputs. Files
+//            the recipe names (its `prefix=`) are read from the case folder.
 //   beside/  files that must stand beside the program (a configuration file, say): the program
 //            is copied into a folder of its own next to the working folder, with these files,
 //            and the copy is run (optional)
@@ -33,6 +37,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "../random/generator.h"
 
 namespace fs = std::filesystem;
 
@@ -110,7 +116,19 @@ int main(int argc, char** argv) {
   fs::create_directories(work);
   const fs::path inputs = caseDir / "in";
   if (fs::exists(inputs)) fs::copy(inputs, work, fs::copy_options::recursive);
-  const std::set<std::string> inputFiles = ListFiles(inputs);
+  std::set<std::string> inputFiles = ListFiles(inputs);
+  const fs::path recipe = caseDir / "generate";
+  if (fs::exists(recipe)) {
+    try {
+      const tpxgen::Recipe r = tpxgen::ParseRecipe(ReadBytes(recipe), caseDir);
+      const tpxgen::Tree tree = tpxgen::Generate(r.mode, r.seed, r.params);
+      tpxgen::WriteTree(tree, work);
+      for (const tpxgen::File& f : tree.files) inputFiles.insert(f.path);
+    } catch (const std::exception& e) {
+      std::cerr << "cannot generate the inputs: " << e.what() << "\n";
+      return 1;
+    }
+  }
   const fs::path beside = caseDir / "beside";
   if (fs::exists(beside)) {
     const fs::path home = work.parent_path() / (work.filename().string() + ".program");

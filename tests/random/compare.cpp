@@ -66,7 +66,7 @@ std::string Printable(const std::string& bytes, std::size_t limit = 12000) {
   std::string out;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (out.size() > limit) {
-      out += "\n... (" + std::to_string(bytes.size() - i) + " more bytes)";
+      out += std::string("\n... (") + std::to_string(bytes.size() - i) + " more bytes)";
       break;
     }
     unsigned char c = static_cast<unsigned char>(bytes[i]);
@@ -487,8 +487,9 @@ int main(int argc, char** argv) {
       Failure kind = harness.Check(tree, options, &a, &b);
       if (kind == Failure::kNone) continue;
       ++failures;
-      const fs::path keep = fs::path(failuresDir) /
-                            (mode + "-seed" + std::to_string(seed) + "-set" + std::to_string(set));
+      const fs::path keep =
+          fs::path(failuresDir) / (mode + std::string("-seed") + std::to_string(seed) +
+                                   std::string("-set") + std::to_string(set));
       std::error_code ec;
       fs::remove_all(keep, ec);
       tpxgen::WriteTree(tree, keep / "input");

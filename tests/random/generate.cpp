@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
       if (!in) throw std::runtime_error(std::string("cannot read ") + argv[2]);
       std::ostringstream text;
       text << in.rdbuf();
-      tpxgen::Recipe r = tpxgen::ParseRecipe(text.str());
+      tpxgen::Recipe r =
+          tpxgen::ParseRecipe(text.str(), std::filesystem::path(argv[2]).parent_path());
       tpxgen::Tree tree = tpxgen::Generate(r.mode, r.seed, r.params);
       tpxgen::WriteTree(tree, argv[3]);
       std::cout << tree.main << "\n";

@@ -25,7 +25,7 @@ namespace tpxgen {
 
 inline Tree Generate(std::string_view mode, std::uint64_t seed, const Params& params) {
   if (mode == "soup") return GenerateSoup(seed, params);
-  if (mode == "golden") return GenerateGolden(params);
+  if (mode == "golden") return GenerateGolden(seed, params);
   throw std::runtime_error("unknown generator mode: " + std::string(mode));
 }
 

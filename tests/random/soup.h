@@ -82,7 +82,7 @@ class SoupBuilder {
     static const std::vector<std::uint32_t> lengths = {5,  12, 40,  52,  53,  54,  55,  63,
                                                        64, 65, 100, 127, 128, 200, 230, 255};
     std::uint32_t total = rng_.Pick(lengths);
-    std::string file = "h" + std::to_string(index) + ".h";
+    std::string file = std::string("h") + std::to_string(index) + ".h";
     std::string path;
     while (path.size() + file.size() < total) {
       std::uint32_t room = total - static_cast<std::uint32_t>(path.size() + file.size());

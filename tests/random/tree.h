@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -100,14 +101,15 @@ inline void WriteTree(const Tree& tree, const std::filesystem::path& root) {
 }
 
 // A generation written down as words, one per line (as in a golden case's `generate` file):
-// the mode, then key=value parameters; "seed=N" gives the seed (0 when absent).
+// the mode, then key=value parameters; "seed=N" gives the seed (0 when absent), and
+// "prefix=FILE" gives the parameter "prefix" the bytes of FILE, read from `folder`.
 struct Recipe {
   std::string mode;
   std::uint64_t seed = 0;
   Params params;
 };
 
-inline Recipe ParseRecipe(const std::string& text) {
+inline Recipe ParseRecipe(const std::string& text, const std::filesystem::path& folder) {
   std::vector<std::string> words;
   std::size_t start = 0;
   while (start < text.size()) {
@@ -122,13 +124,22 @@ inline Recipe ParseRecipe(const std::string& text) {
   Recipe r;
   r.mode = words[0];
   std::vector<std::string> rest;
+  std::string prefix;
+  bool hasPrefix = false;
   for (std::size_t i = 1; i < words.size(); ++i) {
-    if (words[i].rfind("seed=", 0) == 0)
+    if (words[i].rfind("seed=", 0) == 0) {
       r.seed = std::stoull(words[i].substr(5));
-    else
+    } else if (words[i].rfind("prefix=", 0) == 0) {
+      std::ifstream in(folder / words[i].substr(7), std::ios::binary);
+      if (!in) throw std::runtime_error("cannot read " + (folder / words[i].substr(7)).string());
+      prefix.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+      hasPrefix = true;
+    } else {
       rest.push_back(words[i]);
+    }
   }
   r.params = Params(rest);
+  if (hasPrefix) r.params.Set("prefix", prefix);
   return r;
 }
 
