@@ -9,7 +9,8 @@
 //
 // On a failure the input tree and both results are kept in the failures folder, the input is
 // reduced line by line (delta debugging) while the same kind of failure remains, and the seed,
-// the option set, the reduced input and both results are printed.
+// the option set, the reduced input and both results are printed. The tree's other option sets
+// are then skipped, as they mostly meet the same fault.
 //
 // Usage: tpx32_compare --tpx32 <program> --general <program> [options]
 //   --seeds A-B        seeds to run (default 1-100)
@@ -23,7 +24,7 @@
 //   --failures DIR     where failures are kept (default: random_failures)
 //   --work DIR         scratch folder (default: random_work)
 //   --timeout S        time limit of one run in seconds (default 20)
-//   --max-failures N   stop after N failures (default 5)
+//   --max-failures N   stop after N failing trees (default 5)
 //   --no-reduce        keep and print failures without reducing them
 #include <fcntl.h>
 #include <signal.h>
@@ -463,6 +464,7 @@ int main(int argc, char** argv) {
   int failures = 0;
   std::uint64_t seed = firstSeed;
   std::uint64_t seedsRun = 0;
+  std::vector<std::uint64_t> failedSeeds;
   for (;; ++seed) {
     if (seconds > 0) {
       if (std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count() >=
@@ -501,7 +503,7 @@ int main(int argc, char** argv) {
              << Difference(a, b);
       tpxgen::Tree shown = tree;
       if (reduce) {
-        shown = harness.Reduce(tree, options, kind, 4000);
+        shown = harness.Reduce(tree, options, kind, 2500);
         tpxgen::WriteTree(shown, keep / "reduced");
         harness.Check(shown, options, &a, &b);
         SaveResult(keep / "reduced-tpx32", a);
@@ -518,7 +520,9 @@ int main(int argc, char** argv) {
              << "kept in " << fs::absolute(keep).string() << "\n";
       WriteBytes(keep / "report.txt", report.str());
       std::cout << report.str() << std::flush;
-      if (failures >= maxFailures) break;
+      failedSeeds.push_back(seed);
+      // The other option sets of this tree mostly meet the same fault: on to the next tree.
+      break;
     }
     if (failures >= maxFailures) break;
   }
@@ -530,5 +534,10 @@ int main(int argc, char** argv) {
             << firstSeed + seedsRun - 1 << " (" << seedsRun << " trees), " << optionSets.size()
             << " option sets, " << harness.Runs() << " run pairs, " << failures << " failures, "
             << static_cast<long>(elapsed) << " s\n";
+  if (!failedSeeds.empty()) {
+    std::cout << "tpx32_compare: failing seeds:";
+    for (std::uint64_t s : failedSeeds) std::cout << " " << s;
+    std::cout << "\n";
+  }
   return failures == 0 ? 0 : 1;
 }
