@@ -10,6 +10,7 @@
 #ifndef TPX32_TESTS_RANDOM_SOUP_H_
 #define TPX32_TESTS_RANDOM_SOUP_H_
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,7 +25,8 @@ struct SoupMacro {
   int params = -1;  // -1: object-like
 };
 
-// The state of one soup tree: the macros defined so far (in any file) and the headers.
+// The state of one soup tree: the macro names that all its files define and use, its header
+// paths, and the conditionals open in the file being written.
 class SoupBuilder {
  public:
   SoupBuilder(std::uint64_t seed, const Params& params)
