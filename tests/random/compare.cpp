@@ -26,6 +26,7 @@
 //   --timeout S        time limit of one run in seconds (default 20)
 //   --max-failures N   stop after N failing trees (default 5)
 //   --no-reduce        keep and print failures without reducing them
+//   --param K=V        a parameter of the generator (repeatable), e.g. avoid-known=1
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -397,6 +398,7 @@ int main(int argc, char** argv) {
   double seconds = 0, timeout = 20;
   int maxFailures = 5;
   bool reduce = true;
+  std::vector<std::string> paramWords;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     auto value = [&]() -> std::string {
@@ -426,6 +428,8 @@ int main(int argc, char** argv) {
       maxFailures = std::stoi(value());
     else if (a == "--no-reduce")
       reduce = false;
+    else if (a == "--param")
+      paramWords.push_back(value());
     else if (a == "--seeds") {
       std::string v = value();
       std::size_t dash = v.find('-');
@@ -477,7 +481,7 @@ int main(int argc, char** argv) {
     tpxgen::Tree tree;
     try {
       tree = mode == "golden" ? tpxgen::GenerateScaledGolden(seed)
-                              : tpxgen::Generate(mode, seed, tpxgen::Params());
+                              : tpxgen::Generate(mode, seed, tpxgen::Params(paramWords));
     } catch (const std::exception& e) {
       std::cerr << "tpx32_compare: " << e.what() << "\n";
       return 2;

@@ -6,7 +6,8 @@
 // long enough, to cross the input and output buffers at random points.
 //
 // Parameters: junk=0|1|2 forces the level of malformed text (otherwise drawn per tree);
-// size=small|big|huge forces the size class of the main file.
+// size=small|big|huge forces the size class of the main file; avoid-known=1 leaves out the
+// constructs of faults already reported (see SourceWriter::SetAvoidKnown).
 #ifndef TPX32_TESTS_RANDOM_SOUP_H_
 #define TPX32_TESTS_RANDOM_SOUP_H_
 
@@ -111,6 +112,7 @@ class SoupBuilder {
     w.SetMainLineEnd(rng_.Chance(1, 2) ? "\n" : rng_.Pick(eols));
     w.SetJunkLevel(junk_);
     w.SetInnerOpeners(rng_.Chance(1, 3));
+    w.SetAvoidKnown(params_.Int("avoid-known", 0) != 0);
     std::size_t target = 0;
     switch (cls) {
       case SizeClass::kSmall:
@@ -265,7 +267,7 @@ class SoupBuilder {
     else if (r < 88)
       Use(w);
     else if (r < 91)
-      w.Splice();
+      w.LooseSplice();
     else if (r < 93 && junk_ > 0)
       w.StrayByte();
     else if (r < 95)
@@ -544,7 +546,7 @@ class SoupBuilder {
       } else if (r < 53) {
         w.BlockComment();
       } else if (r < 56) {
-        w.Splice();
+        w.LooseSplice();
       } else {
         Token(w);
       }

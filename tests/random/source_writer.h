@@ -62,6 +62,9 @@ class SourceWriter {
   // 0 never, 1 rarely, 2 often.
   void SetJunkLevel(int level) { junk_ = level; }
   int JunkLevel() const { return junk_; }
+  // Leaves out the constructs of faults already reported (comment openers split by a splice,
+  // zero bytes), so that a long run finds new ones. Off, the draws are those of every seed so far.
+  void SetAvoidKnown(bool on) { avoidKnown_ = on; }
   // Whether a `/*` may stand inside a block comment (it nests under -C, and the rest of the
   // file may then become comment).
   void SetInnerOpeners(bool on) { innerOpeners_ = on; }
@@ -77,6 +80,14 @@ class SourceWriter {
   void LineEnd() { out_ += LineEndText(); }
   // A backslash and a line end: the two lines are spliced.
   void Splice() { out_ += '\\' + LineEndText(); }
+  // A splice between tokens; with known faults avoided, not right after a slash.
+  void LooseSplice() {
+    if (avoidKnown_ && !out_.empty() && out_.back() == '/') {
+      out_ += ' ';
+      return;
+    }
+    Splice();
+  }
 
   // A blank run between tokens: mostly one space, sometimes none or a long run of spaces,
   // tabs, vertical tabs and form feeds.
@@ -99,7 +110,7 @@ class SourceWriter {
     if (r < 70) return ' ';
     if (r < 85) return '\t';
     if (r < 91) return '\v';
-    if (r < 97 || !lineStart) return '\f';
+    if (r < 97 || !lineStart || avoidKnown_) return '\f';
     return '\0';
   }
 
@@ -291,7 +302,7 @@ class SourceWriter {
   // line breaks, a closing star split from its slash by a splice, an opener split likewise,
   // slashes, and with inner openers on, `/*` inside (nesting under -C).
   void BlockComment() {
-    if (rng_.Chance(1, 10)) {
+    if (rng_.Chance(1, 10) && !avoidKnown_) {
       out_ += '/';
       Splice();
       out_ += '*';
@@ -366,10 +377,12 @@ class SourceWriter {
   void StrayByte() {
     static const std::vector<char> stray = {'@', '$', '`', '#', '\\', '\x01', '\x7f', '\0'};
     std::uint32_t r = rng_.Below(3);
-    if (r == 0)
+    if (r == 0) {
       out_ += static_cast<char>(0x80 + rng_.Below(128));
-    else
-      out_ += rng_.Pick(stray);
+    } else {
+      char c = rng_.Pick(stray);
+      out_ += c == '\0' && avoidKnown_ ? '@' : c;
+    }
   }
 
  private:
@@ -378,6 +391,7 @@ class SourceWriter {
   std::string mainEol_ = "\n";
   int junk_ = 0;
   bool innerOpeners_ = false;
+  bool avoidKnown_ = false;
 };
 
 }  // namespace tpxgen
