@@ -128,6 +128,7 @@ class Runner {
       sigset_t none;
       sigemptyset(&none);
       sigprocmask(SIG_SETMASK, &none, nullptr);
+      setpgid(0, 0);  // a group of its own, so that a hung run is killed with all it started
       if (chdir(dir.c_str()) != 0) _exit(126);
       int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
       int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -149,6 +150,7 @@ class Runner {
       std::perror("fork");
       std::exit(2);
     }
+    setpgid(child, child);
     // SIGCHLD is blocked (see main), so sigtimedwait wakes as soon as the child ends.
     int waitStatus = 0;
     const auto start = std::chrono::steady_clock::now();
@@ -161,7 +163,7 @@ class Runner {
       double left = timeout_ -
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
       if (left <= 0) {
-        kill(child, SIGKILL);
+        kill(-child, SIGKILL);
         waitpid(child, &waitStatus, 0);
         r.timedOut = true;
         break;
@@ -345,6 +347,23 @@ class Harness {
           if (n >= lines.size()) break;
           n = std::min(n * 2, lines.size());
         }
+      }
+      // Pairs of lines that only go together (an #if and its #endif, say), when few are left.
+      if (lines.size() <= 40) {
+        for (std::size_t i = 0; i < lines.size() && tests < budget; ++i) {
+          for (std::size_t j = i + 1; j < lines.size() && tests < budget; ++j) {
+            std::vector<std::string> rest;
+            for (std::size_t k = 0; k < lines.size(); ++k) {
+              if (k != i && k != j) rest.push_back(lines[k]);
+            }
+            f.bytes = Join(rest);
+            if (fails(tree)) {
+              lines = rest;
+              j = i;  // lines after i moved up: look at i's partners again
+            }
+          }
+        }
+        f.bytes = Join(lines);
       }
       // Single lines may still be shortened: try cutting each line's tail and head by halves.
       for (std::size_t i = 0; i < lines.size() && tests < budget; ++i) {
