@@ -13,8 +13,8 @@ WERROR ?= OFF
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all build run test test-release test-sanitize install package package-test bench win32 \
-	test-win32 tidy clean
+.PHONY: all build run test test-release test-sanitize install package package-test fuzz-shortcuts \
+	bench win32 test-win32 tidy clean
 
 all: build
 
@@ -57,6 +57,15 @@ package: build
 
 package-test: package
 	bash tests/integration/package.sh $(RELEASE) . build/package-test
+
+# Runs tpx32 and tpx32_general side by side on random source trees for SECONDS seconds, from
+# seed START on, and reports every difference (see tests/random/README.md).
+SECONDS ?= 600
+START ?= 1000
+fuzz-shortcuts: build
+	$(RELEASE)/tests/tpx32_compare --tpx32 $(RELEASE)/tpx32 \
+	  --general $(RELEASE)/tests/tpx32_general --seeds $(START) --seconds $(SECONDS) \
+	  --work build/fuzz/work --failures build/fuzz/failures $(FUZZFLAGS)
 
 # Side-by-side timing against other preprocessors (see bench/README.md).
 bench: build

@@ -96,7 +96,9 @@ build() {
 
   # The end-to-end runner starts the program under test, so it is a program of this machine.
   mkdir -p "$host"
-  if [ ! -x "$host/e2e_runner" ] || [ "$root/tests/e2e/runner.cpp" -nt "$host/e2e_runner" ]; then
+  # It builds generated inputs with the generator headers of tests/random.
+  if [ ! -x "$host/e2e_runner" ] || [ "$root/tests/e2e/runner.cpp" -nt "$host/e2e_runner" ] ||
+     [ -n "$(find "$root/tests/random" -name '*.h' -newer "$host/e2e_runner")" ]; then
     c++ -std=c++20 -O2 -Wall -Wextra -o "$host/e2e_runner" "$root/tests/e2e/runner.cpp"
   fi
 

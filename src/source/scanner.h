@@ -150,9 +150,10 @@ class Scanner {
   void BlockComment();
   void LineComment();
   // Called after a '/': reads the comment it opens and returns true, or puts the next byte
-  // back and returns false.
+  // back and returns false. A line splice between the slash and the star (or the second
+  // slash) is passed over, as everywhere a comment can open.
   bool CommentAfterSlash() {
-    int n = src_.NextByte();
+    int n = NextAfterSplice();
     if (n == '*') {
       BlockComment();
       return true;
@@ -161,7 +162,7 @@ class Scanner {
       LineComment();
       return true;
     }
-    src_.Unget();
+    PutBack(n);
     return false;
   }
   bool LineCommentsAllowed() const;

@@ -10,6 +10,13 @@
 //   stderr   the exact bytes the run writes to standard error (optional: without it, the run
 //            must write nothing there); under an emulator, its own notes are left out
 //   status   the exit status, as a decimal number
+//   generate a recipe for input files that are generated rather than kept (optional): words,
+//            one per line, read by the generator of tests/random (generator.h); the files are
+//            written into the working folder after in/ is copied, and count as inputs. Files
+//            the recipe names (its `prefix=`) are read from the case folder.
+//   known_fault  a fault of tpx32's speed shortcuts that the case shows and that is not mended
+//            yet, in words (optional): tests/CMakeLists.txt then disables the case's run through
+//            tpx32, while its run through tpx32_general counts; this runner does not read it
 //   beside/  files that must stand beside the program (a configuration file, say): the program
 //            is copied into a folder of its own next to the working folder, with these files,
 //            and the copy is run (optional)
@@ -45,6 +52,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "../random/generator.h"
 
 namespace fs = std::filesystem;
 
@@ -152,7 +161,19 @@ int main(int argc, char** argv) {
   const std::string workText = work.string();
   const fs::path inputs = caseDir / "in";
   if (fs::exists(inputs)) fs::copy(inputs, work, fs::copy_options::recursive);
-  const std::set<std::string> inputFiles = ListFiles(inputs);
+  std::set<std::string> inputFiles = ListFiles(inputs);
+  const fs::path recipe = caseDir / "generate";
+  if (fs::exists(recipe)) {
+    try {
+      const tpxgen::Recipe r = tpxgen::ParseRecipe(ReadBytes(recipe), caseDir);
+      const tpxgen::Tree tree = tpxgen::Generate(r.mode, r.seed, r.params);
+      tpxgen::WriteTree(tree, work);
+      for (const tpxgen::File& f : tree.files) inputFiles.insert(f.path);
+    } catch (const std::exception& e) {
+      std::cerr << "cannot generate the inputs: " << e.what() << "\n";
+      return 1;
+    }
+  }
   for (const std::string& name : inputFiles) {
     const std::string bytes = ReadBytes(work / name);
     if (bytes.find(kWorkPlaceholder) != std::string::npos)

@@ -1,1217 +1,1370 @@
-/* main.cpp 1: */}:
-/* main.cpp 2: */ :[:
-/* main.cpp 3: */ :.*] 0  } Lf(1,2)LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1; 12  12  alpha_beta_gamma_deltaclass s.*ptry [ &: ||'c'  12  >->
-/* main.cpp 4: */ * >> x::yx 
-/* main.cpp 5: */Lname) xalpha_beta_gamma_delta M(q) );*
-/* main.cpp 6: */!= != ,+= 
-/* main.cpp 7: */int? > ~  ,+= :: x=1; 123456789 f(1,2) .* :
-/* main.cpp 8: */ :* ->* >> __try || class &alpha_beta_gamma_delta(->]->.*---
-/* main.cpp 9: */ >*  	> )try int LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1>> 
-/* main.cpp 10: */,try:  -> >__try&& M(q) x ,int || *L 
-/* main.cpp 11: */
-/* main.cpp 12: */!=->x==LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 catch class- class < LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1	->q L
-/* main.cpp 13: */
-/* main.cpp 14: */:
-/* main.cpp 15: */ : 0  ?__try)try L>>  	[->
-/* main.cpp 16: */ *:x Lx::y+=__try? alpha_beta_gamma_delta ->*s.*p
-/* main.cpp 17: */'c'?->> {
-/* main.cpp 18: */f(1,2) x::y-  ->->
-/* main.cpp 19: */ *LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1&&+=&&->
-/* main.cpp 20: */ *catch "s" ->
-/* main.cpp 21: */ *__tryclass&&LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1&&--* ->s.*p ->
-/* main.cpp 22: */ * 
-/* main.cpp 23: */int+=catchcatchclasss.*p>> alpha_beta_gamma_delta<.* 
-/* main.cpp 24: */~
-/* main.cpp 25: */:
-/* main.cpp 26: */ :
-/* main.cpp 27: */
-/* main.cpp 28: */,  }catchalpha_beta_gamma_delta *~!= 12 Lname-
-/* main.cpp 29: */ >*
-/* main.cpp 30: */<<=L<- 
-/* main.cpp 31: */ ==LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1>&&x x=1;  123456789  <  0 ] ::f(1,2) x::y>  a->*b->
-/* main.cpp 32: */ *>> )x=1;:: ->*: ? < alpha_beta_gamma_deltaxLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1;* Lclass[ 123456789 && ? {
-/* main.cpp 33: */
-/* main.cpp 34: */: s.*px->x ->* "s"   __try?+=__try s.*pf(1,2))-
-/* main.cpp 35: */ >*a->*bx=1;catch ::__try-> 	==-
-/* main.cpp 36: */
-/* main.cpp 37: */::s.*p->->>> {,
-/* main.cpp 38: */; 123456789  s.*p==( ~!="s" 123456789  Lname 
-/* main.cpp 39: */~] .* .*||Lname->[ Lname [==try catch:
-/* main.cpp 40: */ : ,	 q a->*b  0  
-/* main.cpp 41: */
-/* main.cpp 42: */->
-/* main.cpp 43: */ *x=1;;s.*p!=>> +=
-/* main.cpp 44: */; != {; .* != Lname ==
-/* main.cpp 45: */
-/* main.cpp 46: */x::y 'c' ::* class ? ;x Lname>>~ s.*palpha_beta_gamma_delta >> !=~:Lname 123456789 >
-/* main.cpp 47: */)a->*b a->*b<int?: -- ||&&||	 alpha_beta_gamma_delta& a->*b "s" 
+/* main.cpp 1: */
+/* main.cpp 2: */'c'  >>= 1.5	:  %  1u <<4e5 .5 < >= 
+/* main.cpp 3: */+=3	class  
+/* main.cpp 4: */,   !4e5  ||	[  += * 
+/* main.cpp 5: */+= a.*b  0x123456789  try	... . catch
+/* main.cpp 6: */L"ws"  123456789!||0 9
+/* main.cpp 7: */9  0; -=/% ++    %12L 12L )*  
+/* main.cpp 8: */-= 0<<= -  - 1.5	this  077 ++.5 x 1 12	^=  
+/* main.cpp 9: */123456789  
+/* main.cpp 10: */__try
+/* main.cpp 11: */+= x::y	
+/* main.cpp 12: */x12 ;x=1; .* 9 this! :: w  
+/* main.cpp 13: */->* 12 ;	-=  0x7fffffff  1u >> +  {	<  Lname  >  >=  
+/* main.cpp 14: */"s" defined	||	123456789  -	4e5 1u  4e5 L'w'!  . 1	1e+10f (2)==  (2)<= 0 0x123456789  this 
+/* main.cpp 15: */::	
+/* main.cpp 16: */--   &&  !  1.5 
+/* main.cpp 17: */4e5   ~	9^=	123456789+
+/* main.cpp 18: */) ( LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 % >>=... "s";	alpha_beta_gamma_delta||	
+/* main.cpp 19: */x)	1e+10f  
+/* main.cpp 20: */_asm_not L'w'  ->*	<<= <<= 4e5  [,/++  >> <=  0; L"ws"  {1234567890	;  x  q  a->*b	
+/* main.cpp 21: */xs.x 
+/* main.cpp 22: */x-  x(2) )	int ;  s.*p  - ( try  +  0x123456789  >>=	x=1;
+/* main.cpp 23: */-   
+/* main.cpp 24: */catch++
+/* main.cpp 25: */
+/* main.cpp 26: */L'w' 1 0x123456789  !  &
+/* main.cpp 27: */ & 	 :
+/* main.cpp 28: */ :	1-- >} 
+/* main.cpp 29: */ab 0;1   catch 
+/* main.cpp 30: */&
+/* main.cpp 31: */ &'c' 1.5&
+/* main.cpp 32: */ &	/[ ~9 defined 1e+10f  f(1,2)< ] ~ % f(1,2):
+/* main.cpp 33: */-  -33 077	123456789  , .  :
+/* main.cpp 34: */ : z(2)L"ws"	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  L"ws" 
+/* main.cpp 35: */+	::<<9
+/* main.cpp 36: */x!=	&&,0x7fffffff 36	0x123456789  class; &
+/* main.cpp 37: */ & % ||  q -> 
+/* main.cpp 38: */
+/* main.cpp 39: */1	L"ws"  	 077  -> 
+/* main.cpp 40: */ab  ~  == -> >=  int  ] --  z(2)this += !=--
+/* main.cpp 41: */x	int 'c'{ >  ; z(2) ;   41 ; alpha_beta_gamma_delta 
+/* main.cpp 42: */ab   
+/* main.cpp 43: */<  <  1 )>  >=/  >  
+/* main.cpp 44: */[ catch .5 ^=  <  <	- / :: <	*a->*b|| ? +  &&->*  
+/* main.cpp 45: */0x7fffffff	s.x }  1234567890 :
+/* main.cpp 46: */ :  s.*p>  "s"4e5  %  : , += 1  
+/* main.cpp 47: */+=  077	12	(	 >>=w	
 /* main.cpp 48: */
-/* main.cpp 49: */;  classx::y] 
-/* main.cpp 50: */:  123456789 [ -
-/* main.cpp 51: */ >* 
-/* main.cpp 52: */__try+= int ->* } ,>>"s"
-/* main.cpp 53: */-
-/* main.cpp 54: */ >*||<<=~ 0 :
-/* main.cpp 55: */ : && &  &&s.*p~q "s" int >>__try x::yclassM(q)> (== !=->class}__try
-/* main.cpp 56: */{)( ->
-/* main.cpp 57: */ *- 
-/* main.cpp 58: */q  12  Lname- L*"s"-
-/* main.cpp 59: */ >*class q L? f(1,2) ==- += }q "s"}--x::y  <<= ->
-/* main.cpp 60: */ * (& s.*p(< &.* [||x::y< || 12 { <  < L LnameL  12  	{ x::yM(q)
-/* main.cpp 61: */== !=? 123456789 
-/* main.cpp 62: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1-
-/* main.cpp 63: */ >*== 123456789  L<: alpha_beta_gamma_delta,q 	 catch a->*b )|| f(1,2) ----
-/* main.cpp 64: */q [ ]LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 s.*p ::trytry} &&q---
-/* main.cpp 65: */ >*:
-/* main.cpp 66: */ : f(1,2)!=
-/* main.cpp 67: */]; ->) 0 &&int<<=x=1;(<<=try, - q: 	&&int 
-/* main.cpp 68: */:::
-/* main.cpp 69: */ : -> &&: ]L&~  0  s.*pL} <? ->
-/* main.cpp 70: */ *- class[class "s" 'c' [ 0  12 x=1; 
-/* main.cpp 71: */||[:
-/* main.cpp 72: */ : 123456789 
+/* main.cpp 49: */->*  :  L"ws" w/ s.*p ! 12L	alpha_beta_gamma_delta  0x7fffffff 123456789 1 'c'  z(2)  077 >	::"s"  x  
+/* main.cpp 50: */<  <	++  class +try  "s" "s"L"ws"	_asm_not(>a->*b 9  
+/* main.cpp 51: */~	;-+  ^=-  .5  >	 51  !	<<=	s.*p <  <:
+/* main.cpp 52: */ :/ 
+/* main.cpp 53: */x ] - alpha_beta_gamma_delta x=1;  --q 0x7fffffff)  int-
+/* main.cpp 54: */ >alpha_beta_gamma_delta a->*b	
+/* main.cpp 55: */1u	s.x  123456789 "s"  [	L'w' 9
+/* main.cpp 56: */9  
+/* main.cpp 57: */,  ->*  L'w' -  -  -
+/* main.cpp 58: */ >  !  defined defined
+/* main.cpp 59: */s.x	+=	^=.5 +^= ++	[ int  
+/* main.cpp 60: */x;  123456789]	(  12* /int  
+/* main.cpp 61: */
+/* main.cpp 62: */] &
+/* main.cpp 63: */ &	) ^={ ;	?>>=catch  w ~ 63  q  9<=  63 ;
+/* main.cpp 64: */
+/* main.cpp 65: */
+/* main.cpp 66: */
+/* main.cpp 67: */
+/* main.cpp 68: */
+/* main.cpp 69: */
+/* main.cpp 70: */
+/* main.cpp 71: */
+/* main.cpp 72: */
 /* main.cpp 73: */
-/* main.cpp 74: */||<!=>>> )!= && }L __try "s".* ; [L LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 +=
-/* main.cpp 75: */q~ ::-
-/* main.cpp 76: */ >*] ,   0 'c': != --Lname:: 0  Lnamea->*b <> __try->*s.*p:
-/* main.cpp 77: */s.*pxs.*p->  *!= x=1; [}->  *> q q
+/* main.cpp 74: */
+/* main.cpp 75: */
+/* main.cpp 76: */
+/* main.cpp 77: */
 /* main.cpp 78: */
-/* main.cpp 79: */try -
-/* main.cpp 80: */ >* "s"<<=(.* 123456789  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 0 'c' 
-/* main.cpp 81: */__try 123456789 a->*b [ : *!=>> !=  0  'c';try ==__try*
-/* main.cpp 82: */f(1,2)->
-/* main.cpp 83: */ *{ +=:  :
-/* main.cpp 84: */
-/* main.cpp 85: */q  {try  0  &<<= } x=1; intLname<<='c' <<=q x=1;x=1;*x::y,
-/* main.cpp 86: */
-/* main.cpp 87: */:+=*alpha_beta_gamma_delta   - }-
-/* main.cpp 88: */ >*->* & -- 
-/* main.cpp 89: */
-/* main.cpp 90: */-
-/* main.cpp 91: */]s.*p s.*p :
-/* main.cpp 92: */ : ] catch> catch f(1,2) 12   
-/* main.cpp 93: */
-/* main.cpp 94: */,-> 
-/* main.cpp 95: */L x=1; 
-/* main.cpp 96: */&& <<=||(:&--.*&& 'c' class: q try<  123456789 a->*b 
-/* main.cpp 97: */.* >  0 
-/* main.cpp 98: */
-/* main.cpp 99: */[& 
-/* main.cpp 100: */
-/* main.cpp 101: */.* 
-/* main.cpp 102: */( ]: -
-/* main.cpp 103: */ >*"s"	.*
-/* main.cpp 104: */try 'c'
+/* main.cpp 79: */
+/* main.cpp 80: */
+/* main.cpp 81: */
+/* main.cpp 82: */ "s"  ] 12  4e5 a	int  "s" >>= +	-
+/* main.cpp 83: */ > 4e5 4e5 __try  <<  L'w'this	
+/* main.cpp 84: */<<=  /  (2)  1e+10f 'c' 1u ( :: 1234567890	/ <<=	"s"1.5++
+/* main.cpp 85: */
+/* main.cpp 86: */1e+10f&& << 1234567890  <<=:
+/* main.cpp 87: */ : <=  
+/* main.cpp 88: */
+/* main.cpp 89: */,a.*b L'w'  w  ,  -- -  s.x	int
+/* main.cpp 90: */
+/* main.cpp 91: */q
+/* main.cpp 92: */
+/* main.cpp 93: */0;	[  -=	== -
+/* main.cpp 94: */ >(  12 0x123456789&&	L"ws" 94 9
+/* main.cpp 95: */9 (2) class/ defined 12 !=  <	0; w <<+=  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 
+/* main.cpp 96: */---
+/* main.cpp 97: */ > 123456789 4e5  .	>=  defined   
+/* main.cpp 98: */&&; q try  'c'  __try!=--  >>=  >> -  -  - <  <]	? %  L"ws" 9
+/* main.cpp 99: */9 :class &
+/* main.cpp 100: */ &
+/* main.cpp 101: */
+/* main.cpp 102: */q
+/* main.cpp 103: */
+/* main.cpp 104: */-- a.*b	^= .
 /* main.cpp 105: */
-/* main.cpp 106: */<<= < &>> tryintx=1;- x 123456789 }:
-/* main.cpp 107: */ :class .*<  ->* { -	 >>? -
-/* main.cpp 108: */ >*) a->*b 'c' 0 -(
-/* main.cpp 109: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 
-/* main.cpp 110: */-> [LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ,->* > {LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
-/* main.cpp 111: */|| >,x::y !=__try a->*b 12 	 f(1,2)f(1,2) x=1; ->
-/* main.cpp 112: */ * )::<<= >] ::
-/* main.cpp 113: */}catchx=1;< class && &&: >>*
-/* main.cpp 114: */Lname ->*
-/* main.cpp 115: */
-/* main.cpp 116: */->
-/* main.cpp 117: */ *x->
-/* main.cpp 118: */ * L) 
-/* main.cpp 119: */'c' ;? ->*-> --]->>  ) ::<; :x::y ( :: :
-/* main.cpp 120: */ : catchalpha_beta_gamma_delta	 'c' :
-/* main.cpp 121: */ :  +=x=1;  0 L+= int!= 
-/* main.cpp 122: */a->*bs.*pa->*b 
-/* main.cpp 123: */LM(q)->*>>> q ; q ; )&   >> LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 
-/* main.cpp 124: */
-/* main.cpp 125: */-- 'c' 12 __try 
-/* main.cpp 126: */
-/* main.cpp 127: */*::catch <, classf(1,2)q  123456789  ~ ? x s.*p >><<=<alpha_beta_gamma_delta ?
-/* main.cpp 128: */__tryf(1,2) 0  == x 
-/* main.cpp 129: */;s.*pa->*b * , 	? <<= 
-/* main.cpp 130: */~f(1,2) classf(1,2)+=~] __tryx=1;== ~ 
-/* main.cpp 131: */(- :
-/* main.cpp 132: */ :->
-/* main.cpp 133: */ *->,->->
-/* main.cpp 134: */ * a->*b )|| .*] 0 -> &&catch)-> 
-/* main.cpp 135: */x=1; || <+=
-/* main.cpp 136: */
-/* main.cpp 137: */<a->*b --x=1;||  
-/* main.cpp 138: */*  ||->*->
-/* main.cpp 139: */ * 
-/* main.cpp 140: */
-/* main.cpp 141: */?->* x * catch- ] > int alpha_beta_gamma_delta--alpha_beta_gamma_delta ]  0  x=1;LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 123456789 >  >-
-/* main.cpp 142: */ >*&& || 123456789 ->
-/* main.cpp 143: */ *int x< class x-- [ :: ( : <<=	---
-/* main.cpp 144: */ >* 123456789 Lname]
-/* main.cpp 145: */
-/* main.cpp 146: */
-/* main.cpp 147: */x ->* )~ 123456789 catch== class->> 	 int< :: Lname ( { ;; <
-/* main.cpp 148: */f(1,2) classLname-x::y
-/* main.cpp 149: */.*classM(q) .*:->*'c'  12  __tryf(1,2)
-/* main.cpp 150: */~+= 	[[))* q catch||try - [ >>- ]; ->
-/* main.cpp 151: */
-/* main.cpp 152: */x::y  12 ->* 123456789  >>class LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1>>==< { &&<<= >
-/* main.cpp 153: */<<= ?
+/* main.cpp 106: */q
+/* main.cpp 107: */
+/* main.cpp 108: */0(2)1<=	
+/* main.cpp 109: */<	 <=  0; 0;1u .5  0x7fffffff + 0x7fffffff<  < --++->*0<<=	try	,-=	->*	->*?  
+/* main.cpp 110: */
+/* main.cpp 111: */q
+/* main.cpp 112: */
+/* main.cpp 113: */f(1,2),!= 'c' *	... 0x7fffffff-
+/* main.cpp 114: */ >q,>Lname  
+/* main.cpp 115: */.5  +  
+/* main.cpp 116: */||  1
+/* main.cpp 117: */
+/* main.cpp 118: */"s" %  ++.*  int	? 
+/* main.cpp 119: */
+/* main.cpp 120: */ab L"ws" >>= -> 
+/* main.cpp 121: */
+/* main.cpp 122: */q
+/* main.cpp 123: */
+/* main.cpp 124: */x=1;defined(  defined>>a.*b	::	::  ->* <  <  1234567890	_asm_not  (2)'c'!= >>  
+/* main.cpp 125: */-=	++ .5  )  9  int	  catch 077 9  
+/* main.cpp 126: */+=^= 'c'  --  >>= >  >= ||f(1,2)... q==  1  
+/* main.cpp 127: */L"ws" :: 
+/* main.cpp 128: */x=1;	!= 1.5	4e5  
+/* main.cpp 129: */Lname  1u a->*b /}  .*  try 0x123456789  && .*  ==  12  a.*b LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1	,123456789 x 1234567890  ,077	{  ]'c'
+/* main.cpp 130: */>  >= defined 
+/* main.cpp 131: */>=	
+/* main.cpp 132: */
+/* main.cpp 133: */12L	0^= &
+/* main.cpp 134: */ & 
+/* main.cpp 135: */%1	<<	-
+/* main.cpp 136: */ >f(1,2) 1.5     <<=  a->*b<<  <<1e+10f .*  < 
+/* main.cpp 137: */L'w' <<	x  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1<
+/* main.cpp 138: */+= 'c'  != <=  >  >= -  -  &&	1234567890 q q	
+/* main.cpp 139: */077 (  (2)  >>= q  {	++ 'c' 12L *s.*p   
+/* main.cpp 140: */(	->*( class 9  { 
+/* main.cpp 141: */
+/* main.cpp 142: */q
+/* main.cpp 143: */
+/* main.cpp 144: */:+= :   "s" this !=1u a->*b	L'w'   144>>= a->*b this . 
+/* main.cpp 145: */int	:
+/* main.cpp 146: */ :
+/* main.cpp 147: */ab >>= +=;  <-  -  "s"	/ 0x123456789  --x=1;  alpha_beta_gamma_delta  
+/* main.cpp 148: */x/	*  'c'	==	...  this-
+/* main.cpp 149: */ >--	||! (.5 -
+/* main.cpp 150: */ >	a 4e5 
+/* main.cpp 151: */>  >=	<<= a 4e5  ,<<=  >>		  1.5 0x123456789  += 
+/* main.cpp 152: */<  <  ==  a.*b  -  q a	this 
+/* main.cpp 153: */>>= >  >=||->* L"ws"  f(1,2)/ 
 /* main.cpp 154: */
-/* main.cpp 155: */
-/* main.cpp 156: */->*.* LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1x=1; || .*x__try?  12  catch  >{ -
-/* main.cpp 157: */ >* -&&::.*a->*b[ && ==== alpha_beta_gamma_delta 
-/* main.cpp 158: */--s.*p catch (, ->Lname 
-/* main.cpp 159: */?|| f(1,2) :
-/* main.cpp 160: */ :  12 ] 	x::yclass != }&&  __try , &>> && -
-/* main.cpp 161: */ >*
-/* main.cpp 162: */<[Lx   
-/* main.cpp 163: */
-/* main.cpp 164: */x=1; catch class []try x::y 0  ->
-/* main.cpp 165: */ * <int [ 0 ::& (~ 	alpha_beta_gamma_delta  12  0 >> f(1,2) [ (->
-/* main.cpp 166: */ *x ,<
-/* main.cpp 167: */--* * 'c' ~ ==<<=[ ::a->*b[ 
-/* main.cpp 168: */
-/* main.cpp 169: */:
-/* main.cpp 170: */ :->*: __tryx=1;+=alpha_beta_gamma_delta  123456789 	) :; --<:
-/* main.cpp 171: */ :)L < q
-/* main.cpp 172: */
-/* main.cpp 173: */12 >*
-/* main.cpp 174: */
-/* main.cpp 175: */catch 	x::y {) { += ->
-/* main.cpp 176: */ *a->*b> -
-/* main.cpp 177: */ >* LnameLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ]:?(Lname & <<= try->
-/* main.cpp 178: */ * tryint ? 
-/* main.cpp 179: */int:: &&{(||Lname x::y!= ->* 0  || 
-/* main.cpp 180: */;> !=x "s"&-
-/* main.cpp 181: */ >*, catchM(q).*}-> } 123456789  -  +===> -- 12 x=1; , ->+= &&LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1) ? 123456789  
-/* main.cpp 182: */>a->*b-  == 12  &"s" *[ & 
-/* main.cpp 183: */- ? >> ,>> 123456789 ) ::__try .*q)x::y __try --->*  a->*b!=}
-/* main.cpp 184: */--  0  s.*p	+= s.*p
-/* main.cpp 185: */
-/* main.cpp 186: */((  0 ||->
-/* main.cpp 187: */ *>>  == <'c' >>>>&&  0  ~ ) x=1;-><a->*b 'c'&>> {(< }==catch*f(1,2) > 'c'--Lname+= ( x=1; 'c'->* * 
+/* main.cpp 155: */4e5  x=1;  ++: ,this +  >>=	1e+10f  4e5	~
+/* main.cpp 156: */{  >=  } ||/	L"ws"  x=1;  <<	1234567890  1234567890 L"ws"  
+/* main.cpp 157: */xLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 
+/* main.cpp 158: */==  a !=158  /
+/* main.cpp 159: */>  >=  ->  -  - 0; L"ws" Lname >>=	<->*  
+/* main.cpp 160: */0	,"s"	== 1.5 
+/* main.cpp 161: */::z(2) <<=  /	-  -
+/* main.cpp 162: */+= >>= ==  ^=  12L  
+/* main.cpp 163: */int 9
+/* main.cpp 164: */9 1 077 s.x z(2) ->== this/  
+/* main.cpp 165: */ab int  	 LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1?  -
+/* main.cpp 166: */ >  || 
+/* main.cpp 167: */<<= 
+/* main.cpp 168: */&&  %  (2) 9  :
+/* main.cpp 169: */ : %  x 1u w  w s.*p ++_asm_not 9
+/* main.cpp 170: */9 a .  }  -  - 
+/* main.cpp 171: */++	-
+/* main.cpp 172: */ > &&~ 
+/* main.cpp 173: */1e+10f +=	a  f(1,2)
+/* main.cpp 174: */12 >> alpha_beta_gamma_delta 123456789 try	 
+/* main.cpp 175: */this 12L !=  : f(1,2)a  12  ==  	 >> 
+/* main.cpp 176: */
+/* main.cpp 177: */x::y  try ?  1234567890-.* 1u  
+/* main.cpp 178: */ab class 0;  &
+/* main.cpp 179: */ &  4e5 w a  123456789 x  int  12~  
+/* main.cpp 180: */x<<= <  <	1u  ! 
+/* main.cpp 181: */. class this s.*p  -
+/* main.cpp 182: */ ><< LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  %
+/* main.cpp 183: */ab this(, 
+/* main.cpp 184: */
+/* main.cpp 185: */ab	{q  <  <	"s"<<  += .5 __try	; __try&&  a->*b <= ->  int
+/* main.cpp 186: */xx::y <  <  ::  } __try 9
+/* main.cpp 187: */9
 /* main.cpp 188: */
-/* main.cpp 189: */:
-/* main.cpp 190: */ :q class "s" :__trys.*pLname? >
-/* main.cpp 191: */
-/* main.cpp 192: */->>>  ->*x=1;:
-/* main.cpp 193: */ : 0  ?"s"
+/* main.cpp 189: */}	|| LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  a  <=  :
+/* main.cpp 190: */ : 0 
+/* main.cpp 191: */:
+/* main.cpp 192: */ : x 1.5 123456789 Lname f(1,2)	.  
+/* main.cpp 193: */xz(2)  'c'<< <  <  <  < % 
 /* main.cpp 194: */
-/* main.cpp 195: */a->*b : q += --x->*:
-/* main.cpp 196: */ :
-/* main.cpp 197: */L class::->
-/* main.cpp 198: */ *  == == 
-/* main.cpp 199: */
-/* main.cpp 200: */>> (!===<<=, ->* } 0 .*  12 try>>x x::y ~   LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1< "s"<<=LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1-> == class), 0   0  q &class-
-/* main.cpp 201: */ >*int){->* a->*bx::y!= -> 
-/* main.cpp 202: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 -><<= 'c'(&& x=1; .*"s" -- & :-
-/* main.cpp 203: */ >*
-/* main.cpp 204: */>>Lx --"s"a->*bcatch||
-/* main.cpp 205: */
-/* main.cpp 206: */[ :
-/* main.cpp 207: */ :LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ]x&int LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 	x {?class.* a->*b LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 :
-/* main.cpp 208: */ :(>>-  ->*&{[ q "s":
-/* main.cpp 209: */ :'c' ~q a->*b- &||catch==+= 123456789 )'c'&&:
-/* main.cpp 210: */ :[ -] ->*&&int  123456789  & 123456789  s.*p~ ==class] -~s.*p 123456789  'c'"s"   123456789  f(1,2) -
-/* main.cpp 211: */ >*
-/* main.cpp 212: */q~]__try; 12 'c' >>x=1; >> >>__try	int, 0 alpha_beta_gamma_delta?? 
-/* main.cpp 213: */x?x::y __try { &&x "s"Lname int||&[!= ::? Lname< 
-/* main.cpp 214: */ <<= & { class == x=1;catch::<<=q+=]
-/* main.cpp 215: */123456789 ~>>,: .*int.*&&&-  123456789 
-/* main.cpp 216: */intLnames.*pf(1,2)> &&__try->?	 -
-/* main.cpp 217: */ >*"s", 
-/* main.cpp 218: */<<= ]) ;__try <<=?x=1; catch -- ->
-/* main.cpp 219: */ *~	 f(1,2) LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
-/* main.cpp 220: */:: { { __try x=1; 
-/* main.cpp 221: */f(1,2)'c' 
-/* main.cpp 222: */
-/* main.cpp 223: */123456789 ;class|| try 12 [ 12  try<  
-/* main.cpp 224: */->
-/* main.cpp 225: */ *
-/* main.cpp 226: */Lx::y--s.*p{ & ::; 
-/* main.cpp 227: */!=&>>>a->*b->&  x * ? catch?||,Lname[>* || 
-/* main.cpp 228: */alpha_beta_gamma_delta  ()->* << 'c' 0  x=1;__try .* q  0  s.*p ? & -
-/* main.cpp 229: */ >* != 
-/* main.cpp 230: */- f(1,2):
-/* main.cpp 231: */ :- q* ~x::ytry->*q }.*q
-/* main.cpp 232: */==== f(1,2) :
-/* main.cpp 233: */ : ( ?int	 ->
-/* main.cpp 234: */ *& -  ==?x=1;  0  x__try && ->*- 
-/* main.cpp 235: */ > <<= <<=-- x ,&& a->*b]s.*p f(1,2)x=1;'c'
-/* main.cpp 236: */,([* 0 :
-/* main.cpp 237: */ : x ;  0  [ s.*p ->
-/* main.cpp 238: */ *[	L > &q s.*p <<=!=~LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1: class+= ->*
-/* main.cpp 239: */+=
-/* main.cpp 240: */
-/* main.cpp 241: */
-/* main.cpp 242: */int.* 	"s"} 123456789  *__try x::y::<<=!= 
-/* main.cpp 243: */
-/* main.cpp 244: */Lname.* -
-/* main.cpp 245: */ >*x::yint  ->catch a->*b 12 -
+/* main.cpp 195: */q
+/* main.cpp 196: */
+/* main.cpp 197: */->* ~0;||	^=:   :
+/* main.cpp 198: */ : 123456789 /  
+/* main.cpp 199: */+= <<=
+/* main.cpp 200: */) .5 9 
+/* main.cpp 201: */0;    _asm_not ->* -
+/* main.cpp 202: */ >	*  >= :: <<= 
+/* main.cpp 203: */203'c'	12L  ->*  ,  >  >=  ; + try  
+/* main.cpp 204: */
+/* main.cpp 205: */q
+/* main.cpp 206: */
+/* main.cpp 207: */12  <  ~ > w 207 alpha_beta_gamma_delta 
+/* main.cpp 208: */+=	this {
+/* main.cpp 209: */209 .5} %/ (2) 123456789 ++
+/* main.cpp 210: */ab x=1;)1234567890 9  0x7fffffff/>= s.*p < -  %  ==  -=__try 
+/* main.cpp 211: */->   -  -try 
+/* main.cpp 212: */
+/* main.cpp 213: */-=	z(2)  . 
+/* main.cpp 214: */Lname (>  >=  .5 -=  s.x  --  1u  > 214 <	
+/* main.cpp 215: */defined <<=   
+/* main.cpp 216: */int  x >  >=	->*  &&	0x123456789 >= 0x7fffffff catch  {&& !=	!= < &
+/* main.cpp 217: */ &12L L"ws"L"ws" 'c' , 1234567890 -= 
+/* main.cpp 218: */1.5 *[ 12+= ::== 0x123456789 alpha_beta_gamma_delta 
+/* main.cpp 219: */, ... <= 12L ->
+/* main.cpp 220: */
+/* main.cpp 221: */0; this (	>>=  (2) Lname<  <  <= >>=0x123456789 this ] catch  
+/* main.cpp 222: */(  -> .  12L <=  x::y this%||	x=1;	^= defined(2)4e5 : 
+/* main.cpp 223: */< -- 4e5	>s.*p  /  f(1,2)>  >= L"ws" ++  4e5  :a->*b (2)>=  .5	: 1	077 077 
+/* main.cpp 224: */
+/* main.cpp 225: */q
+/* main.cpp 226: */
+/* main.cpp 227: */0x7fffffff  <=  defined  catch	->*int	Lname int< ^=(2)  )->*		! ... 12L __try||  
+/* main.cpp 228: */x4e5 -f(1,2)
+/* main.cpp 229: */a->*b LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 -
+/* main.cpp 230: */ >  * >  >=	this  %.5  , this:  +=catch 
+/* main.cpp 231: */0 .*w  != 
+/* main.cpp 232: */
+/* main.cpp 233: */q
+/* main.cpp 234: */
+/* main.cpp 235: */-  -}  (2)	q  &&"s"  { 1.5 q >>=  >>= L'w' 
+/* main.cpp 236: */+=?  . <= <  < +=class  L'w'  
+/* main.cpp 237: */class s.x	<  ,  >  >=  ? , == 4e5 q 077 .5	
+/* main.cpp 238: */
+/* main.cpp 239: */>= <<  12 ?	+) ->
+/* main.cpp 240: */ab z(2) LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 x::y  
+/* main.cpp 241: */+=  ->*	
+/* main.cpp 242: */-
+/* main.cpp 243: */ > 
+/* main.cpp 244: */
+/* main.cpp 245: */q
 /* main.cpp 246: */
-/* main.cpp 247: */.* +="s" * f(1,2)>>  12  ?LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 && s.*pclass  ||'c'catchcatch
-/* main.cpp 248: */alpha_beta_gamma_delta ?+=int (() &try ~ 'c'*}   <LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ):
-/* main.cpp 249: */ :)
-/* main.cpp 250: */f(1,2) -
-/* main.cpp 251: */ >* && LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1<<=) 
-/* main.cpp 252: */:
-/* main.cpp 253: */ : q& || } s.*p : a->*b 0  ->* 	) -- __try  123456789  alpha_beta_gamma_delta 0 ; ||->  123456789 (LnameLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 -- 
-/* main.cpp 254: */Lname 12  ;!=+=+=x=1;&**&&->
-/* main.cpp 255: */ *&&->* ?-> 12  catch:: try &&:
-/* main.cpp 256: */ :x (try :
-/* main.cpp 257: */ : )!=+= alpha_beta_gamma_delta 12  ~classM(q) ] ["s"-<<= 	<->* 12 s.*p try LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1:
-/* main.cpp 258: */ :   "s" 12  Lname->-
-/* main.cpp 259: */ >* >>:
-/* main.cpp 260: */ :+=  12  x::y & class == tryx=1; +=  12 f(1,2)catchx=1; <||||[ }>>q~ < try Lname 0 class~&& q;:
-/* main.cpp 261: */ : += ;"s"} { x::y}-- f(1,2)  f(1,2) ->* -> f(1,2)class->* } int int ->*class LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1!=
-/* main.cpp 262: */
+/* main.cpp 247: */this!= 
+/* main.cpp 248: */ab  "s"  >> class +=  248--  "s"0x7fffffff"s" .5 1234567890>  >=
+/* main.cpp 249: */0  4e5 s.*p  1234567890 
+/* main.cpp 250: */::  a.*b .*  ... !  1  w -  -	 -=  
+/* main.cpp 251: */
+/* main.cpp 252: */q
+/* main.cpp 253: */
+/* main.cpp 254: */x >(	a) 
+/* main.cpp 255: */9
+/* main.cpp 256: */9  . Lname  >>=<	12  ? ::  >  >=) 077 
+/* main.cpp 257: */
+/* main.cpp 258: */0x123456789  >->*  258	__try	try 1e+10f  -- == 1.5	||  * (  123456789++= >>=	.  
+/* main.cpp 259: */x<<= 		!f(1,2)  defined this )	>> <<  4e5 077 ...  z(2) Lname L"ws"  }	==  
+/* main.cpp 260: */try  << >>
+/* main.cpp 261: */ab	0x123456789 s.*p  != -=	&
+/* main.cpp 262: */ &  .*  
 /* main.cpp 263: */
-/* main.cpp 264: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1.*-- ,  12 ,[- , 0 -
-/* main.cpp 265: */ >*->~x=1; a->*b-try
-/* main.cpp 266: */"s"x::y+=x::y -
-/* main.cpp 267: */ >*:
-/* main.cpp 268: */ :( class try-> ~__try->
-/* main.cpp 269: */ *f(1,2){ 12 q( >>  ==&&"s" ||  12  ) Lname.*--catch ->*:L
-/* main.cpp 270: */x::y class ] 123456789  {--x *-alpha_beta_gamma_delta class 	alpha_beta_gamma_delta [- :== -> 
-/* main.cpp 271: */ * !=L  12  L __try -
-/* main.cpp 272: */
-/* main.cpp 273: */L 12  ->'c' :,	-
-/* main.cpp 274: */ >*-
-/* main.cpp 275: */ >*-
-/* main.cpp 276: */ >* int
-/* main.cpp 277: */} a->*b&&__try :
-/* main.cpp 278: */ : , > 
-/* main.cpp 279: */
-/* main.cpp 280: */class  12 &.*:{>> [ ->*&::)]} 
-/* main.cpp 281: */?::( x::yL]q <<= :
-/* main.cpp 282: */ :
-/* main.cpp 283: */[ 
-/* main.cpp 284: */[
-/* main.cpp 285: */*->* )LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
+/* main.cpp 264: */q
+/* main.cpp 265: */
+/* main.cpp 266: */>>= w >=_asm_not] 
+/* main.cpp 267: */<  <	123456789 1234567890<<= int 1234567890>=  z(2)  ::<<	-   >  >=  ...	<=  class  
+/* main.cpp 268: */catch(2)
+/* main.cpp 269: */1 >=/  >> x=1;  s.*p 
+/* main.cpp 270: */
+/* main.cpp 271: */::1.5 1234567890 q /  << >  >=  <=  ]	<<= 9  class  (2)  +=  &&+->* a->*b	
+/* main.cpp 272: */_asm_not  : a.*b	
+/* main.cpp 273: */--  *.5 <  class	
+/* main.cpp 274: */
+/* main.cpp 275: */
+/* main.cpp 276: */ab this	'c'	-> 0x7fffffff : alpha_beta_gamma_delta:
+/* main.cpp 277: */ :  
+/* main.cpp 278: */
+/* main.cpp 279: */0 ++  } +=	== ?	- 1u:
+/* main.cpp 280: */ :  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 )[12L q>=	== 1.5 'c'  
+/* main.cpp 281: */0x123456789 <<  ->(	]  "s" >>=	(2) 281 1u->*  +alpha_beta_gamma_delta a.*b __try alpha_beta_gamma_delta int defined	] "s"	++ 
+/* main.cpp 282: */< try  ,  ,  f(1,2) defined s.*p 0; !=  x::y >>= 1*	}-
+/* main.cpp 283: */ > 12L    ->* 9	
+/* main.cpp 284: */
+/* main.cpp 285: */"s" ::	077	.5   defined  s.x-  -  1.5  
 /* main.cpp 286: */
-/* main.cpp 287: */x::yx x::y --int->
-/* main.cpp 288: */ *!= Lname }x::y -
-/* main.cpp 289: */ >*L ) 
-/* main.cpp 290: */->
-/* main.cpp 291: */ * }L 0  123456789  --:a->*b!=  123456789  [ } &:: ,~ || ||;try, <<=try x::y
-/* main.cpp 292: */, || *( "s" &) __try ||a->*b xtry f(1,2) alpha_beta_gamma_delta: ,  0  12 == && 0   --<->
-/* main.cpp 293: */ *-
-/* main.cpp 294: */ >*q 
-/* main.cpp 295: */<q try) & * 
-/* main.cpp 296: */
-/* main.cpp 297: */? catch f(1,2)!=   &&, &: }!= &[ } >+= )]->xM(q): <<= q try 'c'---> ::->
-/* main.cpp 298: */ *'c' <<= L>>}q] ==~: catch >>:: 	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1->
-/* main.cpp 299: */ * 12 *f(1,2)->
-/* main.cpp 300: */ *int int
-/* main.cpp 301: */
-/* main.cpp 302: */
-/* main.cpp 303: */"s""s" -( class) 123456789 :: }>a->*b ;->
-/* main.cpp 304: */ * x::y-
-/* main.cpp 305: */ >*q  123456789  x=1;.*__try L class int>'c'?q[alpha_beta_gamma_deltatryx=1;( alpha_beta_gamma_delta-?:
-/* main.cpp 306: */ : try[catch alpha_beta_gamma_deltaM(q) * && f(1,2) --	 try==!="s" : -  -- ?__try < , ||
-/* main.cpp 307: */->	 == 	 ->
-/* main.cpp 308: */ *
-/* main.cpp 309: */-
-/* main.cpp 310: */ >*__try[ -&& } classx :: [-
-/* main.cpp 311: */
-/* main.cpp 312: */::q
-/* main.cpp 313: */
-/* main.cpp 314: */L 123456789  Lname 
-/* main.cpp 315: */&  0  :
-/* main.cpp 316: */ :-
-/* main.cpp 317: */ >*:
-/* main.cpp 318: */ :x&& : [+= .*!=->
-/* main.cpp 319: */ *,->
-/* main.cpp 320: */ * |||| 
-/* main.cpp 321: */:: alpha_beta_gamma_delta L
-/* main.cpp 322: */intM(q) __try )|| L ->*a->*b,>- s.*pLname==x=1;<<=x::y :
-/* main.cpp 323: */ :  || ?::int:
-/* main.cpp 324: */ :class "s" f(1,2)x=1; == { :
-/* main.cpp 325: */ :Lname -- } 	 -
-/* main.cpp 326: */ >* *  0  << }s.*p :
-/* main.cpp 327: */ : >~,: catchf(1,2)<<=  > alpha_beta_gamma_delta ]  123456789 ->
-/* main.cpp 328: */ *+=alpha_beta_gamma_delta -> >> 123456789 try --;xa->*b 123456789 f(1,2)->
-/* main.cpp 329: */ * :: s.*p 
-/* main.cpp 330: */}|| 
-/* main.cpp 331: */||f(1,2)f(1,2) __try "s"*->*< [
-/* main.cpp 332: */-
-/* main.cpp 333: */ >* L[ 0   0  __try->*  += 12 -> classx=1;"s" &&__try 12 < s.*p Lname->>> ::,~ :: ,  123456789 ; alpha_beta_gamma_delta != __try 	 || s.*p x=1;::== >>>LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 +=&<<= s.*p->*[ (alpha_beta_gamma_delta->
-/* main.cpp 334: */ *.*<<=&Lname *  12  a->*bx::y<<= {  123456789 :-
-/* main.cpp 335: */ >*"s"  0 <<= *f(1,2) || ;[ 0  &&alpha_beta_gamma_delta L 
-/* main.cpp 336: */12  0 ]->* [:   -->:: (? ==~!=)+= &:
-/* main.cpp 337: */ : 0 	->
-/* main.cpp 338: */ *> :
-/* main.cpp 339: */ :L>{ a->*b __try a->*b ->* 
-/* main.cpp 340: */*|| :
-/* main.cpp 341: */ :>q class[:
-/* main.cpp 342: */ : }  0  <-
-/* main.cpp 343: */ >* 0 { try!=x=1;q? ? x::y x::ytry[] 123456789  __try<( 
-/* main.cpp 344: */?>>__try x=1;;* q> ->*L += intM(q) x? [ a->*b "s" --
-/* main.cpp 345: */>* 12 <<=q try (   {s.*p 
-/* main.cpp 346: */&& int <<= != alpha_beta_gamma_delta& f(1,2)!= ]~>>  12 :
-/* main.cpp 347: */ : L x >>&->*x=1;__try 
-/* main.cpp 348: */{<<= -
-/* main.cpp 349: */ >* -> x::y > alpha_beta_gamma_delta{ } alpha_beta_gamma_delta; ;q , ::
-/* main.cpp 350: */: 
-/* main.cpp 351: */0 ~[>>x try
-/* main.cpp 352: */{(Lnametry --try	 *+= :
-/* main.cpp 353: */ : x >(
-/* main.cpp 354: */'c' >classx
-/* main.cpp 355: */[ 123456789 .*.* 
-/* main.cpp 356: */:?catch&,->
-/* main.cpp 357: */ *f(1,2) L
+/* main.cpp 287: */q
+/* main.cpp 288: */
+/* main.cpp 289: */==  <<  +=4e5 "s" __try 
+/* main.cpp 290: */>  >=		12L  'c') ||LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1	==<  ) --	1  int %  1e+10f 
+/* main.cpp 291: */[)-= 12 %.* 
+/* main.cpp 292: */
+/* main.cpp 293: */q
+/* main.cpp 294: */
+/* main.cpp 295: */12L	a.*b ^= )z(2) >= __try	.5 %_asm_not ||  )  0x123456789  ;  ~ 9} z(2) 0x123456789  [  <<=  . 1  >>  
+/* main.cpp 296: */+	0;  alpha_beta_gamma_delta (  }
+/* main.cpp 297: */(2)].5  
+/* main.cpp 298: */
+/* main.cpp 299: */x99 .*  123456789 9	0;  s.*p :	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 == }0x123456789}[  <=defined 12 
+/* main.cpp 300: */1234567890  .  077  >>= :
+/* main.cpp 301: */ :  .5||  a  a.*b->*?	&&<< >4e5 
+/* main.cpp 302: */}  ->  0 a.*b 12	12	0x7fffffff -- (2) "s"  /  x=1;12 a->*b defined  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 s.x  1234567890 	L'w'  L"ws" ==&
+/* main.cpp 303: */ &  
+/* main.cpp 304: */x::y f(1,2)class  1.5	defined  
+/* main.cpp 305: */
+/* main.cpp 306: */q
+/* main.cpp 307: */
+/* main.cpp 308: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 (2)==s.*p class  try ; . 308, 123456789 
+/* main.cpp 309: */ab __try > 
+/* main.cpp 310: */"s"  >  >= 
+/* main.cpp 311: */+=	"s")-
+/* main.cpp 312: */ > s.*p	a.*b<<  ^= 12++  f(1,2)  "s"  
+/* main.cpp 313: */-
+/* main.cpp 314: */ >  ||  ==defined w  x::y!= 'c' && <= -
+/* main.cpp 315: */ > s.*p  -  - ,this
+/* main.cpp 316: */x+ ; . _asm_not->&
+/* main.cpp 317: */ & 'c'  %  % [ ^= class 	 ^=  [ }	L'w'  (<<= %	1u >>  
+/* main.cpp 318: */x: ->( 12 
+/* main.cpp 319: */+= ]	a.*b-  -  12L'c'	{ 0x7fffffff 
+/* main.cpp 320: */<=  /  }  L"ws"  [ w / * +=	<<  4e5	x=1;1.5++ ||
+/* main.cpp 321: */(2) ->*  
+/* main.cpp 322: */ab  
+/* main.cpp 323: */w  
+/* main.cpp 324: */ab ... this 1.5  try!= 
+/* main.cpp 325: */
+/* main.cpp 326: */q
+/* main.cpp 327: */
+/* main.cpp 328: */(	x  L"ws"  . 12~	class	>  >=  >  >=	-=  0	
+/* main.cpp 329: */
+/* main.cpp 330: */> || /-   ->,0x7fffffff 0;9
+/* main.cpp 331: */9 12 1u .5  alpha_beta_gamma_delta-0 +	&&  	 a->*b  
+/* main.cpp 332: */x~.5 .*x alpha_beta_gamma_delta  w  w  !q <= <<  ->	++__try }	? 0x123456789  try	; x::y	
+/* main.cpp 333: */
+/* main.cpp 334: */q
+/* main.cpp 335: */
+/* main.cpp 336: */q 12	a->*b  0x7fffffff]  -
+/* main.cpp 337: */ >  
+/* main.cpp 338: */} ? -=	
+/* main.cpp 339: */+= ->* {  >= s.x LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  --catch~  
+/* main.cpp 340: */
+/* main.cpp 341: */class x::y ^=_asm_not . -
+/* main.cpp 342: */ >->
+/* main.cpp 343: */
+/* main.cpp 344: */q
+/* main.cpp 345: */
+/* main.cpp 346: */1  int s.*p&
+/* main.cpp 347: */ & a->*b w "s"-  -9
+/* main.cpp 348: */9	-- defined(2) L"ws" * 077  
+/* main.cpp 349: */9	9
+/* main.cpp 350: */9 "s"  z(2) (2)9
+/* main.cpp 351: */9  Lname  1  
+/* main.cpp 352: */;  --= int  *  
+/* main.cpp 353: */x<1.5 0x123456789 :: try
+/* main.cpp 354: */1	- L"ws" catch 0x123456789 --  1.5 x=1;class	x "s" a->*b -=[	, 
+/* main.cpp 355: */+=%  .* && >>=
+/* main.cpp 356: */% this 9
+/* main.cpp 357: */9 >>  a.*b try  1e+10f  
 /* main.cpp 358: */
-/* main.cpp 359: */
-/* main.cpp 360: */<<=class<<=->*try 
-/* main.cpp 361: */
-/* main.cpp 362: */--alpha_beta_gamma_delta-~{
-/* main.cpp 363: */
-/* main.cpp 364: */
-/* main.cpp 365: */f(1,2),}|| ->
-/* main.cpp 366: */ * x::y:&& &&<-> class&& 12 class=="s"__try.*
-/* main.cpp 367: */
-/* main.cpp 368: */) !=||->*
-/* main.cpp 369: */&'c',)*.*	try(LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1!=::::
-/* main.cpp 370: */:&& ] LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 &	 += catch	-
-/* main.cpp 371: */ >*try - 
-/* main.cpp 372: */
-/* main.cpp 373: */<<= {.* += ) <<= ( a->*bL  0  
-/* main.cpp 374: */::
-/* main.cpp 375: */&&}&x - ( 
-/* main.cpp 376: */0 ?int->*- __try *} : != <<= 	q !=
-/* main.cpp 377: */:
-/* main.cpp 378: */ : int) .* x
-/* main.cpp 379: */a->*b < ? {~-- xLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 -
-/* main.cpp 380: */ >* 12 <
-/* main.cpp 381: */:
-/* main.cpp 382: */ :{  ->*a->*b["s"alpha_beta_gamma_delta +=)|| -|| [ int)f(1,2) int "s"*__tryLname!="s" ?x::yint	a->*b
-/* main.cpp 383: */~) 
-/* main.cpp 384: */xa->*b >->*~[ 'c'  123456789 ? int.* q::
-/* main.cpp 385: */:->
-/* main.cpp 386: */ * .*Lname ~ :: &&x=1; LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1int>>'c'[ +=[--||	int 	 LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1__try 
-/* main.cpp 387: */(* LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 +=catch>> ->
-/* main.cpp 388: */ *):: ] .*->
-/* main.cpp 389: */ * a->*b x::y&& [>>** 12 :
-/* main.cpp 390: */ :~alpha_beta_gamma_delta}  0  }&&?==--__try 'c' x::y 'c'::(||- 0 ->
-/* main.cpp 391: */ * ->
-/* main.cpp 392: */ * &&x -
-/* main.cpp 393: */ >*catch }:: try<class}-- > ] ]"s"s.*p>> ::~ 123456789 __try--== ==->q  12 
-/* main.cpp 394: */123456789 ? -<<= x=1; * -- 
-/* main.cpp 395: */:
-/* main.cpp 396: */ :L intx!= __try L[catch: ||~ ::*try L ; __try 
-/* main.cpp 397: */class , try:: ==>( ]class catch &s.*p ->* ~ - ~&  &;inttry.* catch  12 x::yclass.*.*q catch* try try  --:
-/* main.cpp 398: */ : 0  try~>; L ||L->*->*~alpha_beta_gamma_delta{ --->
-/* main.cpp 399: */ * x __tryx::y[?[ 
-/* main.cpp 400: */+= 	  123456789  ,||>> 0 try+=alpha_beta_gamma_deltaM(q) 123456789 >(-- int-- (alpha_beta_gamma_delta .*; +=)L}__try catch{ :
-/* main.cpp 401: */ : 123456789 q :: )
-/* main.cpp 402: */?a->*b&'c'L int __try ? -- ->*: catch && -- .* "s"- int "s":: ~ && <L x=1;try!= q int 0 :
-/* main.cpp 403: */ : s.*pLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1* < s.*p -Lint ,* class classcatch-> :
-/* main.cpp 404: */ ::
-/* main.cpp 405: */:q "s" } >alpha_beta_gamma_delta==,-> x::yint +=; :int }}; ==<<=( x , 12 -
-/* main.cpp 406: */ >* ::>>}L:: || x * :: >>
-/* main.cpp 407: */"s"alpha_beta_gamma_delta s.*p *->
-/* main.cpp 408: */ * f(1,2)x != -  ==alpha_beta_gamma_delta::int :
-/* main.cpp 409: */ : --x::yLname
-/* main.cpp 410: */
-/* main.cpp 411: */&x::y;? .*-
-/* main.cpp 412: */ >*LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1__try 
+/* main.cpp 359: */359 }  )  += >= s.x]   a->*b> {f(1,2)  &
+/* main.cpp 360: */ & ;alpha_beta_gamma_delta 0x123456789^= f(1,2)	
+/* main.cpp 361: */xz(2)	s.*p 361 <  <9
+/* main.cpp 362: */9	_asm_not 12  L"ws"  077 z(2) * ^=	-  - (  == 
+/* main.cpp 363: */,  q .*4e5 .* 
+/* main.cpp 364: */"s" 
+/* main.cpp 365: */+=   
+/* main.cpp 366: */L"ws"-  -  defined 4e5 w  catch x::y -=-	:: ? ] +  >> _asm_not 366[,	++  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  /  
+/* main.cpp 367: */<  <0;'c'  
+/* main.cpp 368: */
+/* main.cpp 369: */s.*p 4e5 a.*b  -&&*... , +{  int a __try alpha_beta_gamma_delta 12L L'w' ,1234567890!= 
+/* main.cpp 370: */++ >>x	!= 4e5 0 { :	1234567890	 077  (~{  
+/* main.cpp 371: */->*^= ...   <= }0x123456789	.5"s"  1e+10f alpha_beta_gamma_delta  L"ws"  += >=  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1{ x	->*  
+/* main.cpp 372: */12L/  0x7fffffff catch  
+/* main.cpp 373: */ab  +  12L  1e+10f ...  a.*b  ||1e+10f  1e+10f -  -   -  -  ->*   
+/* main.cpp 374: */-=->*:
+/* main.cpp 375: */ :L'w' alpha_beta_gamma_delta try	123456789 123456789  __try  <<= +===	12 L'w' __try * ... x a->*b  12 a
+/* main.cpp 376: */?	
+/* main.cpp 377: */9 :
+/* main.cpp 378: */ :<  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1%1u 9
+/* main.cpp 379: */9  ; >;	1u	>>  ==  } 0x123456789 ++ 
+/* main.cpp 380: */== 12	: f(1,2)  -= &
+/* main.cpp 381: */ &  
+/* main.cpp 382: */
+/* main.cpp 383: */q
+/* main.cpp 384: */
+/* main.cpp 385: */++1.5 . 
+/* main.cpp 386: */a 9  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 >> } !	++ 9
+/* main.cpp 387: */9 0;  ->>++ ->* 077	12L q  /
+/* main.cpp 388: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1+= ::	{LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  ~	s.*p  0x123456789  z(2):) 
+/* main.cpp 389: */L"ws"
+/* main.cpp 390: */*  { --  alpha_beta_gamma_delta  {catch 1234567890	s.x<<= ^= <<= &&	}	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  <<=	
+/* main.cpp 391: */-  -	/&& 0x123456789!  << ->*	
+/* main.cpp 392: */: &
+/* main.cpp 393: */ &
+/* main.cpp 394: */+= -> / x>=   <<=  ->* 
+/* main.cpp 395: */__try __try  ,s.x  ||  % -  w  *	(2)  'c'  
+/* main.cpp 396: */+=  ... *"s"  ?defined 0x123456789
+/* main.cpp 397: */>= 
+/* main.cpp 398: */x "s"	'c' .*  0x7fffffff 0x123456789	077  *  1e+10f a 12  .5  ... 398 >> >=  
+/* main.cpp 399: */]  399  	  .	1234567890	>> , %  >  >=   <<=+class	try: 0x123456789   
+/* main.cpp 400: */w	/ (2) 
+/* main.cpp 401: */+=	1 LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1	401 0  != ,->*  %1u this  }>  >=  
+/* main.cpp 402: */0 12 9 -
+/* main.cpp 403: */ >--  1.5  + x=1;>>	s.x  q
+/* main.cpp 404: */+=-> 
+/* main.cpp 405: */__try->*4e5  ?  4e5  ...>>=
+/* main.cpp 406: */
+/* main.cpp 407: */q
+/* main.cpp 408: */
+/* main.cpp 409: */0x123456789	this s.x 1234567890 <<=( a->*b .5 1	:int L"ws"	12  this ::s.x <=s.*p<  <  
+/* main.cpp 410: *//	
+/* main.cpp 411: */
+/* main.cpp 412: */q
 /* main.cpp 413: */
-/* main.cpp 414: */0 --x "s" 
-/* main.cpp 415: */?:
-/* main.cpp 416: */;<<= ==  ; -
-/* main.cpp 417: */ >*-> >>x=1; Lname&~ >  123456789 x=1; 
-/* main.cpp 418: */0 <==f(1,2) ]q  0 * -
-/* main.cpp 419: */ >* x::yclass->:: L
-/* main.cpp 420: */
-/* main.cpp 421: */} 0   )-f(1,2)->||*:
-/* main.cpp 422: */ :-	 ?q( f(1,2) <  ==catch q int !=? <<=q
-/* main.cpp 423: */0  123456789  {~Lname int!=<<= __tryx::y > 	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 x=1;->
-/* main.cpp 424: */ * __tryLname q f(1,2)||x=1; ) ; 12  :
-/* main.cpp 425: */ : Lclass catch(q L Lname a->*b["s" == x=1;    12   : &&
-/* main.cpp 426: */<) ->
-/* main.cpp 427: */ * x::y!= +=? 0 s.*p::LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 :->
-/* main.cpp 428: */ * +=  ::x x::yM(q)> f(1,2) 	  12  
-/* main.cpp 429: */:
-/* main.cpp 430: */ :L!=  0 LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1*}x  12 
-/* main.cpp 431: */]
-/* main.cpp 432: */
-/* main.cpp 433: */x=1;}{ Lname -:: 'c' x=1;q 0  ;	class: 123456789 :class->
-/* main.cpp 434: */ * x	s.*p -
-/* main.cpp 435: */ >*a->*b 'c' a->*b:: 12 +=<q  12 x::yLname q->
-/* main.cpp 436: */ *x "s"-  12 class] 123456789  [ x::y a->*b x+= :
-/* main.cpp 437: */ : x::y 	,'c'Lname{>> :ints.*palpha_beta_gamma_delta x=1; f(1,2)[( )*catch:
-/* main.cpp 438: */ :.*::"s"
-/* main.cpp 439: */
-/* main.cpp 440: */( *? || 0  a->*b->[ ; 
-/* main.cpp 441: */!=a->*b 
-/* main.cpp 442: */:->
-/* main.cpp 443: */ *,>>int < & 	 12 __try ->  
-/* main.cpp 444: */& alpha_beta_gamma_delta<* [> 12 [} >>'c'x::y ,q __try__try "s" a->*b ->  123456789 -, 
-/* main.cpp 445: */.*x=1;(>><q >>) 
-/* main.cpp 446: */Lname   12  >  >> [x=1; LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
-/* main.cpp 447: */; 12  alpha_beta_gamma_deltaM(q) 	 q __try|| try>>~ ]  *] && L int<<=__try ?~->*  123456789 ( [ q&&<<=-- int-  ->
-/* main.cpp 448: */ *->
-/* main.cpp 449: */ *:
-/* main.cpp 450: */ : ) LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 .* ::: ]int : * +=::+= -
-/* main.cpp 451: */ >*, 'c'--int-> :: <]->
-/* main.cpp 452: */ * [ && }x=1; ~  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1:
-/* main.cpp 453: */ : ->*
-/* main.cpp 454: */
+/* main.cpp 414: */&
+/* main.cpp 415: */ &0	"s"	 
+/* main.cpp 416: */... ( (<  -
+/* main.cpp 417: */ >_asm_not w 0  "s" (2)- _asm_not  ^=	alpha_beta_gamma_delta . ~int +  this  >> 4e5	a->*b defined
+/* main.cpp 418: */.* ) >=>>  ^=(2)0x123456789  <<"s" ,  :: a.*b  -= int
+/* main.cpp 419: */
+/* main.cpp 420: */x	)/ 'c' > _asm_not  __try  +<<= 123456789	<< (2)  1u?::	:: ; <  < 
+/* main.cpp 421: */s.x 1.5	->*  
+/* main.cpp 422: */.5 ++  0;a -  1 1u 422>=   w  4e5  
+/* main.cpp 423: */
+/* main.cpp 424: */q
+/* main.cpp 425: */
+/* main.cpp 426: */a->*b	9 0	< _asm_not +=-
+/* main.cpp 427: */ >	
+/* main.cpp 428: */
+/* main.cpp 429: */<= ++  x=1;	a	s.x
+/* main.cpp 430: */+=] -z(2) x::y 12L"s" x 1u  : 
+/* main.cpp 431: */ab )  	&
+/* main.cpp 432: */ &	f(1,2) __try	 1.5	
+/* main.cpp 433: */
+/* main.cpp 434: */1234567890
+/* main.cpp 435: */
+/* main.cpp 436: */
+/* main.cpp 437: */077	9	::  -
+/* main.cpp 438: */ > x ?   
+/* main.cpp 439: */_asm_not)  try	a.*b 
+/* main.cpp 440: */
+/* main.cpp 441: */:
+/* main.cpp 442: */ : defined try  x=1;  s.*p .  -
+/* main.cpp 443: */ > 
+/* main.cpp 444: */
+/* main.cpp 445: */}	.*	try : q  ?Lname  ( 0; <*a.*b int defined  -= 0x123456789  s.x	
+/* main.cpp 446: */a.*b<=w s.x 
+/* main.cpp 447: */f(1,2)  
+/* main.cpp 448: */ab  ->	x=1;>>  ~  1e+10f  x::y)  q 1234567890	* 
+/* main.cpp 449: */
+/* main.cpp 450: */1234567890]<  <  ++  z(2)? s.*p	) f(1,2)  class 1e+10f )>>=  
+/* main.cpp 451: */>  >=  ,1.5:
+/* main.cpp 452: */ : 1u-> >  >=	
+/* main.cpp 453: */L'w' .*  x::y -_asm_not:
+/* main.cpp 454: */ :	1u	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 'c'1  12L  -> 1e+10f .  x::y	;1u <<= 
 /* main.cpp 455: */
-/* main.cpp 456: */alpha_beta_gamma_delta<<= < ?~{{::&& [ -&&
-/* main.cpp 457: */|| 
-/* main.cpp 458: */catch]& ]-- try <<= 	 __trya->*b x=1;<  12  
-/* main.cpp 459: */
-/* main.cpp 460: */?*]:
-/* main.cpp 461: */ : != 
-/* main.cpp 462: */
-/* main.cpp 463: */.* 
-/* main.cpp 464: */->
-/* main.cpp 465: */ * xM(q)>  *?	:
-/* main.cpp 466: */ :
-/* main.cpp 467: */~ -- 12 class { { 
-/* main.cpp 468: */
-/* main.cpp 469: */:
-/* main.cpp 470: */ :>>f(1,2)< >* 0  [ f(1,2)>>>> x) 
-/* main.cpp 471: */
-/* main.cpp 472: */:
-/* main.cpp 473: */ : >||--< int.*>>
-/* main.cpp 474: */~ : 12  class * x::y]:;<: 123456789 :class )  	
-/* main.cpp 475: */Lname->*Lname 0 *  { :  123456789 <;	f(1,2) Lname <  12  ->+="s"+=:
-/* main.cpp 476: */ :,&==s.*p ->
-/* main.cpp 477: */ *] < __try q >int ->"s"-][ ->* f(1,2)	
-/* main.cpp 478: */> 123456789 {-
-/* main.cpp 479: */ >* ) f(1,2) ::-
-/* main.cpp 480: */ >*)  12  } ->
-/* main.cpp 481: */ * != __try 	 ->~Lname 
-/* main.cpp 482: */-
-/* main.cpp 483: */ >*&& >> >>} 
-/* main.cpp 484: */
-/* main.cpp 485: */==x::y) ? :
-/* main.cpp 486: */ :
-/* main.cpp 487: */,LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1->,~~ -+= ,a->*bLnamealpha_beta_gamma_delta & (&||
-/* main.cpp 488: */
-/* main.cpp 489: */f(1,2)x ->*a->*b ->*x;catchx::y+=><<=int }|| LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 );->
-/* main.cpp 490: */ * f(1,2)f(1,2):
-/* main.cpp 491: */ :<<= ) 	__try 'c'+=.*
-/* main.cpp 492: */int	 
-/* main.cpp 493: */&&a->*b (	 
-/* main.cpp 494: */::-> [ 'c'{x=1; s.*p  12  !='c' 123456789 ])try :~->
-/* main.cpp 495: */ *
+/* main.cpp 456: */L"ws" 1234567890 s.*p  0x123456789
+/* main.cpp 457: */s.x::   x . 
+/* main.cpp 458: */ab 12 <  <  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  x  ::	1 {>	.*	|| ++  << 
+/* main.cpp 459: */[ :   >>= 
+/* main.cpp 460: */ab	:: ,~ 
+/* main.cpp 461: */:	defined + 9
+/* main.cpp 462: */9 
+/* main.cpp 463: */<  <  ~ / class ->  
+/* main.cpp 464: */ab  .* 
+/* main.cpp 465: */s.x->* ->* % 123456789:
+/* main.cpp 466: */ :9	1u  a  catch
+/* main.cpp 467: */
+/* main.cpp 468: */++ >="s"  
+/* main.cpp 469: */x-> ; alpha_beta_gamma_delta  ~   
+/* main.cpp 470: */<=  1234567890 
+/* main.cpp 471: */! <<	x=1; 471 a  +try class w catch  int 0'c'  ::  ^=~  
+/* main.cpp 472: */+= 
+/* main.cpp 473: */12  .* class class q _asm_not  >>=  12L 1u / ++  [  
+/* main.cpp 474: */^="s" )  :  (2)>>	1e+10f  ]w ? s.*p::  
+/* main.cpp 475: */+=	==a.*b x f(1,2)  L"ws"	__try  
+/* main.cpp 476: */) -=  >= a->*b	<<=  ^= &&0x123456789
+/* main.cpp 477: */%<  <9
+/* main.cpp 478: */9	12L-
+/* main.cpp 479: */ > LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 .5 try 0x123456789 1 ::  077  L"ws"  0 1  >	* s.x	1e+10f f(1,2)% 0x7fffffff 123456789	
+/* main.cpp 480: */++ ... x::y   
+/* main.cpp 481: */>> :
+/* main.cpp 482: */ : ?123456789[1u  0 ;  ( ...	-
+/* main.cpp 483: */ >   123456789 <= x=1;  
+/* main.cpp 484: */) ->*  >  >= ->^=  x::y  defined *  !:
+/* main.cpp 485: */ :  ,  != <<'c' ^=	class	9
+/* main.cpp 486: */9 f(1,2)		 ->*  
+/* main.cpp 487: */+=
+/* main.cpp 488: */__try	&&  f(1,2) 12L ++this? <  <   << 
+/* main.cpp 489: */
+/* main.cpp 490: */q
+/* main.cpp 491: */
+/* main.cpp 492: */9
+/* main.cpp 493: */9	] %	a.*b-  - 12L <<  -- == 1u  "s"  L"ws":
+/* main.cpp 494: */ : (2)  {  
+/* main.cpp 495: */<< >>= ->* +=+ 4e5%	'c'  
 /* main.cpp 496: */
-/* main.cpp 497: */
-/* main.cpp 498: */<+=
-/* main.cpp 499: */L - ; ) tryclass LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1> {( int 	 <<=
-/* main.cpp 500: */< :
-/* main.cpp 501: */ :( 0 -
-/* main.cpp 502: */ >* a->*b -
-/* main.cpp 503: */ >*{.* -> __try ::~ LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ->* .* 
-/* main.cpp 504: */:
-/* main.cpp 505: */ :>> 0  __tryLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1f(1,2)* ~~x=1;
-/* main.cpp 506: */; 12 "s"s.*p s.*p Lx-- &&catch -
-/* main.cpp 507: */ >**) ==
-/* main.cpp 508: */s.*pa->*b ->*+=  0  ( 'c'~try Lname  .* -- 12 &  && try->	&& .*( :
-/* main.cpp 509: */ :s.*p == :: .* :LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 <Lnamex->
-/* main.cpp 510: */ *
-/* main.cpp 511: */class :&& Lname alpha_beta_gamma_delta|| ::s.*p LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 "s" > 
-/* main.cpp 512: */
-/* main.cpp 513: */.* catch->[a->*b 123456789 >>< 12 :
-/* main.cpp 514: */ : 
-/* main.cpp 515: */
-/* main.cpp 516: */* ; LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 :
-/* main.cpp 517: */ :catchM(q) a->*b ) >>{Lnamex:class* catch
-/* main.cpp 518: */&&:
-/* main.cpp 519: */ :  .* x::y ><<= >>~ )x 0  && !=> , q *{ -Lname-- ->* a->*b}==
-/* main.cpp 520: */0 :  :
-/* main.cpp 521: */ : 	class*x :]<<=::;}x { 'c' 
-/* main.cpp 522: */
-/* main.cpp 523: */'c'|| 
-/* main.cpp 524: */
-/* main.cpp 525: */try  0 "s"int
-/* main.cpp 526: */-
-/* main.cpp 527: */ >*} 12 alpha_beta_gamma_delta
-/* main.cpp 528: */
-/* main.cpp 529: */+= LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1!=} xclass == -
-/* main.cpp 530: */ >*s.*p->* [ L  0  [
-/* main.cpp 531: */[ += ~<<= ->*x=1; ~ class
-/* main.cpp 532: */
-/* main.cpp 533: */?&& .*  0 "s"  :
-/* main.cpp 534: */ :f(1,2) : 12 	( try q -->
-/* main.cpp 535: */*x::y 'c' alpha_beta_gamma_delta> }) 12  catch [LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 -
-/* main.cpp 536: */ >* x=1; 0  Lname f(1,2) alpha_beta_gamma_deltax>?->
-/* main.cpp 537: */ *a->*b ->]  .*LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1>>: classL} {alpha_beta_gamma_delta -- || !=
-/* main.cpp 538: */--class.* ] 
-/* main.cpp 539: */
-/* main.cpp 540: */-><  12 s.*p?||{ -- 12  *  <<= == 
-/* main.cpp 541: */
-/* main.cpp 542: */~
-/* main.cpp 543: */+= (q q} -
-/* main.cpp 544: */ >*+= .* -
-/* main.cpp 545: */ >*Lname.* .*< Lname] 
-/* main.cpp 546: */( :
-/* main.cpp 547: */ :
-/* main.cpp 548: */
-/* main.cpp 549: */"s"(<<='c' 12 'c'( !=x::yf(1,2)__try s.*p - < 
+/* main.cpp 497: */12L  ) ~  a->*b -  ~  +(^=>=	catch 
+/* main.cpp 498: */.5  L'w' + &
+/* main.cpp 499: */ &  x=1; 499 'c' 
+/* main.cpp 500: */:  != x=1; 	 ->*:: L'w's.*p?  :  Lname LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 
+/* main.cpp 501: */xs.*p >>=1e+10f 0x7fffffff
+/* main.cpp 502: */==	0x123456789 s.x 123456789	!= &&/  0x7fffffff  9
+/* main.cpp 503: */9  
+/* main.cpp 504: */ab /	/	"s" 
+/* main.cpp 505: */
+/* main.cpp 506: */q
+/* main.cpp 507: */
+/* main.cpp 508: */12L 12&&	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 
+/* main.cpp 509: */
+/* main.cpp 510: */<<=!= {   ( 	a.*b (2)
+/* main.cpp 511: */+= a.*b	{  s.*p x  1e+10f   
+/* main.cpp 512: */__try  -- f(1,2)	"s"  ) -> % )  077 <<  f(1,2) 
+/* main.cpp 513: */
+/* main.cpp 514: */<<	->*class   >>= ) try	(2) 0x7fffffff  -> (  9
+/* main.cpp 515: */9 w  L"ws" >=>= + s.x  {  [  1u
+/* main.cpp 516: */
+/* main.cpp 517: */catch 1.5 0  -= 
+/* main.cpp 518: */
+/* main.cpp 519: */]&
+/* main.cpp 520: */ & 9 1234567890 .5	> [ 
+/* main.cpp 521: */ab <<  q x::y+= < } 
+/* main.cpp 522: */+=  0->
+/* main.cpp 523: */:  -- a.*b	{  ...   
+/* main.cpp 524: */|| 0x7fffffff!=  __try : ^=  >=>=1.5  !   ==-= 
+/* main.cpp 525: */ab x  ,'c'== --	a.*b ->*  9  _asm_not	->  s.*p 
+/* main.cpp 526: */1.5  ;w  -  < 9	'c'	 >>=*.* alpha_beta_gamma_delta 
+/* main.cpp 527: */alpha_beta_gamma_delta  -- >=  x=1;-
+/* main.cpp 528: */ > w 123456789 0;  ( _asm_not  ]	
+/* main.cpp 529: */
+/* main.cpp 530: */q
+/* main.cpp 531: */
+/* main.cpp 532: */s.*p--s.x (2)<	] alpha_beta_gamma_delta~ 
+/* main.cpp 533: */+=	 
+/* main.cpp 534: */>>  a }   )	alpha_beta_gamma_delta >  >=  >> 123456789	try ==<<=	. 534 class  >  >=	123456789 s.x  class  1e+10f 0x123456789 .5 .* -  - 
+/* main.cpp 535: */'c' :
+/* main.cpp 536: */ :	--  { 	 * class x 9
+/* main.cpp 537: */9  &
+/* main.cpp 538: */ &077 -  -  :
+/* main.cpp 539: */ :  >  0x123456789  
+/* main.cpp 540: */+=<
+/* main.cpp 541: */ <  <.  f(1,2)077 a 
+/* main.cpp 542: */--class <<<<  
+/* main.cpp 543: */this try "s"  ! 12	4e5 catch  ||x=1; a.*b->  
+/* main.cpp 544: */
+/* main.cpp 545: */-- this z(2)f(1,2) ,
+/* main.cpp 546: */
+/* main.cpp 547: */< -  - L'w'  w  a.*b a  s.*p	>>=<=_asm_not  1) &
+/* main.cpp 548: */ &s.*p == 077  12L > 0;L"ws"	!=try 1e+10f  a.*b 
+/* main.cpp 549: */*	
 /* main.cpp 550: */
-/* main.cpp 551: */--LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 --?||--f(1,2)
+/* main.cpp 551: */q
 /* main.cpp 552: */
-/* main.cpp 553: */'c' ~__try class( ,x=1;->x::y== --&&&->> -- ->
-/* main.cpp 554: */ * L LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 x::y::*  123456789 q  	 >>- x::y !=~ ,&->
-/* main.cpp 555: */ *s.*p ,s.*p 
-/* main.cpp 556: */'c'( ?& f(1,2).*) x x::y == : )'c' >>:: x , {L:>&{[x	-
-/* main.cpp 557: */ >*&& alpha_beta_gamma_delta,"s";  -
-/* main.cpp 558: */ >*->* "s"class<L 123456789 f(1,2){try  try s.*p< --
-/* main.cpp 559: */x
-/* main.cpp 560: */+=a->*bclass{} ) ?, *->*   -- <<=:
-/* main.cpp 561: */ : 0  ;<<=a->*balpha_beta_gamma_delta ->
-/* main.cpp 562: */ *x::y ) 
-/* main.cpp 563: */== f(1,2)]  12 } ~<<= 12 ::a->*b int  123456789 ;'c'?} :+= !=x catch<<= 123456789  'c' && Lnamealpha_beta_gamma_delta >>>!= :: || && ?  12  a->*b .* alpha_beta_gamma_delta & >>>try&&x=1; class 0 LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1]]-
-/* main.cpp 564: */ >*
-/* main.cpp 565: */{ x=1;[ LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1> ; >> "s" x::y&&'c' || "s""s"
-/* main.cpp 566: */>  0 == )>-
-/* main.cpp 567: */ >*class f(1,2) int q q L-
-/* main.cpp 568: */ >*.*]->
-/* main.cpp 569: */ *(f(1,2)=={ __try x::ytry: , <] 12 &&,>L * "s"q-  >> ::* +=  123456789 [
-/* main.cpp 570: */] & 	x:
-/* main.cpp 571: */ : 
-/* main.cpp 572: */int
-/* main.cpp 573: */0 x=1; catch__trytry 
-/* main.cpp 574: */int+=+=  0 -> alpha_beta_gamma_delta.*!=&& )!=
+/* main.cpp 553: */) f(1,2):a~ :  553  > +  ] a 
+/* main.cpp 554: */ab 
+/* main.cpp 555: */
+/* main.cpp 556: */q
+/* main.cpp 557: */
+/* main.cpp 558: */.*	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 __try 558*... try  a.*b 1e+10f  077  Lname	0 *4e5	&&!= "s"9
+/* main.cpp 559: */9  w  ~
+/* main.cpp 560: *//	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 a.*b  Lname ,1  0;  << alpha_beta_gamma_delta 	12L 1.5 != a  }->*-
+/* main.cpp 561: */ ><  
+/* main.cpp 562: */
+/* main.cpp 563: */q
+/* main.cpp 564: */
+/* main.cpp 565: */9(2)  ~ {defined  , ~  {	q 0 <=!=  L'w'  
+/* main.cpp 566: */
+/* main.cpp 567: */> ->* _asm_not	
+/* main.cpp 568: */568	z(2) 
+/* main.cpp 569: */Lname] Lname L"ws"	%
+/* main.cpp 570: */w   -  -  _asm_not  ]  
+/* main.cpp 571: */ab	
+/* main.cpp 572: */Lname f(1,2)<  < /  ] x try  <  <   <<=  x::y ^=<<= int   
+/* main.cpp 573: */.5	12"s" || <  alpha_beta_gamma_delta defined  ] (2) 	 
+/* main.cpp 574: */12 ++ __try  x 1.5  ~  	  
 /* main.cpp 575: */
-/* main.cpp 576: */catch}{q == 
-/* main.cpp 577: */)catch ).*; >>catch 123456789 'c';:
-/* main.cpp 578: */ : class	 (] q|| } [
+/* main.cpp 576: */q
+/* main.cpp 577: */
+/* main.cpp 578: */a->*b ! class 578 ->* ->* w ~  <=  0;(2) ...  1 12L 
 /* main.cpp 579: */
-/* main.cpp 580: */.** [< ::>==--LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ->* &&->* ==
+/* main.cpp 580: */q
 /* main.cpp 581: */
-/* main.cpp 582: */--&& , -
-/* main.cpp 583: */ >*>>    123456789 += (--[; 
-/* main.cpp 584: */
-/* main.cpp 585: */L ->
-/* main.cpp 586: */ * 
-/* main.cpp 587: */||x=1; <] += ,~ 
-/* main.cpp 588: */s.*p !=  int>>- 123456789  <
-/* main.cpp 589: */->
-/* main.cpp 590: */ *&&* ~ {f(1,2) int <--"s"*->*int alpha_beta_gamma_deltas.*p[ intLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 & 12 "s"'c' >>&:-
-/* main.cpp 591: */ >*->
-/* main.cpp 592: */}!= try ::Lname&& 0   *	x }
-/* main.cpp 593: */x=1;f(1,2)try&&x::y 
-/* main.cpp 594: */{<-: --?catch alpha_beta_gamma_delta -> :
-/* main.cpp 595: */ :	 * ~ -
-/* main.cpp 596: */ >*x::y; ==)) 0  :
-/* main.cpp 597: */ :LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1<<= -
-/* main.cpp 598: */ >*  == >> !=	 
-/* main.cpp 599: */
-/* main.cpp 600: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 0 ,Lname!=?== )->*+=>> ,[? x::y f(1,2) ?q += &
-/* main.cpp 601: */(  123456789 *+=
+/* main.cpp 582: */>> L'w'  <  <  <	'c' a	~  -= 'c'  alpha_beta_gamma_delta  }  ||
+/* main.cpp 583: */0 /	__try) 'c'  
+/* main.cpp 584: */++ 1234567890	->*  ~	;  584	+= 	 L"ws"	-  - 
+/* main.cpp 585: */+=...  1234567890  -
+/* main.cpp 586: */ >  class "s"	[ alpha_beta_gamma_delta %	L'w'? <<=
+/* main.cpp 587: */
+/* main.cpp 588: */q
+/* main.cpp 589: */
+/* main.cpp 590: */1e+10f ...  >>=	L"ws"~Lname 1u->* 
+/* main.cpp 591: */+= 12L  *}L'w' class != ==0x7fffffff  "s"  
+/* main.cpp 592: */x0x123456789 L"ws" Lname  int 
+/* main.cpp 593: */:  ~ 0; class 
+/* main.cpp 594: */{s.*p	,
+/* main.cpp 595: */ab; >  >= %x::y  /  )	9 
+/* main.cpp 596: */x123456789 	  || 
+/* main.cpp 597: */+=  )  z(2) }x -
+/* main.cpp 598: */ > ->*catch ->*9
+/* main.cpp 599: */9 ]  +=.	'c'x::y 0  __try  ++  s.x
+/* main.cpp 600: */
+/* main.cpp 601: */q
 /* main.cpp 602: */
-/* main.cpp 603: */->} < 12  alpha_beta_gamma_delta catch:::  0  x::y< >>&& :
-/* main.cpp 604: */ :__try 
-/* main.cpp 605: */->
-/* main.cpp 606: */ * alpha_beta_gamma_delta 
-/* main.cpp 607: */? alpha_beta_gamma_deltaL 
-/* main.cpp 608: */catchM(q)||.*:
-/* main.cpp 609: */ :
-/* main.cpp 610: */
-/* main.cpp 611: */ ::s.*p> )
-/* main.cpp 612: */a->*b "s"-> == ->* ~
+/* main.cpp 603: */a 1234567890
+/* main.cpp 604: */x++  ->* int .5 
+/* main.cpp 605: */x::y  
+/* main.cpp 606: */ab	[  &&  ||  1 Lname  / >  >=>= -
+/* main.cpp 607: */ > } 
+/* main.cpp 608: */+=0x7fffffff  try 0x7fffffff ]0; Lname	
+/* main.cpp 609: */x<  <0x123456789  s.*p 0;077  += 123456789	9	9
+/* main.cpp 610: */9  ;  s.*p 610 defined	a{w  /  z(2)  
+/* main.cpp 611: */xx=1; ~. <<=1.5  __try	-- <  +	s.x 1234567890  	  	^=*  >=  ;  a 
+/* main.cpp 612: */
 /* main.cpp 613: */
-/* main.cpp 614: */->
-/* main.cpp 615: */ * ]==,:
-/* main.cpp 616: */ :  0  ->
-/* main.cpp 617: */ *==
-/* main.cpp 618: */x=1; try x=1; 0 s.*p+= +=catch f(1,2)int-> <!= q catch 
-/* main.cpp 619: */->  12 -
-/* main.cpp 620: */ >*<<=a->*b *>try <<= > -> L ::}q
-/* main.cpp 621: */, ::s.*p
-/* main.cpp 622: */] LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1->* -
-/* main.cpp 623: */ >*{ >> 	 ::!=	 
-/* main.cpp 624: */== ~[ * && 
-/* main.cpp 625: */
-/* main.cpp 626: */"s" , -> ->
-/* main.cpp 627: */ *.*<a->*b->
-/* main.cpp 628: */ *LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1L,x ||LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1:
-/* main.cpp 629: */ :s.*p x s.*p alpha_beta_gamma_delta 123456789   .*s.*pa->*b->* -- ===={-
-/* main.cpp 630: */ >*, 
-/* main.cpp 631: */&&&--
-/* main.cpp 632: */
-/* main.cpp 633: */'c'	 'c's.*p;*-  ->
-/* main.cpp 634: */ *
-/* main.cpp 635: */:: & ](->* ->
-/* main.cpp 636: */ * : <<=::s.*p||  
-/* main.cpp 637: */--->* a->*b!=a->*b ~ ->* alpha_beta_gamma_delta(* Lname) 0  x--  ~ .*---
-/* main.cpp 638: */ >* & ] s.*p
+/* main.cpp 614: */-  
+/* main.cpp 615: */+=  ... x^=}* -  + "s" !=	0 q  	  [	<=  -  - <  <  12 try?	1234567890 1 
+/* main.cpp 616: */&
+/* main.cpp 617: */ & alpha_beta_gamma_delta 1234567890  } _asm_not :: 1.5  +<  <  : x=1;
+/* main.cpp 618: */
+/* main.cpp 619: */q
+/* main.cpp 620: */
+/* main.cpp 621: */{ _asm_not? 0; z(2) 
+/* main.cpp 622: */.  12L ]  !=<  <  defined z(2)-
+/* main.cpp 623: */ > ,0x123456789 623++   
+/* main.cpp 624: */077  <  <++ . ~_asm_not catch >= w  + > !/ try --  -
+/* main.cpp 625: */ >>>=
+/* main.cpp 626: */__try LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 123456789++	&
+/* main.cpp 627: */ & try  _asm_not	__try 0x123456789  > defined _asm_not	a->*b--<= Lname	!= 
+/* main.cpp 628: */
+/* main.cpp 629: */q
+/* main.cpp 630: */
+/* main.cpp 631: */catch  ~  12L -  1e+10f==  [s.x   	
+/* main.cpp 632: */~ ::	.* *f(1,2)	12L  -  -	.* 
+/* main.cpp 633: */
+/* main.cpp 634: */q
+/* main.cpp 635: */
+/* main.cpp 636: */+=  / 1e+10f 1u -  -  1.5	-- 1234567890+=1e+10f a.*b||Lname defined 12	L'w' 
+/* main.cpp 637: */
+/* main.cpp 638: */0; x::y 1u:  %  ... x a->*b >  ::||  ... class	-  - 123456789  < +  L"ws"  << ? ++->* 
 /* main.cpp 639: */
-/* main.cpp 640: */12  != Lname class ("s"!=-
-/* main.cpp 641: */ >*->*] 
-/* main.cpp 642: */class 
-/* main.cpp 643: */|| q
-/* main.cpp 644: */->*f(1,2)
-/* main.cpp 645: */?.*
-/* main.cpp 646: */
-/* main.cpp 647: */12 ->.*-> )<<=-
-/* main.cpp 648: */ >* >>->< 
-/* main.cpp 649: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1*->
-/* main.cpp 650: */ *	s.*p__tryx 
-/* main.cpp 651: */}->* 0 ::f(1,2)a->*b.* ::
-/* main.cpp 652: */!= ? ; 
-/* main.cpp 653: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
-/* main.cpp 654: */] -
-/* main.cpp 655: */ >*:La->*b 'c' 
-/* main.cpp 656: */f(1,2){  12 	}"s"&&->
-/* main.cpp 657: */ * q!={f(1,2) 'c'"s" -x::yint	)> ,!= [ 0 LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1try 
-/* main.cpp 658: */a->*b<) f(1,2){ int,:
-/* main.cpp 659: */ :   :] }>{->q int
-/* main.cpp 660: */||'c'int 0 <L catch int __tryx::yx
+/* main.cpp 640: */.  1.5  }  << a->*b}0x7fffffff<  < ( 1e+10f	.5	
+/* main.cpp 641: */catch!='c' 12L->* 
+/* main.cpp 642: */+= !  !=defined<<= 4e5 < 
+/* main.cpp 643: */x&
+/* main.cpp 644: */ &	?_asm_not 9
+/* main.cpp 645: */9 w L"ws" .  .* 
+/* main.cpp 646: */x?0%	< ^===  L"ws"  < 'c' /	  z(2) 9  ?  9
+/* main.cpp 647: */9+_asm_not 
+/* main.cpp 648: */--try	+= >> .5
+/* main.cpp 649: */+=  0x7fffffff	alpha_beta_gamma_delta	q  z(2)  /	}	x alpha_beta_gamma_delta/x<  ~ "s"++	
+/* main.cpp 650: */x077 defined- ^=0; >= ->*  
+/* main.cpp 651: */
+/* main.cpp 652: */q
+/* main.cpp 653: */
+/* main.cpp 654: */^=  += 
+/* main.cpp 655: */+= %  
+/* main.cpp 656: */a 'c'	
+/* main.cpp 657: */ab  !  x=1;  4e5  ) 	 <  <  
+/* main.cpp 658: */^=-=* -
+/* main.cpp 659: */ >	a->*b z(2)^= 
+/* main.cpp 660: */
 /* main.cpp 661: */q
-/* main.cpp 662: */]alpha_beta_gamma_delta]&& int}->*alpha_beta_gamma_delta alpha_beta_gamma_delta)	-
-/* main.cpp 663: */ >*"s" 0  ]:: int [-> &  123456789  -> __try->~tryL: > (& .*"s"{>>s.*p+=*L x=1; .*--->*:: x=1; ->*(*class __try 0   x x=1;
-/* main.cpp 664: */
-/* main.cpp 665: */<)
-/* main.cpp 666: */] ~>>int ,!=)a->*b 	 __try-- ||LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1:
-/* main.cpp 667: */ :  :
-/* main.cpp 668: */ : catch:: 0 :: (a->*b
-/* main.cpp 669: */q	* 'c'?== x::yLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1-
-/* main.cpp 670: */ >* catch {<<=<<= :
-/* main.cpp 671: */ ::
-/* main.cpp 672: */: && ->( 12 , :
-/* main.cpp 673: */ :  123456789 - ]> L?alpha_beta_gamma_delta{:<<===* ->
-/* main.cpp 674: */ * } ] ==--Lnamex::y f(1,2)[-, catchint< LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
-/* main.cpp 675: */"s"f(1,2) <<=!=
-/* main.cpp 676: */q >> 
-/* main.cpp 677: */} 12 ( 0 >:
-/* main.cpp 678: */ : ; &) alpha_beta_gamma_delta *, 0  trya->*b+= <<= q Lnametry ? } x=1;~{<<=->__try } >+= !=class
-/* main.cpp 679: */->
-/* main.cpp 680: */ *x::y 'c' {;"s"{try ==::, q Lname  12 
-/* main.cpp 681: */Lname>  == catch+=->
-/* main.cpp 682: */ * tryalpha_beta_gamma_delta-	  123456789 
-/* main.cpp 683: */+= ] L==& -- < .*--
-/* main.cpp 684: */>*alpha_beta_gamma_delta)!=+==={<<= ||:
-/* main.cpp 685: */ : 0 ->*{* alpha_beta_gamma_delta||?, >>int--  <<=, f(1,2)!= &&&&& +=* >>[&&* 'c' +=
-/* main.cpp 686: */int ;--
-/* main.cpp 687: */==int --::&
-/* main.cpp 688: */catch; ~:x::y<<=<<=  && ( -
-/* main.cpp 689: */ >* &&*,LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1==q)int s.*p +=+=:
-/* main.cpp 690: */ ::;s.*px=1; >  > ]-<<= ? .* LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1M(q)*==}[Lname Lname>>& ::x::y -
-/* main.cpp 691: */ >* class s.*p ) try 
-/* main.cpp 692: */}catch q 'c'x=1; q+=:: ~::: >-:
-/* main.cpp 693: */ : 0  ;->
-/* main.cpp 694: */ *:& > a->*b x=1;-
-/* main.cpp 695: */ >*x=1;):*::,[  
-/* main.cpp 696: */int ->-- 123456789 -- 
-/* main.cpp 697: */+=    0 ; L  123456789  >>-  catch 12  ->
-/* main.cpp 698: */ *
-/* main.cpp 699: */s.*p class} try Lname} :
-/* main.cpp 700: */ :
-/* main.cpp 701: */class ? 	; -
-/* main.cpp 702: */ >* q LLname LnameM(q)
-/* main.cpp 703: */0  ->*&>>>>
-/* main.cpp 704: */}
-/* main.cpp 705: */x=1;? x::y }-s.*p 
-/* main.cpp 706: */Lname*alpha_beta_gamma_delta :
-/* main.cpp 707: */ :+= x=1;[x::y "s" { ]'c' xLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ->
-/* main.cpp 708: */ *try*>>'c' x=1;class:: 
-/* main.cpp 709: */::||>  123456789 
-/* main.cpp 710: */
-/* main.cpp 711: */alpha_beta_gamma_delta && ==
-/* main.cpp 712: */:
-/* main.cpp 713: */ :->  12  {L & ~
-/* main.cpp 714: */}*::(a->*b <<=s.*p__try &||-f(1,2)}  0  
+/* main.cpp 662: */
+/* main.cpp 663: */663  [ defined	-=(2)  ||  
+/* main.cpp 664: */ab  +=  ->*||1e+10f  , z(2)0x7fffffff	->*  'c'[  , <=(2) ;  alpha_beta_gamma_delta	<<  ? 
+/* main.cpp 665: */-- [	-- ->*  1e+10f LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  0;  665  L'w'  
+/* main.cpp 666: */ab  -= , <<  9
+/* main.cpp 667: */9 + , 4e5	||  
+/* main.cpp 668: */s.*p % 9	a	  12 catch 1  !>=-   ->* .*
+/* main.cpp 669: */ab  1e+10f  <<=
+/* main.cpp 670: */0x123456789 
+/* main.cpp 671: */>  >=
+/* main.cpp 672: */
+/* main.cpp 673: */. <<=class 
+/* main.cpp 674: */a->*b 9   &
+/* main.cpp 675: */ &&&  		12  
+/* main.cpp 676: */
+/* main.cpp 677: */q
+/* main.cpp 678: */
+/* main.cpp 679: */077 <  .*{  -=	>defined  0x7fffffff +  
+/* main.cpp 680: */x	 "s" << 
+/* main.cpp 681: */<<= L"ws" >>=  12L catch z(2) }  
+/* main.cpp 682: */ab	
+/* main.cpp 683: */
+/* main.cpp 684: */x99<<= , ...'c' >>  
+/* main.cpp 685: */! a 077 1 ?  _asm_not  <<^= + Lname  * :: 
+/* main.cpp 686: */x^=  >  (  1e+10f defined	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 4e5
+/* main.cpp 687: */>=  }  9 __try:
+/* main.cpp 688: */ :== this  this .*->* 
+/* main.cpp 689: */ab  __try  
+/* main.cpp 690: */->* int  0;  
+/* main.cpp 691: */+=  (.* 1u == ~  q; :9
+/* main.cpp 692: */9  'c'  &
+/* main.cpp 693: */ &  L"ws" z(2)	} :
+/* main.cpp 694: */ :  
+/* main.cpp 695: */
+/* main.cpp 696: */q
+/* main.cpp 697: */
+/* main.cpp 698: */<<  ->*  __try  [ 
+/* main.cpp 699: */1	;(2)  a.*b -> )	== 12 ... defined -	
+/* main.cpp 700: */1u x ->  (2) LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  != s.*p  :
+/* main.cpp 701: */ :  : Lname:
+/* main.cpp 702: */ : 
+/* main.cpp 703: */ :
+/* main.cpp 704: */ :-- ]  || 12 0x123456789 ?	>	 >>=) -1 z(2)	  ->*  
+/* main.cpp 705: */s.x  'c'a<  < * --0; q 1u/  && >>= + 9  || _asm_not  ->	-> 'c'LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  .5 alpha_beta_gamma_delta	
+/* main.cpp 706: */< -	  <  <(2)  
+/* main.cpp 707: */:  ++ a.*b q x 
+/* main.cpp 708: */x(2) 12	9 -  - 
+/* main.cpp 709: */+=+=  a->*b	->* w  >=  int%  ::...  1 12  
+/* main.cpp 710: */x12 ,  || || ->*  -
+/* main.cpp 711: */ >  9 % 1 >=+  
+/* main.cpp 712: */ab 	
+/* main.cpp 713: */
+/* main.cpp 714: */q
 /* main.cpp 715: */
-/* main.cpp 716: */
-/* main.cpp 717: */{ 12  ; +=>>int ( s.*p~catch .*xclass->* x::y ?!=int 
-/* main.cpp 718: */-
-/* main.cpp 719: */ >*int-- 	:
-/* main.cpp 720: */ : <::: }&--int *	 -
-/* main.cpp 721: */ >* :: alpha_beta_gamma_delta ; x::y+=-
-/* main.cpp 722: */ >*(
-/* main.cpp 723: */s.*p(<<=catch alpha_beta_gamma_delta&&->(__try== ->*~ --&& "s"--!=&&	  12 & ->
-/* main.cpp 724: */ * & ->
-/* main.cpp 725: */ *{->
-/* main.cpp 726: */ * Lnameint<<= ::q-- 
-/* main.cpp 727: */alpha_beta_gamma_delta try L -
-/* main.cpp 728: */ >* ?!=q [;q-
-/* main.cpp 729: */ >* (
-/* main.cpp 730: */<<=x=1;
-/* main.cpp 731: */?[ x=1;x=1;: alpha_beta_gamma_delta 'c' 'c' -{ alpha_beta_gamma_delta !=<  <<=q;(||  123456789 ("s":
-/* main.cpp 732: */ :? class intint -
-/* main.cpp 733: */ >*+= __try-
-/* main.cpp 734: */ >*LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1.*
-/* main.cpp 735: */
-/* main.cpp 736: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1:: 
-/* main.cpp 737: */a->*b+=== { --__try ==  0  classLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1->
-/* main.cpp 738: */ * ->* <"s" Lname "s">>
-/* main.cpp 739: */||== ( [a->*bx::y 
-/* main.cpp 740: */->
-/* main.cpp 741: */ * ? f(1,2) L;( ||"s"!=L ~  123456789 :
-/* main.cpp 742: */ :
-/* main.cpp 743: */Lname 'c' 123456789  s.*p<<=}( x=1;q 'c'LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1-- 
-/* main.cpp 744: */>>->* 0  :
-/* main.cpp 745: */ :class; :q 0 :
-/* main.cpp 746: */ :,]alpha_beta_gamma_delta[ LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 <<=>[x=1;: &&:
-/* main.cpp 747: */ :<<=a->*b-- __try >> [ -
-/* main.cpp 748: */|| --  catch  123456789 ->*
-/* main.cpp 749: */
-/* main.cpp 750: */--'c'&&  try|| ,LM(q)>:
-/* main.cpp 751: */ :{x LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1->[<L!= {L*)class+= x=1; x=1; ? s.*p ;x=1;)== ( x=1; 
-/* main.cpp 752: */Lname || class, s.*p
-/* main.cpp 753: */catch
-/* main.cpp 754: */!= "s" :
-/* main.cpp 755: */ : "s"~ int.*__try]  123456789  0  x::y "s"f(1,2)q? class 
-/* main.cpp 756: */>>:
-/* main.cpp 757: */ :!=x=1; __tryLcatch -  == 123456789 f(1,2)Lintclass{  12  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 .* <->
-/* main.cpp 758: */ *  12 'c' ?& >>->* class ||	 .* ;-
-/* main.cpp 759: */ >*->
-/* main.cpp 760: */ * *  12  += ~)int ::->
-/* main.cpp 761: */ *x q __try ]==:: ||  0 ]< Lname [q ::{ Lname ?catch { 
-/* main.cpp 762: */~alpha_beta_gamma_delta ,~ ( +=class Lalpha_beta_gamma_delta!=LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1tryclass{|| [alpha_beta_gamma_delta ->
-/* main.cpp 763: */ * -
-/* main.cpp 764: */ >*  x*-
-/* main.cpp 765: */ >*-
-/* main.cpp 766: */ >* ) "s"	 !=->* ?
-/* main.cpp 767: */
-/* main.cpp 768: */{ !=try 
-/* main.cpp 769: */{==; LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1::|| int  0 alpha_beta_gamma_deltaLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 'c'[alpha_beta_gamma_deltaLname ) ] class;* ( 12 ] ==[ Lname 'c'-
-/* main.cpp 770: */ >*__try 'c'try__try 	
-/* main.cpp 771: */a->*bL+= || ; a->*bs.*p>>x::y, x=1;classcatch class <LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1__try+=--
-/* main.cpp 772: */>*q: catch ?&& catch x::y[ <<= q
-/* main.cpp 773: */class->
-/* main.cpp 774: */ * ->
-/* main.cpp 775: */ * &|| !=int< .* 123456789  >x=1;::'c'f(1,2)} +=[ a->*b>><<=x ~ ->
+/* main.cpp 716: */"s" ; <  < ->	
+/* main.cpp 717: */ab w  12L==  ( a a.*b   ++1	
+/* main.cpp 718: */Lname  . 077 ;9
+/* main.cpp 719: */9 1.5 1;
+/* main.cpp 720: */this catch  class  . 1234567890 ... ]  } x class (2) x::y||  
+/* main.cpp 721: */<= } .5 
+/* main.cpp 722: */+  .*	<<= ==  s.x 1.5 alpha_beta_gamma_delta ->*	9
+/* main.cpp 723: */9  'c'  >> +	723 .  ;	<= [  "s" 
+/* main.cpp 724: */ab-
+/* main.cpp 725: */ > % z(2) (	725 
+/* main.cpp 726: */
+/* main.cpp 727: */]
+/* main.cpp 728: */^= :
+/* main.cpp 729: */ :  x::y  
+/* main.cpp 730: */ab x::y 0x7fffffff	(2)-
+/* main.cpp 731: */ >    731 731  
+/* main.cpp 732: */<  < 4e5 LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 a.*b	L"ws"LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1	1e+10f 732 1u+  -	&&  
+/* main.cpp 733: */+=
+/* main.cpp 734: */ab  0x7fffffff alpha_beta_gamma_delta  <  <  != -= a.*b >  >=12L  L'w'int 
+/* main.cpp 735: */&& 9 ->* (2)	z(2)  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ->*L'w')	735 __try  - 12L L'w'  <=  .5&&	f(1,2)  this <  < "s"  %  
+/* main.cpp 736: */
+/* main.cpp 737: */q
+/* main.cpp 738: */
+/* main.cpp 739: */<<=/ {  +=	077 . ->*	
+/* main.cpp 740: */>>= &
+/* main.cpp 741: */ &	a.*b  -  >=  L'w' ^=->* s.*p
+/* main.cpp 742: */
+/* main.cpp 743: */L"ws"	__try   1.5  > .5 12 __try , 
+/* main.cpp 744: */+=  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 alpha_beta_gamma_delta -	 -
+/* main.cpp 745: */ >  {4e5 
+/* main.cpp 746: */ab ...::  -0x7fffffff :
+/* main.cpp 747: */ :  
+/* main.cpp 748: */<  <	12L x::y "s"  
+/* main.cpp 749: */xL "ws"a.*b->* 1e+10f x=1;  
+/* main.cpp 750: */x::y  Lname 1e+10f^= -  - int ... , }  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 a 123456789 0
+/* main.cpp 751: */+= a  L"ws"  
+/* main.cpp 752: */
+/* main.cpp 753: */123456789	>  >=:  int 1u	L'w'  -
+/* main.cpp 754: */ >
+/* main.cpp 755: */||  a->*b alpha_beta_gamma_delta (2) this s.x . -> -  'c'	::	++ <<= 
+/* main.cpp 756: */
+/* main.cpp 757: */-
+/* main.cpp 758: */ >%  > 
+/* main.cpp 759: */
+/* main.cpp 760: */q
+/* main.cpp 761: */
+/* main.cpp 762: */L"ws" 'c'	)  
+/* main.cpp 763: */"s"	a->*b  != } 
+/* main.cpp 764: */->* -> q )  } <<  _asm_not 1u-  f(1,2) z(2)  ( , :
+/* main.cpp 765: */ :+= ?	1234567890 
+/* main.cpp 766: */
+/* main.cpp 767: */q
+/* main.cpp 768: */
+/* main.cpp 769: *// ; a->*b++< > 9
+/* main.cpp 770: */9 } ] == (  s.*p  	Lname x  --  'c'  
+/* main.cpp 771: */L'w'  &&	9 a << a.*b &&  
+/* main.cpp 772: */__try  , : z(2)  0x123456789 %__try 0(	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1	w<<
+/* main.cpp 773: */!  
+/* main.cpp 774: */alpha_beta_gamma_delta	alpha_beta_gamma_delta	- 1u	+= 
+/* main.cpp 775: */ab*  
 /* main.cpp 776: */
-/* main.cpp 777: */x ;x
-/* main.cpp 778: */-  alpha_beta_gamma_deltaalpha_beta_gamma_deltaL ->
-/* main.cpp 779: */ *--__try .*:
-/* main.cpp 780: */ : >>:: .* <<= ->
-/* main.cpp 781: */ *
-/* main.cpp 782: */x=1; >> LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 }& 0 
-/* main.cpp 783: */
-/* main.cpp 784: */< 
-/* main.cpp 785: */x=1;
-/* main.cpp 786: */!=} += { 
-/* main.cpp 787: */>> 
-/* main.cpp 788: */?:<<=+=->
-/* main.cpp 789: */
-/* main.cpp 790: */->* <<=:]-- s.*px=1;x:
-/* main.cpp 791: */ : && ( *  123456789 :
-/* main.cpp 792: */ :.*a->*b!= ( ||-
+/* main.cpp 777: */ab  <  <  <  <   (  - ,  'c'  12	0;	; ^=077 
+/* main.cpp 778: */::L'w' alpha_beta_gamma_delta int ,  a->*b  this* f(1,2)  defined ->/  ) ^=:	s.x: catch a.*b  
+/* main.cpp 779: */
+/* main.cpp 780: */} .*	Lname : q z(2)	 
+/* main.cpp 781: */~ 
+/* main.cpp 782: */
+/* main.cpp 783: */q
+/* main.cpp 784: */
+/* main.cpp 785: */a  /	??	int  ?  class s.x	/	<  <  0
+/* main.cpp 786: */
+/* main.cpp 787: */q
+/* main.cpp 788: */
+/* main.cpp 789: */a->*b	defined q alpha_beta_gamma_delta  >  >="s" <=  a.*b	.5 a.*b ...  1e+10f  defined  ->  
+/* main.cpp 790: */, :>  >= &&0x7fffffff  x class -  - ||class  a.*b  ;  4e5  -- -
+/* main.cpp 791: */ >0x7fffffff  791 -
+/* main.cpp 792: */ >  -] 1234567890 .  ++
 /* main.cpp 793: */
-/* main.cpp 794: */ -
-/* main.cpp 795: */ >*[ .*LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 >>*} Lname "s" :  : ( [+=||  <a->*b
-/* main.cpp 796: */]== & -- <<=!= }catch ->*class ==Lname .*->
-/* main.cpp 797: */ *[ catch ,try <) &Lname LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  0  0 & ~  - ::+= }"s"class f(1,2) 12  Lname x ||== ints.*p Lname+= a->*b :
-/* main.cpp 798: */ : "s" ~|| 
-/* main.cpp 799: */
-/* main.cpp 800: */L -
-/* main.cpp 801: */ >* alpha_beta_gamma_delta:: Lname) (a->*b 
-/* main.cpp 802: */} {]? "s"Lname+= LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 q += <L 
-/* main.cpp 803: */
-/* main.cpp 804: */* (}tryLnamef(1,2)&&->*!= x=1;:
-/* main.cpp 805: */ :-
-/* main.cpp 806: */ >* (LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1-& x::y ->[ 	 
-/* main.cpp 807: */
-/* main.cpp 808: */
-/* main.cpp 809: */:: class
+/* main.cpp 794: */
+/* main.cpp 795: */-- %  .*!={  a->*b LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  ...  1	L'w'this >>w +  catch class,	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 1u 077? 
+/* main.cpp 796: */<  <	) .5 x=1;  /  int 12 ^= ! __try(2) 9
+/* main.cpp 797: */9>>	797 077 x::y  .5 != ->* class	1u  && >=
+/* main.cpp 798: */
+/* main.cpp 799: */+=(2) Lname alpha_beta_gamma_delta  >=}  )  q x::y  !="s" 799 1234567890 ~ (  
+/* main.cpp 800: */4e5-  - 
+/* main.cpp 801: */9"s":
+/* main.cpp 802: */ : defined s.x  :	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  catch*  == int 9
+/* main.cpp 803: */9,~  class 0;  _asm_not s.*p	L'w'4e5 
+/* main.cpp 804: */>    Lname >=  w  1  :: ->* !=z(2)  077 
+/* main.cpp 805: */ab  ~ defined this  a->*b &
+/* main.cpp 806: */ & s.*p x=1;	this f(1,2) q < 
+/* main.cpp 807: */->*123456789}1u  -- 0x7fffffff 'c' ?077  ::  Lname L'w'%  /  &&  4e5 123456789 
+/* main.cpp 808: */+=  
+/* main.cpp 809: */+= } 
 /* main.cpp 810: */
-/* main.cpp 811: */~alpha_beta_gamma_delta--:  : && ;, class 123456789 * <<= q&&L x::y	 -> ~ try .* 	:f(1,2)> != !=<<= <!= xint Lname (&&alpha_beta_gamma_delta 	 <"s"** 
-/* main.cpp 812: */ == <]alpha_beta_gamma_delta x::yx=1;
-/* main.cpp 813: */&& 0 -s.*p [a->*b:~ ->alpha_beta_gamma_delta>>
-/* main.cpp 814: */f(1,2)[ ->* 
-/* main.cpp 815: */--{->{ a->*b.* x=1;--{try - (  0  "s"->
-/* main.cpp 816: */ *int 'c'] alpha_beta_gamma_delta
-/* main.cpp 817: */&(.*, :->*- 0 * 
-/* main.cpp 818: */x::y > catch 
-/* main.cpp 819: */-
-/* main.cpp 820: */ >*||!=__try<<=} < +="s"->
-/* main.cpp 821: */ * "s"][ try &&  12  !=:
-/* main.cpp 822: */ ::
-/* main.cpp 823: */: >>+= ;Ls.*p* }&& -
-/* main.cpp 824: */ >*"s"f(1,2)catch "s" *{; >>:: *
-/* main.cpp 825: */f(1,2) {[ ~s.*p 	~int&  >>>!=<<=> q {&&>>'c'-
-/* main.cpp 826: */ >* alpha_beta_gamma_delta<<= ; x=1;
-/* main.cpp 827: */q xcatchf(1,2) ==x=1; catch "s"class--f(1,2)||  123456789 -> += > int
-/* main.cpp 828: */--f(1,2)->
-/* main.cpp 829: */ * *-
-/* main.cpp 830: */ >*x ~ ->*:
-/* main.cpp 831: */ :|| x x Lnametry
-/* main.cpp 832: */
-/* main.cpp 833: */[  12 
-/* main.cpp 834: */
-/* main.cpp 835: */} x=1;;a->*b:
-/* main.cpp 836: */ :{q int , --<  .* 'c' Lname  :
-/* main.cpp 837: */ :catch L -> a->*b&& 0  >  >> class 
-/* main.cpp 838: */__try > a->*b->
-/* main.cpp 839: */ *
-/* main.cpp 840: */) catch {q class  ,x=1; & 	 
-/* main.cpp 841: */
-/* main.cpp 842: */x=1;& ?; f(1,2)  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 classM(q)+=-  -
-/* main.cpp 843: */ >* {]L L,x::y)
-/* main.cpp 844: */!="s" :: x::y- 
-/* main.cpp 845: */ ->
-/* main.cpp 846: */ *
-/* main.cpp 847: */
-/* main.cpp 848: */->}  123456789 x "s" <alpha_beta_gamma_delta class] :: )>>]<<= ],xLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 "s":x||<<=.**__try [& 0  [<<=&&x=1;try )|| 
-/* main.cpp 849: */?~[Lname;( alpha_beta_gamma_delta "s"__try s.*p -
-/* main.cpp 850: */ >* ? } ->* class} <<=catchM(q) ||, , ) -
-/* main.cpp 851: */ >* ?q; ||catch Lclass class - <<= ->* ]:
-/* main.cpp 852: */ :int < ::-] x::y LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 *-
-/* main.cpp 853: */ >*  ; 
-/* main.cpp 854: */'c' a->*bclassf(1,2)> ? >> 12  q 12  ( __tryLname -> { x::yx s.*p 12  Lname , [ 0 :x&&LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1x::y== "s".* == >>] 	 int<<=&&(?, Lname~[(==class+=-
-/* main.cpp 855: */ >* ->*->
-/* main.cpp 856: */ * -> trys.*p&->|| & - .*int{? 
-/* main.cpp 857: */0 int- [LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 alpha_beta_gamma_delta 
-/* main.cpp 858: */
-/* main.cpp 859: */
-/* main.cpp 860: */
-/* main.cpp 861: */12 ~+= 
-/* main.cpp 862: */
-/* main.cpp 863: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 >try* ->Lname|| ) x=1;L  0 ,s.*p == x::y LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 s.*p 12 x=1; [ &{ [ :
-/* main.cpp 864: */ : 0 (x Lname-:
-/* main.cpp 865: */ :
-/* main.cpp 866: */
-/* main.cpp 867: */-- :
-/* main.cpp 868: */ : 0  try-> q q 'c'-> ~ class q  >> class]~x LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 *<  "s"}catch ,== || ? &s.*p || 123456789  &,'c'*x=1;:	 f(1,2) * a->*b ] ] ->* :: class{
-/* main.cpp 869: */
-/* main.cpp 870: */try q::.*.* x__tryx=1;+=alpha_beta_gamma_delta::LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 
-/* main.cpp 871: */
-/* main.cpp 872: */int
-/* main.cpp 873: */alpha_beta_gamma_delta+= -- {x->* : 
-/* main.cpp 874: */ :
-/* main.cpp 875: */ : 
-/* main.cpp 876: */catch 
-/* main.cpp 877: */: , > Lname -
-/* main.cpp 878: */ >*&
-/* main.cpp 879: */
-/* main.cpp 880: */* >>  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1intLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
-/* main.cpp 881: */
-/* main.cpp 882: */s.*p? !=.* x::y__try x::y 12 (* !=-
-/* main.cpp 883: */ >** ->   "s"alpha_beta_gamma_delta: [ :
-/* main.cpp 884: */ : >	 --( 
-/* main.cpp 885: */s.*p? 0  &
-/* main.cpp 886: */
-/* main.cpp 887: */<|| 	L)&a->*b -
-/* main.cpp 888: */ >*& <<= ; 
-/* main.cpp 889: */+=->
-/* main.cpp 890: */ *Lname.*>>>->)&{x=1;&&--int==alpha_beta_gamma_deltax::yxalpha_beta_gamma_deltaLint~ ==f(1,2) !=alpha_beta_gamma_delta* x::ycatch && ->* 	int 12 (int* *+=? :
-/* main.cpp 891: */ :x::y)L->*x=1; -- 
-/* main.cpp 892: */
-/* main.cpp 893: */[ __try - Lname->
-/* main.cpp 894: */ * x=1; f(1,2)~<:
-/* main.cpp 895: */ :|| != == catch ||	x try .*<<= +=] ->
-/* main.cpp 896: */
-/* main.cpp 897: */
-/* main.cpp 898: */f(1,2)x=1; L 0  {	 L 0 try	  ~  0  ) class+=	 .* ,== 
-/* main.cpp 899: */<   123456789 :  123456789  123456789  [~x] x ~ += x=1;>> Lname s.*p	__try->* -> x::y ]-
-/* main.cpp 900: */ >*x::y?classclass,  0 <<=  123456789 class ( || ), 
-/* main.cpp 901: */try <<=x=1;& .* ->* &&->* :::
-/* main.cpp 902: */ : +=alpha_beta_gamma_delta }? try ||catch& ->
-/* main.cpp 903: */ *->** LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1-- 
-/* main.cpp 904: */
-/* main.cpp 905: */alpha_beta_gamma_delta class  123456789 x::y "s"a->*b-> ,
-/* main.cpp 906: */>try+= s.*p? 'c' -} -- -> a->*bcatch-
-/* main.cpp 907: */ >* int :
-/* main.cpp 908: */ : x::y*"s"}  12  catchint  12 a->*b<__try<	 && ->
-/* main.cpp 909: */ *!= 
-/* main.cpp 910: */__tryalpha_beta_gamma_deltaLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
-/* main.cpp 911: */12 > xx s.*p[ ** )==-a->*b catch>>~ &	 >{:
-/* main.cpp 912: */ : a->*b{ intLLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
-/* main.cpp 913: */|| ->
+/* main.cpp 811: */L"ws"  !  
+/* main.cpp 812: */0x123456789  :: "s" .*1234567890 .5	s.x 1u <<= )catch -  ?1.5  <   ==	__try >= ?-
+/* main.cpp 813: */ > 
+/* main.cpp 814: */+  defined  
+/* main.cpp 815: */int  w  >>  {.>  ! L"ws" 
+/* main.cpp 816: */}	1	>>=
+/* main.cpp 817: */x++w >>=	try  ->*1234567890  catch>* 12 12  w  :
+/* main.cpp 818: */ :&& 
+/* main.cpp 819: */! 1234567890 + (	1e+10f  ~>>=	-
+/* main.cpp 820: */ >
+/* main.cpp 821: */ab .*	!"s"s.*p  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1	!=	--0x7fffffff 0; x::y ! s.x  ~...  
+/* main.cpp 822: */%
+/* main.cpp 823: */
+/* main.cpp 824: */q
+/* main.cpp 825: */
+/* main.cpp 826: */(2) "s" 0; .* 
+/* main.cpp 827: */x "s"	
+/* main.cpp 828: */1  (	:
+/* main.cpp 829: */ : s.*p+  ) 1 Lname ==	<  +=  :	%  ^= >   >> _asm_not 
+/* main.cpp 830: */1u 077 0x7fffffff 0(2)	&
+/* main.cpp 831: */ &  !=  ]  -- "s")0{  ->*->:
+/* main.cpp 832: */ :catch x::y } &&	"s"
+/* main.cpp 833: */>>= x=1; ;  )a->*b  defined 0x7fffffff  <  <  
+/* main.cpp 834: */Lname >>=  L"ws"== z(2)0x123456789  :|| 
+/* main.cpp 835: */x+=	>  >=	  12L ->*  / ->* 
+/* main.cpp 836: */x0	Lname ++	/ - catch  _asm_not catch	x=1;  <  < 
+/* main.cpp 837: */+=  <  < defined  << >  
+/* main.cpp 838: */z(2) 
+/* main.cpp 839: */:	[ :'c'w
+/* main.cpp 840: */->  this  s.x	--  &&  this 0x7fffffff+=  	'c' ^=  == .  L'w'x=1;  1234567890 }/ -
+/* main.cpp 841: */ >  z(2) *	x=1; 12L
+/* main.cpp 842: */
+/* main.cpp 843: */x=1; ||->*q.5  a.*b  defined  --	alpha_beta_gamma_delta 
+/* main.cpp 844: */?  ->* .5 123456789 f(1,2) 1e+10f Lname 077	} catch  || <=  .  <<	 
+/* main.cpp 845: */x( [)	  ]q } ++ ... 
+/* main.cpp 846: */
+/* main.cpp 847: */q
+/* main.cpp 848: */
+/* main.cpp 849: */&
+/* main.cpp 850: */ & -  ->=  !=  a->*b  ->*  >= ->* -	+=	x::y	
+/* main.cpp 851: */~ {  	 851 %12  --	0;  ->*.5 >>=  q <= Lname  1 >  >= 
+/* main.cpp 852: */: __try alpha_beta_gamma_delta (2)  -	<<=&
+/* main.cpp 853: */ &  ->*	defined>  >=,  ( << 
+/* main.cpp 854: */) s.*p 0; 9
+/* main.cpp 855: */9
+/* main.cpp 856: */x9	. >  >=<<++  12L -  -  x ^=.5+=*  1234567890	->* 856 4e5 ->*  >	
+/* main.cpp 857: */+ { ~  +=x=1;  
+/* main.cpp 858: */xx=1;	->*[ . >  >=  ~	123456789-- 077>=0x7fffffff	(2)  >>=+ <<= f(1,2)try  0x7fffffff  4e5 this -
+/* main.cpp 859: */ > +==	
+/* main.cpp 860: */>=  >  >= :
+/* main.cpp 861: */ : 0
+/* main.cpp 862: */+=	-
+/* main.cpp 863: */ >< 1u 
+/* main.cpp 864: */ab ) :
+/* main.cpp 865: */ :  [  f(1,2)  > } L'w'  ."s"  L"ws" 
+/* main.cpp 866: */"s"  q 1u 077  try	>=0x7fffffff __try .* (2)	/ -= x::y 1u 0x7fffffff>  4e5 ... x -
+/* main.cpp 867: */ >  :
+/* main.cpp 868: */1.5 .*	f(1,2) )0;/  L"ws"...	f(1,2)
+/* main.cpp 869: */1234567890  ... try (2)  
+/* main.cpp 870: */1u f(1,2) 870  
+/* main.cpp 871: */)!= ...	0  
+/* main.cpp 872: */<x f(1,2)f(1,2)	4e5 __try	,f(1,2)
+/* main.cpp 873: */+= -= 1class
+/* main.cpp 874: */
+/* main.cpp 875: */+=  -=  
+/* main.cpp 876: */+=  x  <<= w 0x123456789 
+/* main.cpp 877: */ab	catch  <=  f(1,2)x=1; 
+/* main.cpp 878: */[  Lname } f(1,2) 0x123456789	
+/* main.cpp 879: */+=  12  9	1234567890 ~ ( _asm_not<<}	<  <a	0x7fffffff "s"
+/* main.cpp 880: */<   < ^=this s.*p } a.*b 0- "s"
+/* main.cpp 881: */+=
+/* main.cpp 882: */a	<<=	.*    f(1,2) this; (1e+10f	% 1234567890
+/* main.cpp 883: */
+/* main.cpp 884: */q
+/* main.cpp 885: */
+/* main.cpp 886: */x::y	1.5 z(2)	"s" ==  
+/* main.cpp 887: */{  <<=.5  ?<  <  >>	x -
+/* main.cpp 888: */ >	+=	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1->077 
+/* main.cpp 889: */ab	L"ws"x::y    s.*p a^= 
+/* main.cpp 890: */x-=	LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 
+/* main.cpp 891: */<123456789:
+/* main.cpp 892: */ :  123456789  class  x  {  < 
+/* main.cpp 893: */
+/* main.cpp 894: */{ <LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 defined  int __try  +=  
+/* main.cpp 895: */;   <  < != <  <  s.x class ...  <<=-> 	  ->*-/ ++  this  .*  >  >=1u  defined w;  L'w' 
+/* main.cpp 896: */1e+10f .5  class  (2)	"s"a.*b .5  -- 9
+/* main.cpp 897: */9  -
+/* main.cpp 898: */ >  ( &
+/* main.cpp 899: */ &  << int  f(1,2)
+/* main.cpp 900: */x[  --::0  12L  a.*b 1 ||(2) >>-
+/* main.cpp 901: */ >	-  -	12  / *catch 	
+/* main.cpp 902: */0 902 class }  0.  0;catch &
+/* main.cpp 903: */ &- 0	x=1;  a->*b&
+/* main.cpp 904: */ & 9
+/* main.cpp 905: */9 x 0x123456789	&
+/* main.cpp 906: */ &  s.*p 
+/* main.cpp 907: */123456789  ).5  x ]12L:: <<= .5 <  < &
+/* main.cpp 908: */ & 
+/* main.cpp 909: */int  :
+/* main.cpp 910: */ :] <  <  !0x7fffffff 
+/* main.cpp 911: */x^= 
+/* main.cpp 912: */
+/* main.cpp 913: */q
 /* main.cpp 914: */
-/* main.cpp 915: */==x=1;a->*b
-/* main.cpp 916: */<: ( 0 x::y 
-/* main.cpp 917: */
-/* main.cpp 918: */
-/* main.cpp 919: */::x!=
-/* main.cpp 920: */x=1;::"s"
-/* main.cpp 921: */; == 
-/* main.cpp 922: */-~LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1-- a->*b==alpha_beta_gamma_delta { f(1,2) <alpha_beta_gamma_deltax::y>x=1;-<LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1,
-/* main.cpp 923: */
-/* main.cpp 924: */
-/* main.cpp 925: */q "s"try->
-/* main.cpp 926: */ *
+/* main.cpp 915: */'c' ==077 &&  1234567890 915 &&  
+/* main.cpp 916: */a->*b x catch  q 1234567890  
+/* main.cpp 917: */+	 { 1.5 
+/* main.cpp 918: */x/ f(1,2) >>=	<  (2) 12L a->*b 
+/* main.cpp 919: */
+/* main.cpp 920: */; ::  s.*p f(1,2)defined ; 
+/* main.cpp 921: */:  1234567890 <= }++ __try  
+/* main.cpp 922: */->* 9
+/* main.cpp 923: */9 f(1,2)(2)  [	+   s.*p  <<=;  
+/* main.cpp 924: */&&	>  >=a->*b ,	
+/* main.cpp 925: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1<= ! ->*	
+/* main.cpp 926: */1e+10f>  +	<>  , Lname 0x123456789 int )  <<  q  ->* 
 /* main.cpp 927: */
-/* main.cpp 928: */)+= ;  12 -
-/* main.cpp 929: */ >* f(1,2)
-/* main.cpp 930: */>"s" ,||>>  * ::x=1;; LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 *:: :
-/* main.cpp 931: */ : f(1,2)-'c'x::y:;->& 0 L ints.*p *--'c'x=1;; += 123456789 -- x=1; 
-/* main.cpp 932: */;:  :
-/* main.cpp 933: */ : +=; Lname ~]:
-/* main.cpp 934: */ :"s"try && 12  int- & try* L:
-/* main.cpp 935: */ :->*> <, ~>> +=!= &"s" .*<<=q ->
-/* main.cpp 936: */ * );>>	int->* ->
-/* main.cpp 937: */ * __try [<<= << }f(1,2)!=:: 
-/* main.cpp 938: */}alpha_beta_gamma_delta	 L->*& ->>>( 123456789 :
-/* main.cpp 939: */ :--? ,Lname{ alpha_beta_gamma_delta>>Lname>> ] <x::y__try->
-/* main.cpp 940: */ * --<intL} [> 0  &&s.*p   s.*p==x::y>try ->s.*p } || try
-/* main.cpp 941: */:
-/* main.cpp 942: */ :
-/* main.cpp 943: */->*->*&& .* ::LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1catch->*catchint>.*:
-/* main.cpp 944: */ :x=1; L'c' ::<<= 
-/* main.cpp 945: */<) ;; { __try 
-/* main.cpp 946: */f(1,2) x=1; x::yLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 f(1,2) > < &&Lnamecatch-+= != x=1;tryx::yx||
-/* main.cpp 947: */]:
-/* main.cpp 948: */ :  123456789  --x x::yx::y ;::s.*p [x L  0 : & 12  
-/* main.cpp 949: */
-/* main.cpp 950: */0  --int 'c' 	--?&~ x*try { ,__try 12 f(1,2)f(1,2)+= LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ;  0  a->*b] : a->*b Lx::y Lname  12  *-
-/* main.cpp 951: */ >* ;tryint 0 __try --	 ::[ 	&+=->]LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ?Lint 'c' :
-/* main.cpp 952: */ :*  ====x=1; ==( }> __try: 
-/* main.cpp 953: */.*"s" += x::y}  0 
-/* main.cpp 954: */-  ->
-/* main.cpp 955: */ *Lname 	 &&	 +=== ( Lnamex q)-|| ()<<=->* &-
-/* main.cpp 956: */ >*"s" __try ->
-/* main.cpp 957: */ * alpha_beta_gamma_delta --try  12 q-> -.*>> ->
-/* main.cpp 958: */ *s.*p->
-/* main.cpp 959: */ *==x::y -
-/* main.cpp 960: */ >*->
-/* main.cpp 961: */ * a->*b 123456789 ==) s.*p.* 
-/* main.cpp 962: */'c'*?x
-/* main.cpp 963: */
-/* main.cpp 964: */-- 
-/* main.cpp 965: */-- != }?:: >>x::y 123456789  Lname->
-/* main.cpp 966: */ *class *	 "s"'c' -  12 int a->*b 
-/* main.cpp 967: */)&;->; 
-/* main.cpp 968: */~  123456789  - __try?s.*p & [q <<=( 
-/* main.cpp 969: */
-/* main.cpp 970: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 "s"&q  }>>: ~ ==  123456789 ( :: tryx::y& , !=<try 0 Lname :(try?+= < [
-/* main.cpp 971: */0 & __try 
-/* main.cpp 972: */a->*bint f(1,2) >tryx->
-/* main.cpp 973: */ * ->
-/* main.cpp 974: */ *tryLname "s" 	,&~==, xLLname
-/* main.cpp 975: */
-/* main.cpp 976: */x::y	 try ;)]->*!=-x  ->
-/* main.cpp 977: */ *[ } <<= ->
-/* main.cpp 978: */ *catch (;:
-/* main.cpp 979: */ :  0 Lname ->
-/* main.cpp 980: */ * 12 ->
-/* main.cpp 981: */ * * L-
-/* main.cpp 982: */ > <<=*.* ;=='c'(?
+/* main.cpp 928: */<<= && (2) >=  'c' ! -catch 0	12L 
+/* main.cpp 929: */;  *  { x=1;  s.*p>> z(2)x::y:
+/* main.cpp 930: */ :9
+/* main.cpp 931: */9  L'w'	931) LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1:	>  4e5  0;<<1e+10f +  
+/* main.cpp 932: */Lname [ a.*b >>=  % 9
+/* main.cpp 933: */9 ^= <  < s.*p defined  catch s.*p< . +=catch  123456789 {	
+/* main.cpp 934: */934 0x7fffffff  ! <=  ,[ <<=<  += 1.5 this?  9
+/* main.cpp 935: */9 
+/* main.cpp 936: */ab  
+/* main.cpp 937: */} 9
+/* main.cpp 938: */9	):9	>= LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 catch 'c'try s.*p	:_asm_not / s.x 0x123456789  }	"s"123456789-
+/* main.cpp 939: */ >  >  >= :: >= 
+/* main.cpp 940: */?  
+/* main.cpp 941: */4e5, >  >= w defined  941  z(2)  ~ -=	<<= 
+/* main.cpp 942: */+= 
+/* main.cpp 943: */x<=  -
+/* main.cpp 944: */ >	-
+/* main.cpp 945: */ >   ->* >>=  ::  >>  
+/* main.cpp 946: */+= Lname	, ||12L  *::0x7fffffff __try	w   
+/* main.cpp 947: */-
+/* main.cpp 948: */ >
+/* main.cpp 949: */-=  >=	a.*b{ [ ] 1u Lname a.*b   x::y catch Lname	% ? - :
+/* main.cpp 950: */ : "s" -12  ; , 
+/* main.cpp 951: */-
+/* main.cpp 952: */ >  s.x 
+/* main.cpp 953: */ab class 
+/* main.cpp 954: */xLname  && 
+/* main.cpp 955: */;x::y x::y ] >=  >>= ++  ^=,a.*b 1u  .*	955	-> < 
+/* main.cpp 956: */9 0x7fffffff++  4e5%  -alpha_beta_gamma_delta  ...  )  ]  { >>	x=1;  -||  ... 
+/* main.cpp 957: */"s" : f(1,2)  0x7fffffff 12L  957 [||  077 1e+10f (2) 
+/* main.cpp 958: */+= a->*b  || /a^= 0x7fffffff  ... 0	 
+/* main.cpp 959: */]	+=	<< x=1;1 ^=  s.x  q  a 1+=] 959	. &&	959	0x123456789 class  ]	try  s.*p~  
+/* main.cpp 960: */z(2) 
+/* main.cpp 961: */ab    --  'c'  ) 1234567890	this  ... alpha_beta_gamma_delta ::<=  1alpha_beta_gamma_delta;9
+/* main.cpp 962: */9->		
+/* main.cpp 963: */:
+/* main.cpp 964: */ : -  ; 1u	"s" a-=alpha_beta_gamma_delta	
+/* main.cpp 965: */x12 x  ~x  0x123456789 "s"	4e5
+/* main.cpp 966: */x.* 0	q -4e5 ;12		 a->*b  z(2)  >> 0 
+/* main.cpp 967: */
+/* main.cpp 968: */12{  ++  catch  }>  >=]f(1,2)	>  >=z(2)	/ 'c'  ,defined  0 catch!=  L"ws"  'c'  12L  
+/* main.cpp 969: */, try 077  <<	9 LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  ^=  077	a->*b  <=try  L'w' ,	4e5 > 
+/* main.cpp 970: */this LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1:
+/* main.cpp 971: */ : ->*	% ]  -> catch "s"int  alpha_beta_gamma_delta >  >= s.x	0x7fffffff	-=  ... .5	+	_asm_not 
+/* main.cpp 972: */== &&->	0x123456789 x=1;  <=try  ]>  >=  ::"s"&
+/* main.cpp 973: */ &  s.*p 1u  >> 1234567890 ->* try ->* %	'c'
+/* main.cpp 974: */&& a->*b , 9
+/* main.cpp 975: */9  _asm_not <=  
+/* main.cpp 976: */
+/* main.cpp 977: */q
+/* main.cpp 978: */
+/* main.cpp 979: */! "s" ==9
+/* main.cpp 980: */9 12L  ==  12  a 1 12L	_asm_not  .	12 z(2)  &&
+/* main.cpp 981: */
+/* main.cpp 982: */q
 /* main.cpp 983: */
-/* main.cpp 984: */;s.*palpha_beta_gamma_delta 
-/* main.cpp 985: */
-/* main.cpp 986: */x :
-/* main.cpp 987: */ : x=1;x=1;catch )x::y, "s";||, catch L::alpha_beta_gamma_delta->*Lname] ||'c'-
-/* main.cpp 988: */ >*'c'-> 
-/* main.cpp 989: */__try >x::y-> >>s.*p Lname 'c'x__try Lname --== 	+= ||-
-/* main.cpp 990: */ >* ->f(1,2)
-/* main.cpp 991: */
-/* main.cpp 992: */alpha_beta_gamma_deltaint "s" catch-LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1__try
-/* main.cpp 993: */.* -> &
-/* main.cpp 994: */ == classf(1,2) s.*p:tryf(1,2)  123456789  __try q:
-/* main.cpp 995: */ : ==class<<=-
-/* main.cpp 996: */ > 
-/* main.cpp 997: */
-/* main.cpp 998: */<<= 	  ;[->[x 0  
-/* main.cpp 999: */
-/* main.cpp 1000: */>> 	 -
-/* main.cpp 1001: */ >*-> <<= Lname~
-/* main.cpp 1002: */
-/* main.cpp 1003: */->&&-- LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 :
-/* main.cpp 1004: */ :->* ==
-/* main.cpp 1005: */> } -- -
-/* main.cpp 1006: */ >* += try*  == catch 0  
-/* main.cpp 1007: */
-/* main.cpp 1008: */f(1,2) --LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1:
-/* main.cpp 1009: */ :::"s" 
-/* main.cpp 1010: */'c'
-/* main.cpp 1011: */q}- catch ~alpha_beta_gamma_delta.*[ ->
-/* main.cpp 1012: */ *x--int ] LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1M(q)a->*b ? < catchx=1; { 'c' >>x=1;::(
-/* main.cpp 1013: */intx=1; ==alpha_beta_gamma_delta x=1;"s"|| f(1,2):::
-/* main.cpp 1014: */ : {->
-/* main.cpp 1015: */ *int~ try 
+/* main.cpp 984: */0x123456789  >=  *x=1;	L"ws"  ! 
+/* main.cpp 985: */^= ...  ->*	1u 	 
+/* main.cpp 986: */__try>-> ( && 123456789 q -
+/* main.cpp 987: */ >  -= ++ %  [ (  a->*b .*  
+/* main.cpp 988: */< % q  	 . try ==	1u 4e5	123456789 4e5 &&  alpha_beta_gamma_delta class <= w	 
+/* main.cpp 989: */^=	+{-   -  0 a try ?  1e+10f  0 - 123456789	>>= -  ||  -
+/* main.cpp 990: */ >x=1;  q 
+/* main.cpp 991: */ab
+/* main.cpp 992: */!=  ,LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1	1u } f(1,2)1u	*  ->*Lname (    ->*_asm_not->  catch  >> this	_asm_not 
+/* main.cpp 993: */+>>  a	'c''c' s.x  
+/* main.cpp 994: */L'w'  x=1;*  
+/* main.cpp 995: */ab !  ->* << 0x123456789 ->0; ++ 0x123456789  this x  "s"    1e+10f  [ &
+/* main.cpp 996: */ &	<  0x123456789 
+/* main.cpp 997: */catch  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  L'w'	catch || ... .5  
+/* main.cpp 998: */ab 'c' <=  9	+= <<this? 
+/* main.cpp 999: */12  !=>> <<=  )	{ .  !	<= :
+/* main.cpp 1000: */ : f(1,2) 1000	0;	->* &
+/* main.cpp 1001: */ & +++  ->* ||
+/* main.cpp 1002: */ab defined  <<= x __try
+/* main.cpp 1003: */int 9
+/* main.cpp 1004: */9	>  077 try .5 catch 	1234567890 >=	[ q  
+/* main.cpp 1005: */.'c'  >
+/* main.cpp 1006: */x} &
+/* main.cpp 1007: */ &  } try 1 -> +=a.*b}
+/* main.cpp 1008: */~ 
+/* main.cpp 1009: */>= 
+/* main.cpp 1010: */+= L"ws" a->*b 123456789	&
+/* main.cpp 1011: */ &0;	 
+/* main.cpp 1012: */==) 1.5  >>  "s"12L  ] { 1.5 << .*	
+/* main.cpp 1013: */||0x123456789>>= 1u  
+/* main.cpp 1014: */
+/* main.cpp 1015: */q
 /* main.cpp 1016: */
-/* main.cpp 1017: */(,x::y ->* ->* <> :[;  123456789  catch ->
-/* main.cpp 1018: */ *[{ ;~.* -
-/* main.cpp 1019: */ >* 'c' >><<=__try{try ==tryint -int-- x::y : LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 123456789  
-/* main.cpp 1020: */catchtry 
-/* main.cpp 1021: */
-/* main.cpp 1022: */
-/* main.cpp 1023: */&& 	+=] (-< ->*LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1x!= __try>> LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1} x::y&]-::(&catch->) ([
-/* main.cpp 1024: */~*class<<=<<=LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ~try:
-/* main.cpp 1025: */ :+=<->* :: :
-/* main.cpp 1026: */ : f(1,2) & L:
-/* main.cpp 1027: */ :[* <.* f(1,2)!=	 -
-/* main.cpp 1028: */ >*x=1; try catch__try+=x=1; == 
-/* main.cpp 1029: */->
-/* main.cpp 1030: */ * LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
+/* main.cpp 1017: */: 0;	a.*b{ -
+/* main.cpp 1018: */ > s.*p >  >=__try LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 __try	,  this && .5  x 12L 077 q   
+/* main.cpp 1019: */* q !	: ?0  } (2)  (2)  <=	9
+/* main.cpp 1020: */9<<=   . a->*b  ]defined   >>  1e+10f
+/* main.cpp 1021: */+= 
+/* main.cpp 1022: */x 9
+/* main.cpp 1023: */9 int-  - &
+/* main.cpp 1024: */ &  --	
+/* main.cpp 1025: */ab ++ 
+/* main.cpp 1026: */
+/* main.cpp 1027: */{  )!=	-- try L'w'	1e+10f :
+/* main.cpp 1028: */ :} 
+/* main.cpp 1029: */ab z(2) (2) && ::  
+/* main.cpp 1030: */::
 /* main.cpp 1031: */
-/* main.cpp 1032: */
+/* main.cpp 1032: */q
 /* main.cpp 1033: */
-/* main.cpp 1034: */-> 
-/* main.cpp 1035: */
-/* main.cpp 1036: */== catch, [< 'c' 
-/* main.cpp 1037: */)] ->* ::==  123456789  &
-/* main.cpp 1038: */'c'  
-/* main.cpp 1039: */'c' 12 *->*-- try [== f(1,2) a->*b Lname:
-/* main.cpp 1040: */ :	<<= -
-/* main.cpp 1041: */ >* != 'c' class
-/* main.cpp 1042: */<<=
-/* main.cpp 1043: */
-/* main.cpp 1044: */*x::yLname;{
-/* main.cpp 1045: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1catchL L 123456789 L 
-/* main.cpp 1046: */
-/* main.cpp 1047: */- __try 0 catch& *==x=1; a->*b Lname>> * 0  alpha_beta_gamma_delta:+= == ~ .*__tryx::y catch -> f(1,2)"s" a->*b( & - s.*ps.*p Lnamex::y (<<=--
-/* main.cpp 1048: */
-/* main.cpp 1049: */||]x=1; !=
-/* main.cpp 1050: */&& L
-/* main.cpp 1051: */:
-/* main.cpp 1052: */ :  12 tryf(1,2)x "s" ?;> ( s.*p~ 
-/* main.cpp 1053: */"s"||?+= -
-/* main.cpp 1054: */ >* -
-/* main.cpp 1055: */ >*"s"
-/* main.cpp 1056: */classLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ? 
-/* main.cpp 1057: */::->-
-/* main.cpp 1058: */ >***{ catch < || 12  ->*& ;q< 
-/* main.cpp 1059: */123456789  > intint-
-/* main.cpp 1060: */ >*alpha_beta_gamma_delta&q -
-/* main.cpp 1061: */ >*
-/* main.cpp 1062: */::&x::y== x=1;{  x 
-/* main.cpp 1063: */
-/* main.cpp 1064: */<<=LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1<?->
-/* main.cpp 1065: */ *-> +=] x=1;>alpha_beta_gamma_delta ( {->* <:: a->*b ,q( alpha_beta_gamma_delta __try,L ==? [f(1,2){ try!= -,:
-/* main.cpp 1066: */ :  
-/* main.cpp 1067: */Lname .*class [ } :
-/* main.cpp 1068: */ : }int: q x=1; int && 123456789  }'c'
-/* main.cpp 1069: */|| LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 >> 	|| >>]f(1,2)s.*p 'c' +=alpha_beta_gamma_deltaa->*b --(x::y -
-/* main.cpp 1070: */ >* :"s" catch s.*px ?{ LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 )a->*b <<=<<= "s"catch ->*>[< x::yM(q)Lname Lname +=try L):
-/* main.cpp 1071: */ :  ::Lname 
-/* main.cpp 1072: */a->*b]+= f(1,2) } +=- , x::y  12 } "s" L {s.*ps.*p >catch
-/* main.cpp 1073: */<<=&&<<= { ->
-/* main.cpp 1074: */ * -   __trycatchxclass{( ->
-/* main.cpp 1075: */ * -catch;--s.*p Lname ,  123456789 >::L&&&&x::y<<= 123456789 != )!= || += 12  ; x-
-/* main.cpp 1076: */ >*f(1,2)&& -
-/* main.cpp 1077: */
-/* main.cpp 1078: */ > 
-/* main.cpp 1079: */
-/* main.cpp 1080: */alpha_beta_gamma_delta .* < :: <[ -) == a->*b x::y- :, alpha_beta_gamma_deltaL "s"!=  ]classLname (* ->
-/* main.cpp 1081: */ * a->*b class  123456789  f(1,2)int 'c' > -
-/* main.cpp 1082: */ >*(-
-/* main.cpp 1083: */ >* * f(1,2)x=1; [(<-
-/* main.cpp 1084: */ >* &Lname-> - f(1,2)
-/* main.cpp 1085: */.* q ,&&
-/* main.cpp 1086: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ; Lname{ __trytry Lname
-/* main.cpp 1087: */123456789  
-/* main.cpp 1088: */
-/* main.cpp 1089: */"s": 123456789 
-/* main.cpp 1090: */->
-/* main.cpp 1091: */ * ?x::y~xx==  [ & alpha_beta_gamma_delta 'c'? <<= alpha_beta_gamma_delta;try&&||:
-/* main.cpp 1092: */ :  :
-/* main.cpp 1093: */ : x{  123456789 :
-/* main.cpp 1094: */ :s.*px=1;s.*p:
-/* main.cpp 1095: */ : catch->*catch* ||a->*bcatch?}-
-/* main.cpp 1096: */ >*:__try }::L
-/* main.cpp 1097: */123456789  {  .*try!=;,>{ ,LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 <<=
-/* main.cpp 1098: */->  *== :: <<=	~ -- ) x::yL __tryx::y -
-/* main.cpp 1099: */ >*
-/* main.cpp 1100: */x :
-/* main.cpp 1101: */ : L <<= ->* ::Lname 'c' x::yx::y< .* "s" 123456789 * int ||,catch alpha_beta_gamma_delta	Lname|| * +=x 	: "s"LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 :: }::s.*p+= 0  ?  0  L  12 ->
-/* main.cpp 1102: */ *catch?!= x~  12 >>x=1;{,try +=: f(1,2) >>><!=__try s.*p*__try 12  f(1,2) 123456789  	
-/* main.cpp 1103: */: 
-/* main.cpp 1104: */* .* --s.*p.* "s": 	
-/* main.cpp 1105: */alpha_beta_gamma_delta x=1;alpha_beta_gamma_deltaLs.*p >> ~-- && * 
-/* main.cpp 1106: */x=1; ==LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1.*x=1; ~x::y , 
-/* main.cpp 1107: */:->
-/* main.cpp 1108: */ *class )x] .*>> f(1,2) a->*b a->*bint;alpha_beta_gamma_delta 	!=&&   ->
-/* main.cpp 1109: */ *  12  >>  12  .* 123456789  :
-/* main.cpp 1110: */ :Lname>>&& catch::;x=1; ]
-/* main.cpp 1111: */
-/* main.cpp 1112: */-
-/* main.cpp 1113: */ >*; int 123456789  	 ->
-/* main.cpp 1114: */ * f(1,2)
-/* main.cpp 1115: */(
-/* main.cpp 1116: */catch Ltry L ;} -
-/* main.cpp 1117: */ >* L.*s.*p ||< 0  - __tryxx::y  <>xx=1; != ?catcha->*b, try +=s.*px=1;s.*p ->
-/* main.cpp 1118: */ *< a->*b "s"-
-/* main.cpp 1119: */ >*>>>>;!=,] 
-/* main.cpp 1120: */-- & class x::y 
-/* main.cpp 1121: */
-/* main.cpp 1122: */L
-/* main.cpp 1123: */<<= x::yLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 != alpha_beta_gamma_delta,>>::x=1; -
-/* main.cpp 1124: */ >* -> &&& (!= ) == Lname !='c'&  a->*b != ||~: LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1:: != :
-/* main.cpp 1125: */ :LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 12 int < ?~-- 12 f(1,2) x=1; .* f(1,2) "s" x=1;Lname 
+/* main.cpp 1034: */[	__try L'w', s.x  f(1,2)<  <	-
+/* main.cpp 1035: */ >	 ==	<= : ;/ 1035  . ~ ->*  ^= 12L L'w'a.*b	
+/* main.cpp 1036: */
+/* main.cpp 1037: */&&>= >=  4e5	-  -,  
+/* main.cpp 1038: */ab 1 ] <1234567890)<= L"ws"  1  alpha_beta_gamma_delta  [	s.x 0x123456789 *, ==
+/* main.cpp 1039: */
+/* main.cpp 1040: */q
+/* main.cpp 1041: */
+/* main.cpp 1042: */9
+/* main.cpp 1043: */9  &
+/* main.cpp 1044: */ &	/  a.*b
+/* main.cpp 1045: */
+/* main.cpp 1046: */{	 
+/* main.cpp 1047: */__try 1e+10f  x::y )  += try s.*p 
+/* main.cpp 1048: */Lname z(2)  ]  [ this z(2) >=	9 a .*
+/* main.cpp 1049: */. Lname this  1234567890 Lname 1e+10f	z(2)  f(1,2)12	}  ~ ; 
+/* main.cpp 1050: */% ->*  ~  << .* [ a q != this  .5  
+/* main.cpp 1051: */0; -  - this x&
+/* main.cpp 1052: */ &12/	  4e5 x 
+/* main.cpp 1053: */
+/* main.cpp 1054: */==  catch 0x123456789  L'w'  ! 12L : >> __try	<  < - 
+/* main.cpp 1055: */+= .5<  <		  alpha_beta_gamma_delta try
+/* main.cpp 1056: */try s.x 'c' 
+/* main.cpp 1057: */^=  . x LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 1234567890  ( ... s.*p-	12*  >  >=	:
+/* main.cpp 1058: */ :	defined &&  
+/* main.cpp 1059: */x{ class >>	||9  
+/* main.cpp 1060: */.* ;int ->* -
+/* main.cpp 1061: */ >
+/* main.cpp 1062: */
+/* main.cpp 1063: */q
+/* main.cpp 1064: */
+/* main.cpp 1065: */> x=1;->  __try ++ 
+/* main.cpp 1066: */q  L'w'L"ws" f(1,2) LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 <= >>= try !	
+/* main.cpp 1067: */q+=	;  f(1,2) .  >= ~	>=%	"s"0;  _asm_not	1.5 >>=	int a.*b 9	(1067
+/* main.cpp 1068: */x<<=	9
+/* main.cpp 1069: */9 ||0x7fffffff&
+/* main.cpp 1070: */ &  
+/* main.cpp 1071: */<=		1e+10f<<	:
+/* main.cpp 1072: */ :	1072 0;	>  >= >  
+/* main.cpp 1073: */-=->* ^=  a L"ws" ?
+/* main.cpp 1074: */L"ws"<   <<  >=try  {: ->*	]  try--	
+/* main.cpp 1075: */|| defined x 	 1 12L a x::y != 1 &&!= ?077 
+/* main.cpp 1076: */<  < ,	(__try this  ::  'c'  , ++  
+/* main.cpp 1077: */x++  ...	Lname  >> catch >=  << !=  
+/* main.cpp 1078: */[ class catch-= :  "s" Lname alpha_beta_gamma_delta int,  : 
+/* main.cpp 1079: */077 1 ]  == _asm_not  >>  {  ] 1<. ::    (	; !=   
+/* main.cpp 1080: */s.*p ].5 12 ? -
+/* main.cpp 1081: */ > x !=  , 12  1u	? 
+/* main.cpp 1082: */ab  ->*	x 
+/* main.cpp 1083: */-  -! % 0x7fffffff {
+/* main.cpp 1084: */(2) 1u  Lname ==+=  ... ::  this {  this	x )	-  -} <<=  -  -+=	.5  
+/* main.cpp 1085: */
+/* main.cpp 1086: */q
+/* main.cpp 1087: */
+/* main.cpp 1088: */>  >= {	---=  catch 12	;	1e+10f 
+/* main.cpp 1089: */ab ... <  < 0; -  - .*	s.*p s.x	L"ws"||<< 
+/* main.cpp 1090: */ab	4e5 [. !=
+/* main.cpp 1091: */
+/* main.cpp 1092: */12 
+/* main.cpp 1093: */x=1;	 
+/* main.cpp 1094: */+= /  1.5^=  ++  * try  -  -  -  _asm_not  ==12L< 
+/* main.cpp 1095: */xM(q) ... 
+/* main.cpp 1096: */this  1e+10f 077 &
+/* main.cpp 1097: */ &a.*b .*)->*  ^=try  >=	a :	-- defined >>a->*b!L'w' .
+/* main.cpp 1098: */.5 alpha_beta_gamma_delta > (,	
+/* main.cpp 1099: */ab ? { >=123456789 z(2)
+/* main.cpp 1100: */z(2)+= .*	{  x::y 0x123456789 
+/* main.cpp 1101: */a.*b 1 ! 1.5 9  1u--	 _asm_not ]  w alpha_beta_gamma_delta  ^=  alpha_beta_gamma_delta 
+/* main.cpp 1102: */s.*p  ==	0x7fffffff 123456789  s.x  int 
+/* main.cpp 1103: */~ . Lname : ...  0x7fffffff >> 9  
+/* main.cpp 1104: */_asm_not a
+/* main.cpp 1105: */0x123456789 x=1;  
+/* main.cpp 1106: */
+/* main.cpp 1107: */
+/* main.cpp 1108: */ab-=  <  <123456789  L'w'  :<{  alpha_beta_gamma_delta  1e+10f  1108 12 1 a.*b  [	&
+/* main.cpp 1109: */ & 
+/* main.cpp 1110: */[{  {  .*  [	a>>=>	-
+/* main.cpp 1111: */ >  1234567890  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1	
+/* main.cpp 1112: */<< 9
+/* main.cpp 1113: */9 0;  12 12 0;	class LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 077>  >=  <  this __try	0x7fffffff  L"ws"	
+/* main.cpp 1114: */L"ws"	'c'  _asm_not  ! s.x  ;>> 
+/* main.cpp 1115: */
+/* main.cpp 1116: */-9
+/* main.cpp 1117: */9 >> >  >= &&  4e5  <  <  w Lname 0  !int% a.*b)  / catch /w this
+/* main.cpp 1118: */~ 
+/* main.cpp 1119: */(2) "s"... . >  >=	:: ::(123456789)   
+/* main.cpp 1120: */int	z(2)  }; 
+/* main.cpp 1121: */f(1,2)	w  L"ws" 
+/* main.cpp 1122: */9
+/* main.cpp 1123: */9	123456789->* <= :f(1,2) 0; +=  9  123456789  >>=   
+/* main.cpp 1124: */
+/* main.cpp 1125: */+=  1e+10f<<= __try  
 /* main.cpp 1126: */
-/* main.cpp 1127: */->
-/* main.cpp 1128: */ *int< :: >>Lname <<= *->try.* ; += a->*bLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1;
-/* main.cpp 1129: */x__try
-/* main.cpp 1130: */->* < 	class class ->
-/* main.cpp 1131: */ *catch<<= (s.*p>>;>x::y ~ LnameLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ]__try:: :
-/* main.cpp 1132: */ ::-
-/* main.cpp 1133: */ >* [ alpha_beta_gamma_delta :
-/* main.cpp 1134: */catch
+/* main.cpp 1127: */q
+/* main.cpp 1128: */
+/* main.cpp 1129: */z(2)	9 
+/* main.cpp 1130: */defined alpha_beta_gamma_delta  -  -  *s.x .5 / ]	0x123456789 &
+/* main.cpp 1131: */ &0 /  ->*  
+/* main.cpp 1132: */z(2) ::  >> x::y >=  >> (
+/* main.cpp 1133: */
+/* main.cpp 1134: */ab != 0x7fffffff L"ws"
 /* main.cpp 1135: */
-/* main.cpp 1136: */123456789  
-/* main.cpp 1137: */<<= LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  :
-/* main.cpp 1138: */ :? 'c'L"s"
-/* main.cpp 1139: */
-/* main.cpp 1140: */f(1,2)class 
-/* main.cpp 1141: */
-/* main.cpp 1142: */-  ->
-/* main.cpp 1143: */ *[: -
-/* main.cpp 1144: */ >* & s.*p .* )s.*p 
-/* main.cpp 1145: */
-/* main.cpp 1146: */:
-/* main.cpp 1147: */ :
-/* main.cpp 1148: */
-/* main.cpp 1149: */]&& - LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 class 
-/* main.cpp 1150: */[ -<<= -> -x <<= [, q] ?try L --[class:
-/* main.cpp 1151: */ :[( && Lname &<->*&&f(1,2)x>>x::y --?-
-/* main.cpp 1152: */ >*s.*p.*&&
-/* main.cpp 1153: */
-/* main.cpp 1154: */&&&:::: 
-/* main.cpp 1155: */:: 123456789 "s"!= & <<=:
-/* main.cpp 1156: */ :L  	 alpha_beta_gamma_delta alpha_beta_gamma_delta LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 :)a->*b x::y -- :{ 
-/* main.cpp 1157: */
-/* main.cpp 1158: */>
-/* main.cpp 1159: */
-/* main.cpp 1160: */
-/* main.cpp 1161: */
-/* main.cpp 1162: */* __try|| ; try__try->  ->?
-/* main.cpp 1163: */x=1;alpha_beta_gamma_delta== <LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1L 
-/* main.cpp 1164: */:
-/* main.cpp 1165: */ :: x->
-/* main.cpp 1166: */ *>> "s"alpha_beta_gamma_deltaLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 "s" ; +=[ x > ||f(1,2) alpha_beta_gamma_delta*
-/* main.cpp 1167: */
-/* main.cpp 1168: */try&& 12   12 ->
-/* main.cpp 1169: */ *"s":
-/* main.cpp 1170: */ :"s" f(1,2)	:: x 
-/* main.cpp 1171: */?!=<|| ~>>catch?||,class== ] :--Lname (|| : x ||*a->*b[ s.*p__try ->
-/* main.cpp 1172: */ *) 0  intalpha_beta_gamma_delta ::->*]LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
-/* main.cpp 1173: */__tryx::y .*!= 0 !="s")L }-
-/* main.cpp 1174: */ >*&&] 
-/* main.cpp 1175: */: a->*btry)q 	<a->*b 12 (:
-/* main.cpp 1176: */ : ; - 123456789 += ~s.*ps.*p==LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 +=
-/* main.cpp 1177: */+= ::f(1,2)==  [int- 
-/* main.cpp 1178: */
-/* main.cpp 1179: */ >x 'c' &&->
-/* main.cpp 1180: */ *L[->
-/* main.cpp 1181: */ * 123456789 :{&{~try-- 'c'LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 "s"  !=:
-/* main.cpp 1182: */ : > x::yalpha_beta_gamma_delta x=1; int->* __try---- +=->catch 
+/* main.cpp 1136: */%f(1,2)  catch -  -  ^= -   
+/* main.cpp 1137: */ -  -  -= .5 x=1;  -- :1e+10f   
+/* main.cpp 1138: */"s"->*-=>  >=	&& ]  , 	:  try ?_asm_not	>  >=  <  <
+/* main.cpp 1139: */ab	-  --> _asm_not 
+/* main.cpp 1140: */->*  try { *.	>  >=+a s.*p<=+=  s.x	<<  -  -   - 1e+10f  
+/* main.cpp 1141: */-=a.*b defined alpha_beta_gamma_delta >>
+/* main.cpp 1142: */xf(1,2)  q  1142 %&& 
+/* main.cpp 1143: *//  >>=<  <  ^=catch:
+/* main.cpp 1144: */ : ...  <<= 0x123456789	this	>=  x::y  f(1,2)  9
+/* main.cpp 1145: */9 a	!=	>  >=123456789 --a^= != 
+/* main.cpp 1146: */>  >=  1146	4e5 <<=] <<=  x s.x >>=  :
+/* main.cpp 1147: */ : ++ ->	- +(		}	x::y 0x123456789 catch   catch
+/* main.cpp 1148: */x||(2)/  q  	*  ->* L"ws"  (  1234567890 1148 1.5 { 1234567890 >=%  a	!  1 ::	
+/* main.cpp 1149: */
+/* main.cpp 1150: */L'w' 0x7fffffff 9
+/* main.cpp 1151: */9 a 4e5 1 / LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  catch	12L || -=->*  x 
+/* main.cpp 1152: */+= <='c' 
+/* main.cpp 1153: */)  .* 9	 
+/* main.cpp 1154: */s.x  ; } 1  x::y 1.5  this 12 defined x a-> 9
+/* main.cpp 1155: */9 ... 1 s.*p _asm_not +=
+/* main.cpp 1156: */x__try	a->*b 077&
+/* main.cpp 1157: */ & <  <  -  -	<  <  ~  a  , ?
+/* main.cpp 1158: */4e5 s.x <= 1u  >  >= s.x 12 
+/* main.cpp 1159: */>> q  ^= try  , x&
+/* main.cpp 1160: */ & 
+/* main.cpp 1161: */0 a 
+/* main.cpp 1162: */>>s.*p ->* Lname &
+/* main.cpp 1163: */ &	^= +  
+/* main.cpp 1164: */
+/* main.cpp 1165: */
+/* main.cpp 1166: */ += ->* "s"	+ -> 1e+10f	+ /  	
+/* main.cpp 1167: */%  
+/* main.cpp 1168: */> int 077 
+/* main.cpp 1169: */== 
+/* main.cpp 1170: */+=L'w'  ; >=  L'w'<=  !=, 123456789 class s.x 12L defined <1170 1   f(1,2) 
+/* main.cpp 1171: */
+/* main.cpp 1172: */q
+/* main.cpp 1173: */
+/* main.cpp 1174: */x=1;  try 1u  {  a.*b L"ws"1e+10f catch this  Lname ...	12L  ,	0x123456789 9
+/* main.cpp 1175: */9 1e+10f :  >= x class	123456789 
+/* main.cpp 1176: */
+/* main.cpp 1177: */-
+/* main.cpp 1178: */ >	.5  077 9	0x7fffffff) (2)  	 	? "s"a	L'w' _asm_not }	++
+/* main.cpp 1179: */>  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  1179 
+/* main.cpp 1180: */
+/* main.cpp 1181: */alpha_beta_gamma_delta  >>=0;  s.x -> ==x L"ws"  :
+/* main.cpp 1182: */ :	4e5 1  12L   12L	->*  1234567890 
 /* main.cpp 1183: */
-/* main.cpp 1184: */* f(1,2)::
-/* main.cpp 1185: */[ --;
-/* main.cpp 1186: */123456789  "s"==s.*pa->*b( 123456789  	;::-- __try& 'c':
-/* main.cpp 1187: */ :-> s.*pa->*b 'c'  0  *a->*bclasscatchx=1; x "s" ==x=1;->*
-/* main.cpp 1188: */.*->
-/* main.cpp 1189: */ * x x=1; ~- <alpha_beta_gamma_delta {class	 
-/* main.cpp 1190: */
-/* main.cpp 1191: */&& f(1,2) &f(1,2) ->
-/* main.cpp 1192: */ * 12  123456789 
-/* main.cpp 1193: */classcatch&&-.*: -
-/* main.cpp 1194: */ >*: ->
-/* main.cpp 1195: */ *class> ; class f(1,2)catch ] & -
-/* main.cpp 1196: */ >*
-/* main.cpp 1197: */__try== >><
-/* main.cpp 1198: */f(1,2)--  &
-/* main.cpp 1199: */
-/* main.cpp 1200: */
-/* main.cpp 1201: */:: 
-/* main.cpp 1202: */,s.*pclass catch -
-/* main.cpp 1203: */ >*	>  == 
-/* main.cpp 1204: */
-/* main.cpp 1205: */--LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 __try:
-/* main.cpp 1206: */ :s.*p , ( :
-/* main.cpp 1207: */ :>>, "s">-
-/* main.cpp 1208: */ >*:
-/* main.cpp 1209: */ : 12  ] L ; ->*;;; ||)+=, ||:
-/* main.cpp 1210: */ :] ;, ? -
-/* main.cpp 1211: */ >*x "s"~ intLname,class&&>>  ==>> f(1,2)  0  LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 'c'<s.*p class ? class }	;q&xLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1*classcatch==  ]L-- }; x=1;<<=s.*p? --a->*b* f(1,2)x||[ x=1;: xLONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 != != ;	 +=;::	 || 
-/* main.cpp 1212: */
-/* main.cpp 1213: */
+/* main.cpp 1184: */_asm_not 1234567890 w .5 
+/* main.cpp 1185: */'c'123456789   0x7fffffff	==f(1,2) : >=  .*  s.*p 
+/* main.cpp 1186: */+= 9 }] -=  << ^=	x 1e+10f 
+/* main.cpp 1187: */. defined 1187 
+/* main.cpp 1188: */>  ^= <1188== LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  f(1,2)
+/* main.cpp 1189: */+= w 0x7fffffff += { 9
+/* main.cpp 1190: */9<  < int  !>=  
+/* main.cpp 1191: */x 
+/* main.cpp 1192: */-=  > ~
+/* main.cpp 1193: */_asm_not _asm_not 1234567890 z(2)	<<=1 Lname class? :: -=	z(2) ~ , != ]	w	(2)a->*b>  >= class	[ x  
+/* main.cpp 1194: */+=
+/* main.cpp 1195: */::	... &
+/* main.cpp 1196: */ & <  <
+/* main.cpp 1197: */.5 -=	9!= ::  - ?*  "s" -  -1234567890> -- / 
+/* main.cpp 1198: */-  L"ws"LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  . s.x  
+/* main.cpp 1199: */(  0x123456789(	==!  ... ]this  +  L'w'"s" :
+/* main.cpp 1200: */ :  1234567890 ->* L"ws"	
+/* main.cpp 1201: */
+/* main.cpp 1202: */<=~	<  <123456789	;  )  1u?  :
+/* main.cpp 1203: */ :  } }
+/* main.cpp 1204: */x::y>=	)	 -  -   --  {  * 1234567890 x::y<  <  { ]s.x&
+/* main.cpp 1205: */ & 1  -=% 1205>=  1	&
+/* main.cpp 1206: */ &	L"ws"	
+/* main.cpp 1207: */x1234567890 . s.*p }  >=	-
+/* main.cpp 1208: */ >,	0x7fffffff	9
+/* main.cpp 1209: */9 "s" 0; 123456789 -> ~	077 >> -=	{ 
+/* main.cpp 1210: */::  >	+=	_asm_not  __try  1u	s.x>  >= (2)a.*b	f(1,2)alpha_beta_gamma_delta "s"-
+/* main.cpp 1211: */ >+ :		> 
+/* main.cpp 1212: */+= }
+/* main.cpp 1213: */x<  defined++  ] a.*b catch	) .* [  f(1,2)  %  +./ L'w' ->* alpha_beta_gamma_delta Lname 077 
 /* main.cpp 1214: */
-/* main.cpp 1215: */
+/* main.cpp 1215: */q
 /* main.cpp 1216: */
-/* main.cpp 1217: */
+/* main.cpp 1217: */.5 
+/* main.cpp 1218: */,%  
+/* main.cpp 1219: */ab :	this	x=1; :  
+/* main.cpp 1220: */ab  >> 
+/* main.cpp 1221: */x::y/ LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 L'w'  <
+/* main.cpp 1222: */1234567890 << || "s"  this  x  s.x _asm_not -> .*1234567890 12  ^= a.*b  << && <<=<=<= 	} 
+/* main.cpp 1223: */( <=<<= a __try >  >= __try )	% 
+/* main.cpp 1224: */
+/* main.cpp 1225: */-- >  
+/* main.cpp 1226: */:
+/* main.cpp 1227: */ :  -  -  defined  1227 Lname __try >> }  <	f(1,2) /0x7fffffff[  (  x::y defined q 
+/* main.cpp 1228: */:
+/* main.cpp 1229: */ : ||(2) ( ++	
+/* main.cpp 1230: */+=  :
+/* main.cpp 1231: */ : 
+/* main.cpp 1232: */ab 
+/* main.cpp 1233: */int	w  +=  (2):
+/* main.cpp 1234: */ :-  -   > try ^=	>>	->*0x123456789  0x123456789 
+/* main.cpp 1235: */
+/* main.cpp 1236: */ab  (|| ||  x::y LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1>  >= alpha_beta_gamma_delta  Lname
+/* main.cpp 1237: */~ <	0x123456789 -  - f(1,2) ->* <=/ 
+/* main.cpp 1238: */x->*	'c's.x 9 ->  ] &&077	'c'1u  a->*b 
+/* main.cpp 1239: */x .5 
+/* main.cpp 1240: */(  	  q 0x123456789 x::y  __try :
+/* main.cpp 1241: */ : s.*p  <  < ||	{<	
+/* main.cpp 1242: */+= 0 w 1.5  x=1; ...
+/* main.cpp 1243: */xs.x 9
+/* main.cpp 1244: */9  x::y ...  ( (2) 	 
+/* main.cpp 1245: */1u 0x7fffffff LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1  * L"ws"	077>> 1e+10f { ? s.*p  z(2)  
+/* main.cpp 1246: */
+/* main.cpp 1247: */*1247	L'w'  f(1,2)  :	'c'  077 ...0x123456789 Lname	<=this  ? "s" s.x a->*b 	 ?	0  int  
+/* main.cpp 1248: */z(2) !=	0x123456789  ~    L"ws"12 L'w' --__try 9
+/* main.cpp 1249: */9   ->*  ) 9 >> z(2) 0 
+/* main.cpp 1250: */s.*p 1250 <=  *  x  12L  __try ... <  < 1250  
+/* main.cpp 1251: */
+/* main.cpp 1252: */++1.5  s.*p 
+/* main.cpp 1253: */:  0	
+/* main.cpp 1254: */x1 .5!=    __try % 1u ;--  >> >=	;  (&& &&  
+/* main.cpp 1255: */ab 
+/* main.cpp 1256: */) >>=	0x7fffffff catch 0;		-> 1e+10f  / >>  Lname	 
+/* main.cpp 1257: */L'w'
+/* main.cpp 1258: */12L	.5  ~  ->*9
+/* main.cpp 1259: */9 ,  x try 
+/* main.cpp 1260: */12 9	_asm_not 
+/* main.cpp 1261: */ab 
+/* main.cpp 1262: */xs.*p  0  
+/* main.cpp 1263: */>=  1u 1.5 defined s.*p  s.x ||<: {
+/* main.cpp 1264: */% --s.*p 0x7fffffff 123456789 <= a.*b  ( 
+/* main.cpp 1265: */
+/* main.cpp 1266: */q
+/* main.cpp 1267: */
+/* main.cpp 1268: */... z(2)	-> this defined  1234567890 123456789<=  -
+/* main.cpp 1269: */ > [ class  a.*b 'c'  L"ws":: --a.*b q  
+/* main.cpp 1270: */12  +=(2)>> ]w a.*b<=	 -s.*p 
+/* main.cpp 1271: */.* 0/	&& 'c' --L"ws" +=-- catch .*	4e5  .5 L'w' 12	123456789  catch 123456789 ^=  >>=>>=	123456789	
+/* main.cpp 1272: */x<  <  ~  1234567890	q  _asm_not  0x123456789	:: LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 L"ws"LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 ^=	
+/* main.cpp 1273: */% 4e5 >= ]	catch  (.*  ?  a.*b  !=  w	
+/* main.cpp 1274: */ab  /  12 a->*b ,  class  <<= x::y! Lname L'w'	
+/* main.cpp 1275: */
+/* main.cpp 1276: */'c'  {	-  -  _asm_not	+=defined alpha_beta_gamma_delta>> 1276 &
+/* main.cpp 1277: */ &Lname&
+/* main.cpp 1278: */ &  'c'1u int 
+/* main.cpp 1279: */ab try * ->*	x::y	12->*	
+/* main.cpp 1280: */
+/* main.cpp 1281: */q
+/* main.cpp 1282: */
+/* main.cpp 1283: */catch	defined try 
+/* main.cpp 1284: */w  >  >=  ^=z(2) :
+/* main.cpp 1285: */ :	== .5'c'LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1^= 12'c'== q
+/* main.cpp 1286: */>>= a->*b ->*< (2)>> 0x7fffffff alpha_beta_gamma_delta 1e+10f _asm_not  >  >=  a->*b ^=  .5 12 -  -__try 
+/* main.cpp 1287: */
+/* main.cpp 1288: */1.5 class 9
+/* main.cpp 1289: */9 <<=}a->*b 1u x  L"ws". ; 0x123456789 s.x	! x=1; 1e+10f	"s"   
+/* main.cpp 1290: */a.*b <<= s.*p  
+/* main.cpp 1291: */9
+/* main.cpp 1292: */9  1u x  ]  s.x	s.*p  ? class  'c' ->* a->*b ->	,  >>  --	
+/* main.cpp 1293: */a  >=  1 1293 x::y  defined 
+/* main.cpp 1294: */
+/* main.cpp 1295: */~ <
+/* main.cpp 1296: */+= &&a	:	>  >= 123456789  .5 >>= -
+/* main.cpp 1297: */ >int a->*b	<<= == .* a.*b	. 1234567890 ? !=	- 
+/* main.cpp 1298: */
+/* main.cpp 1299: */. x  4e5	&& 
+/* main.cpp 1300: */1234567890 { Lname  <<===  
+/* main.cpp 1301: */+=1301	, int 9>> try	/>  >=  
+/* main.cpp 1302: */
+/* main.cpp 1303: */w	1
+/* main.cpp 1304: */+= : ~ !=	&& a.*b  _asm_not	a->*b 
+/* main.cpp 1305: */x=1;"s"-
+/* main.cpp 1306: */ >  == 
+/* main.cpp 1307: */[! 12L  >>=	[ ;	
+/* main.cpp 1308: */% 1.5  this>>=  , x=1;  !=  ... z(2) -
+/* main.cpp 1309: */ >  <<s.*p ||  w +0;  0x7fffffff	   
+/* main.cpp 1310: */<<=  !=
+/* main.cpp 1311: */.*0 9 f(1,2)int	Lname^=a.*b  !=<  <	12L x::y 1234567890	-
+/* main.cpp 1312: */ >   >=  <<=  ; 1312	class  : 0 >> <  <
+/* main.cpp 1313: */a
+/* main.cpp 1314: */Lname  [ 0x123456789  1.5	<  < 
+/* main.cpp 1315: */ <  >>  123456789	->  }	>=	[+  ~  s.*p ]q -
+/* main.cpp 1316: */ >	123456789&
+/* main.cpp 1317: */ &this	
+/* main.cpp 1318: */ab -= >
+/* main.cpp 1319: */x::y  
+/* main.cpp 1320: */
+/* main.cpp 1321: */q
+/* main.cpp 1322: */
+/* main.cpp 1323: */--	&&  0x7fffffff->* .5   
+/* main.cpp 1324: */defined s.x &
+/* main.cpp 1325: */ & x	!=;  _asm_not  *		class(  >  >=  + 1e+10f	)4e5 1325 .*  "s" 
+/* main.cpp 1326: */1326/	s.x
+/* main.cpp 1327: */-  -  ;  ++	9
+/* main.cpp 1328: */9  :>=  int% ->*  :
+/* main.cpp 1329: */ : L"ws"try  :
+/* main.cpp 1330: */ :x=1;
+/* main.cpp 1331: */
+/* main.cpp 1332: */q
+/* main.cpp 1333: */
+/* main.cpp 1334: */(
+/* main.cpp 1335: */}L"ws" : < q  &
+/* main.cpp 1336: */ & ; 0x7fffffff 12L  s.*p z(2)catch  >>= --  ;  &&  >  >=.*  
+/* main.cpp 1337: */
+/* main.cpp 1338: */q
+/* main.cpp 1339: */
+/* main.cpp 1340: */1234567890  <<= <defined x  s.x  1 /  1e+10f> catch  ->-  -	(:
+/* main.cpp 1341: */ :  ::z(2)>> .5 ->>  >=0  [ -
+/* main.cpp 1342: */ > 
+/* main.cpp 1343: */]	.*	}   >>	&
+/* main.cpp 1344: */ &   	12  >... x 
+/* main.cpp 1345: */
+/* main.cpp 1346: */q
+/* main.cpp 1347: */
+/* main.cpp 1348: */a.*b-  -   
+/* main.cpp 1349: */ab a.*b 1349,/ .	};	[	1u a.*b 1u  
+/* main.cpp 1350: */LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1 a.*b x a >  >=- . -  :  try< 1e+10f<  < { x::y a->*b  -
+/* main.cpp 1351: */ >	.5}  
+/* main.cpp 1352: */ab LONG_NAME_OF_MORE_THAN_SIXTEEN_BYTES_x1
+/* main.cpp 1353: */x::y a
+/* main.cpp 1354: */1e+10f }w 9  -
+/* main.cpp 1355: */ >->*	1u x=1; ++ <	-
+/* main.cpp 1356: */ >  
+/* main.cpp 1357: */+=1357 a->*b  "s" 1u	f(1,2) ~^=	== 077 123456789	
+/* main.cpp 1358: */
+/* main.cpp 1359: */q
+/* main.cpp 1360: */
+/* main.cpp 1361: */->  077 L"ws" a.*b	1u	&
+/* main.cpp 1362: */ & 0x7fffffff 123456789 :
+/* main.cpp 1363: */ :	9
+/* main.cpp 1364: */9 - a  a->*b w L"ws"  % 
+/* main.cpp 1365: */ab  :: _asm_not  1.5 ] ~  <<=  w 
+/* main.cpp 1366: */
+/* main.cpp 1367: */z(2)~  Lname  L"ws"<< <<  ... z(2)[<  < ->} .5  ->0;	0x7fffffff  %	
+/* main.cpp 1368: */end
+/* main.cpp 1369: */
+/* main.cpp 1370: */

@@ -1,1 +1,0 @@
-#include "h2.h"

@@ -1,1 +1,0 @@
-#include "h11.h"

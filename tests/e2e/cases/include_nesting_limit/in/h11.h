@@ -1,1 +1,0 @@
-#include "h12.h"

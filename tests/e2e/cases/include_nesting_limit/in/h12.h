@@ -1,1 +1,0 @@
-#include "h13.h"

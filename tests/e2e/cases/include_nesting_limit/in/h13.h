@@ -1,1 +1,0 @@
-#include "h14.h"

@@ -1,1 +1,0 @@
-#include "h15.h"

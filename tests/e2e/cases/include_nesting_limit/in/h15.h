@@ -1,1 +1,0 @@
-#include "h16.h"

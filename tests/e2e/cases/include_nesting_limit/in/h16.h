@@ -1,1 +1,0 @@
-#include "h17.h"

@@ -1,1 +1,0 @@
-#include "h18.h"

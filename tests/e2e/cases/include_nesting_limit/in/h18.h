@@ -1,1 +1,0 @@
-#include "h19.h"

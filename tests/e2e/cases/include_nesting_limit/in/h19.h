@@ -1,1 +1,0 @@
-#include "h20.h"

@@ -1,1 +1,0 @@
-#include "h3.h"

@@ -1,1 +1,0 @@
-#include "h21.h"

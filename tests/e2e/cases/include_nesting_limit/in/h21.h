@@ -1,1 +1,0 @@
-#include "h22.h"

@@ -1,1 +1,0 @@
-#include "h23.h"

@@ -1,1 +1,0 @@
-#include "h24.h"

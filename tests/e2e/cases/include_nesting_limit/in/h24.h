@@ -1,1 +1,0 @@
-#include "h25.h"

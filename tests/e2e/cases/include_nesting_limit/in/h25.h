@@ -1,1 +1,0 @@
-#include "h26.h"

@@ -1,1 +1,0 @@
-#include "h27.h"

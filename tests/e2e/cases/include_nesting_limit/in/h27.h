@@ -1,1 +1,0 @@
-#include "h28.h"

@@ -1,1 +1,0 @@
-#include "h29.h"

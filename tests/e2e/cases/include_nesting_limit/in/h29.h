@@ -1,1 +1,0 @@
-#include "h30.h"

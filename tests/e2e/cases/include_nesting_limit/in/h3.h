@@ -1,1 +1,0 @@
-#include "h4.h"

@@ -1,1 +1,0 @@
-#include "h31.h"

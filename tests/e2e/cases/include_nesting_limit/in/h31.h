@@ -1,1 +1,0 @@
-#include "h32.h"

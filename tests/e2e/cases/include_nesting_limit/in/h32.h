@@ -1,1 +1,0 @@
-#include "h33.h"

@@ -1,1 +1,0 @@
-#include "h34.h"

@@ -1,1 +1,0 @@
-#include "h35.h"

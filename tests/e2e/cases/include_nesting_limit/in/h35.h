@@ -1,1 +1,0 @@
-#include "h36.h"

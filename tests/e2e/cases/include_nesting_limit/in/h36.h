@@ -1,1 +1,0 @@
-#include "h37.h"

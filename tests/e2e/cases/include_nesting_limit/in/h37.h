@@ -1,1 +1,0 @@
-#include "h38.h"

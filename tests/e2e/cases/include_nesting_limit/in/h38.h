@@ -1,1 +1,0 @@
-#include "h39.h"

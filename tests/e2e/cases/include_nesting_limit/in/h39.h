@@ -1,1 +1,0 @@
-#include "h40.h"

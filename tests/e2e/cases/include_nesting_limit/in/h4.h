@@ -1,1 +1,0 @@
-#include "h5.h"

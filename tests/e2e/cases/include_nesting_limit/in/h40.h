@@ -1,1 +1,0 @@
-#include "h41.h"

@@ -1,1 +1,0 @@
-#include "h42.h"

@@ -1,1 +1,0 @@
-#include "h43.h"

@@ -1,1 +1,0 @@
-#include "h44.h"

@@ -1,1 +1,0 @@
-#include "h45.h"

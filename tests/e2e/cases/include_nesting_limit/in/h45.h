@@ -1,1 +1,0 @@
-#include "h46.h"

@@ -1,1 +1,0 @@
-#include "h47.h"

@@ -1,1 +1,0 @@
-#include "h48.h"

@@ -1,1 +1,0 @@
-#include "h49.h"

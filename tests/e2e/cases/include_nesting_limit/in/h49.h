@@ -1,1 +1,0 @@
-#include "h50.h"

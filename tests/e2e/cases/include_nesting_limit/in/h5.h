@@ -1,1 +1,0 @@
-#include "h6.h"

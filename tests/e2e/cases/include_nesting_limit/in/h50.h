@@ -1,1 +1,0 @@
-#include "h51.h"

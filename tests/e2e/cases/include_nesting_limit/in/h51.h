@@ -1,1 +1,0 @@
-#include "h52.h"

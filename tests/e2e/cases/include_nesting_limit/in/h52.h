@@ -1,1 +1,0 @@
-#include "h53.h"

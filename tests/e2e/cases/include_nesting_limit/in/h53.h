@@ -1,1 +1,0 @@
-#include "h54.h"

@@ -1,1 +1,0 @@
-#include "h55.h"

@@ -1,1 +1,0 @@
-#include "h56.h"

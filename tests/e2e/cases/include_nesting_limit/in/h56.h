@@ -1,1 +1,0 @@
-#include "h57.h"

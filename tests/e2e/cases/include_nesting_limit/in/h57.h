@@ -1,1 +1,0 @@
-#include "h58.h"

@@ -1,1 +1,0 @@
-#include "h59.h"

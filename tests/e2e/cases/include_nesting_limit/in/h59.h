@@ -1,1 +1,0 @@
-#include "h60.h"

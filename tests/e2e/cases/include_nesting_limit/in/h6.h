@@ -1,1 +1,0 @@
-#include "h7.h"

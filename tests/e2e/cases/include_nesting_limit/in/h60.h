@@ -1,1 +1,0 @@
-#include "h61.h"

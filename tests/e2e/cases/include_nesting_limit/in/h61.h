@@ -1,1 +1,0 @@
-#include "h62.h"

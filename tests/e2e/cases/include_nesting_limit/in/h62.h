@@ -1,1 +1,0 @@
-#include "h63.h"

@@ -1,1 +1,0 @@
-#include "h64.h"

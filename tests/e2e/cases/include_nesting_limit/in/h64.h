@@ -1,1 +1,0 @@
-#include "h65.h"

@@ -1,1 +1,0 @@
-#include "h66.h"

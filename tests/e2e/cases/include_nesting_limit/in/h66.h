@@ -1,1 +1,0 @@
-#include "h67.h"

@@ -1,1 +1,0 @@
-#include "h68.h"

@@ -1,1 +1,0 @@
-#include "h69.h"

@@ -1,1 +1,0 @@
-#include "h70.h"

@@ -1,1 +1,0 @@
-#include "h8.h"

@@ -1,1 +1,0 @@
-#include "h71.h"

@@ -1,1 +1,0 @@
-#include "h72.h"

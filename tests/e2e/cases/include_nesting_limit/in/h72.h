@@ -1,1 +1,0 @@
-#include "h73.h"

@@ -1,1 +1,0 @@
-#include "h74.h"

@@ -1,1 +1,0 @@
-#include "h75.h"

@@ -1,1 +1,0 @@
-#include "h76.h"

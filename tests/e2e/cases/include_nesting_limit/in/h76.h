@@ -1,1 +1,0 @@
-#include "h77.h"

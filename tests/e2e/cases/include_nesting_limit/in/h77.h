@@ -1,1 +1,0 @@
-#include "h78.h"

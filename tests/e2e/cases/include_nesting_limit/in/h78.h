@@ -1,1 +1,0 @@
-#include "h79.h"

@@ -1,1 +1,0 @@
-#include "h80.h"

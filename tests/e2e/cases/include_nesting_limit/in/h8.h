@@ -1,1 +1,0 @@
-#include "h9.h"

@@ -1,1 +1,0 @@
-#include "h81.h"

@@ -1,1 +1,0 @@
-#include "h82.h"

@@ -1,1 +1,0 @@
-#include "h83.h"

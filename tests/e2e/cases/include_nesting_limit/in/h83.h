@@ -1,1 +1,0 @@
-#include "h84.h"

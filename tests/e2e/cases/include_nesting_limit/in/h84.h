@@ -1,1 +1,0 @@
-#include "h85.h"

@@ -1,1 +1,0 @@
-#include "h86.h"

@@ -1,1 +1,0 @@
-#include "h87.h"

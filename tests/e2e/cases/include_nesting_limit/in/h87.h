@@ -1,1 +1,0 @@
-#include "h88.h"

@@ -1,1 +1,0 @@
-#include "h89.h"

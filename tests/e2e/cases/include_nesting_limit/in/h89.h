@@ -1,1 +1,0 @@
-#include "h90.h"

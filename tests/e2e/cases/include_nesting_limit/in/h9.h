@@ -1,1 +1,0 @@
-#include "h10.h"

@@ -1,1 +1,0 @@
-#include "h91.h"

@@ -1,1 +1,0 @@
-#include "h92.h"

@@ -1,1 +1,0 @@
-#include "h93.h"

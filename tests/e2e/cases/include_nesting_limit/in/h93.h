@@ -1,1 +1,0 @@
-#include "h94.h"

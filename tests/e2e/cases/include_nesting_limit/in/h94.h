@@ -1,1 +1,0 @@
-#include "h95.h"

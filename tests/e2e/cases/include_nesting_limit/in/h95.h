@@ -1,1 +1,0 @@
-#include "h96.h"

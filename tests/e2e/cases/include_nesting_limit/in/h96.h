@@ -1,1 +1,0 @@
-#include "h97.h"

@@ -1,1 +1,0 @@
-#include "h98.h"

@@ -1,1 +1,0 @@
-#include "h99.h"

@@ -1,4 +1,0 @@
-#ifdef DEEPER
-#include "h999.h"
-#endif
-deepest

@@ -1,1 +1,0 @@
-too_deep
