@@ -7,6 +7,10 @@
 #   BENCH_SCALE    macro families in the generated input (default 2000; a second input of twice
 #                  that size is measured too)
 #   BENCH_SETS     which input sets to run (default "sqlite zlib lua gen")
+#   BENCH_PEERS    which other tools to run (default "gcc clang mcpp tcc cat"; "" for none)
+#   BENCH_PROGRAM  the tpx32 to measure (default build/release/tpx32)
+#   BENCH_BASELINE another tpx32 (an older build) timed in the same rounds, whose outputs are
+#                  compared byte for byte with the measured program's
 #   BENCH_GROWTH_RUNS  alternating rounds of the growth timing (default 15)
 #   TPX32_BENCH_CACHE  where inputs are fetched and generated
 #                  (default ${XDG_CACHE_HOME:-$HOME/.cache}/tpx32-bench)
@@ -15,10 +19,12 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BENCH=$ROOT/bench
 STUBS=$BENCH/stubs
-BUILT=$ROOT/build/release/tpx32
+BUILT=${BENCH_PROGRAM:-$ROOT/build/release/tpx32}
+BASELINE=${BENCH_BASELINE:-}
 WORK=$ROOT/build/bench
 # The run measures a copy of the program, so a rebuild during the run cannot change or break it.
 TPX=$WORK/bin/tpx32
+BASE=$WORK/bin/tpx32-baseline
 CACHE=${TPX32_BENCH_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tpx32-bench}
 RUNS=${BENCH_RUNS:-9}
 WARMUP=${BENCH_WARMUP:-1}
@@ -36,6 +42,7 @@ log() { printf 'bench: %s\n' "$*" >&2; }
 die() { printf 'bench: error: %s\n' "$*" >&2; exit 1; }
 
 [[ -x $BUILT ]] || die "$BUILT is missing; run 'make bench' (it builds the release program first)"
+[[ -z $BASELINE || -x $BASELINE ]] || die "the baseline $BASELINE is not a program"
 
 # ---------------------------------------------------------------------------------------------
 # Tools. Everything comes from Debian packages, installed when absent.
@@ -170,7 +177,7 @@ generate_input() {
 # Plans. A plan line is: command id, working folder, standard-output file, program, arguments,
 # separated by tabs. Lines with the same id make one command (one process per input file).
 
-PEERS=(gcc clang mcpp tcc cat)
+read -r -a PEERS <<< "${BENCH_PEERS-gcc clang mcpp tcc cat}"
 
 peer_argv() {  # tool, input file
   case $1 in
@@ -188,21 +195,27 @@ plan_line() {  # id, dir, stdout file, argv... (printed tab-separated, no traili
 }
 
 # Writes the plan of one input set: $1 set name, $2 input folder, $3... input files (relative
-# names: tpx32 reads an argument beginning with '/' as an option). PLAN_PEERS names the other
+# names, as a user in the folder would write them). PLAN_PEERS names the other
 # tools to run (default: all of PEERS).
 write_plan() {
   local set=$1 dir=$2; shift 2
   local files=("$@") out=$WORK/out/$set f tool peers
   read -r -a peers <<< "${PLAN_PEERS:-${PEERS[*]}}"
   rm -rf "$out"
-  mkdir -p "$out/tpx32" "$out/tpx32-all"
-  for f in "${files[@]}"; do
-    plan_line "tpx32" "$dir" "$out/tpx32.log" "$TPX" "-I$STUBS" "${DEFINES[@]}" "-n$out/tpx32" "$f"
+  local id program ids=(tpx32)
+  [[ -n $BASELINE ]] && ids+=(base)
+  for id in "${ids[@]}"; do
+    program=$TPX
+    [[ $id == base ]] && program=$BASE
+    mkdir -p "$out/$id" "$out/$id-all"
+    for f in "${files[@]}"; do
+      plan_line "$id" "$dir" "$out/$id.log" "$program" "-I$STUBS" "${DEFINES[@]}" "-n$out/$id" "$f"
+    done
+    if ((${#files[@]} > 1)); then
+      plan_line "$id-all" "$dir" "$out/$id-all.log" "$program" "-I$STUBS" "${DEFINES[@]}" \
+        "-n$out/$id-all" "${files[@]}"
+    fi
   done
-  if ((${#files[@]} > 1)); then
-    plan_line "tpx32-all" "$dir" "$out/tpx32-all.log" "$TPX" "-I$STUBS" "${DEFINES[@]}" \
-      "-n$out/tpx32-all" "${files[@]}"
-  fi
   for tool in "${peers[@]}"; do
     mkdir -p "$out/$tool"
     for f in "${files[@]}"; do
@@ -274,12 +287,12 @@ fmt_ms() { awk -v v="$1" 'BEGIN { printf (v < 100 ? "%.1f" : "%.0f"), v }'; }
 fmt_mib() { awk -v v="$1" 'BEGIN { printf "%.1f", v / 1024 }'; }
 fmt_int() { printf '%d' "$1" | sed -E ':a; s/([0-9])([0-9]{3})($|,)/\1,\2\3/; ta'; }
 
-declare -A MEDIAN MINIMUM RANGE GEN_TPX GEN_TPX_MIN
+declare -A MEDIAN MINIMUM RANGE ROUNDS GEN_TPX GEN_TPX_MIN
 
 # Times the set's passing commands and appends its table to the results.
 run_set() {  # set name, title
   local set=$1 title=$2 plan=$WORK/plan-$1.tsv timed=$WORK/plan-$1.timed.tsv id
-  STATUS=() RSS=() BYTES=() TEXT=() MEDIAN=() MINIMUM=() RANGE=()
+  STATUS=() RSS=() BYTES=() TEXT=() MEDIAN=() MINIMUM=() RANGE=() ROUNDS=()
   log "checking $set"
   check_plan "$plan"
   measure_outputs "$set"
@@ -294,7 +307,7 @@ run_set() {  # set name, title
   local id state med lo hi all
   while IFS=$'\t' read -r id state med lo hi all; do
     if [[ $state == ok ]]; then
-      MEDIAN[$id]=$med MINIMUM[$id]=$lo RANGE[$id]="$(fmt_ms "$lo")–$(fmt_ms "$hi")"
+      MEDIAN[$id]=$med MINIMUM[$id]=$lo RANGE[$id]="$(fmt_ms "$lo")–$(fmt_ms "$hi")" ROUNDS[$id]=$all
     else
       STATUS[$id]="fails while timed ($med)"
     fi
@@ -305,14 +318,14 @@ run_set() {  # set name, title
     printf '\n### %s\n\n' "$title"
     printf '| Command | Median ms | Min–max ms | × tpx32 | Peak RSS MiB | Output bytes | Text bytes |\n'
     printf '|---|---:|---:|---:|---:|---:|---:|\n'
-    local ids=(tpx32) label ratio
-    [[ -n ${STATUS[tpx32-all]:-} ]] && ids+=(tpx32-all)
-    ids+=("${PEERS[@]}")
+    local ids=(tpx32 tpx32-all base base-all "${PEERS[@]}") label ratio
     for id in "${ids[@]}"; do
       [[ -n ${STATUS[$id]:-} ]] || continue
       case $id in
         tpx32) label="tpx32 (one process per file)" ;;
         tpx32-all) label="tpx32 (all files in one run)" ;;
+        base) label="baseline tpx32 (one process per file)" ;;
+        base-all) label="baseline tpx32 (all files in one run)" ;;
         gcc | clang | tcc) label="$id -E" ;;
         *) label=$id ;;
       esac
@@ -327,13 +340,48 @@ run_set() {  # set name, title
         "$(fmt_int "${TEXT[$id]}")"
     done
     # A loose check of the output: the program text should come out close to a peer's.
-    if [[ ${STATUS[tpx32]} == ok && ${STATUS[gcc]} == ok && ${TEXT[gcc]:-0} -gt 0 ]]; then
+    if [[ ${STATUS[tpx32]:-} == ok && ${STATUS[gcc]:-} == ok && ${TEXT[gcc]:-0} -gt 0 ]]; then
       printf '
 Text bytes of tpx32 against gcc -E: %s %%.
 ' \
         "$(awk -v a="${TEXT[tpx32]}" -v b="${TEXT[gcc]}" 'BEGIN { printf "%.1f", 100 * a / b }')"
     fi
+    if [[ ${STATUS[tpx32]:-} == ok && ${STATUS[base]:-} == ok ]]; then
+      compare_with_baseline "$set"
+    fi
   } >> "$RESULTS"
+}
+
+# The median of the ratios B/A of two commands' times, round by round (comma-separated lists).
+median_ratio() {
+  paste -d' ' <(tr ',' '\n' <<< "$1") <(tr ',' '\n' <<< "$2") |
+    awk '{ printf "%.6f\n", $2 / $1 }' | sort -n |
+    awk '{ r[NR] = $1 } END { printf "%.2f", NR % 2 ? r[(NR + 1) / 2] : (r[NR / 2] + r[NR / 2 + 1]) / 2 }'
+}
+
+# Whether the measured program wrote the same bytes as the baseline, file by file.
+compare_with_baseline() {  # set name
+  local out=$WORK/out/$1 f name differ=()
+  for f in "$out/tpx32"/*.i; do
+    name=${f##*/}
+    cmp -s "$f" "$out/base/$name" || differ+=("$name")
+  done
+  # Each round runs both programs back to back, so the ratio within a round is the figure least
+  # moved by the machine's drift.
+  local id
+  for id in tpx32 tpx32-all; do
+    [[ -n ${ROUNDS[$id]:-} && -n ${ROUNDS[${id/tpx32/base}]:-} ]] || continue
+    printf '\nBaseline time against tpx32%s, median of the ratios within a round: %s.' \
+      "$([[ $id == tpx32-all ]] && echo ' (all files in one run)')" \
+      "$(median_ratio "${ROUNDS[$id]}" "${ROUNDS[${id/tpx32/base}]}")"
+  done
+  printf '\n'
+  if ((${#differ[@]} == 0)); then
+    printf '\nOutput of tpx32 and the baseline: byte for byte the same.\n'
+  else
+    printf '\nOutput of tpx32 and the baseline: %d file(s) differ (%s).\n' "${#differ[@]}" \
+      "$(printf '%s ' "${differ[@]:0:5}" | sed 's/ $//')"
+  fi
 }
 
 # The two tables of the generated input are timed minutes apart, and this machine's speed can
@@ -360,10 +408,17 @@ time_growth() {
   [[ -n $small && -n $large ]] || return 0
   printf 'Growth timed side by side (%s alternating rounds of both inputs): twice the generated input takes %s × the time in tpx32 (median of the ratios within a round).\n' \
     "$GROWTH_RUNS" \
-    "$(paste -d' ' <(tr ',' '\n' <<< "$small") <(tr ',' '\n' <<< "$large") |
-      awk '{ printf "%.6f\n", $2 / $1 }' | sort -n |
-      awk '{ r[NR] = $1 } END { printf "%.2f", NR % 2 ? r[(NR + 1) / 2] : (r[NR / 2] + r[NR / 2 + 1]) / 2 }')" \
-    >> "$RESULTS"
+    "$(median_ratio "$small" "$large")" >> "$RESULTS"
+}
+
+# The version and commit a program reports, or its path when it has no --version.
+describe_program() {
+  local v
+  if v=$("$1" --version 2>/dev/null) && [[ $v == tpx32* ]]; then
+    printf '%s, %s' "${v%%$'\n'*}" "$1"
+  else
+    printf '%s' "$1"
+  fi
 }
 
 describe_input() {  # folder, files... -> "N files, X MB, Y lines"
@@ -382,6 +437,7 @@ main() {
   install_tools
   build_helpers
   cp "$BUILT" "$TPX"
+  [[ -z $BASELINE ]] || cp "$BASELINE" "$BASE"
   mkdir -p "$WORK" "$CACHE"
   case " $SETS " in *" sqlite "* | *" zlib "* | *" lua "*) prepare_sources ;; esac
 
@@ -391,7 +447,8 @@ main() {
     printf -- '- Machine: %s, %s cores, %s MiB memory, %s\n' \
       "$(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo)" "$(nproc)" \
       "$(awk '/MemTotal/ { printf "%d", $2 / 1024 }' /proc/meminfo)" "$(uname -sr)"
-    printf -- '- tpx32: %s\n' "$(cd "$ROOT" && git describe --always --dirty 2>/dev/null || echo unknown)"
+    printf -- '- tpx32: %s\n' "$(describe_program "$BUILT")"
+    [[ -z $BASELINE ]] || printf -- '- Baseline tpx32: %s\n' "$(describe_program "$BASELINE")"
     printf -- '- Peers: %s; %s; %s; %s\n' "$(gcc --version | head -n 1)" \
       "$(clang --version | head -n 1)" "$(mcpp -v 2>&1 | head -n 1 | cut -d' ' -f1-3)" \
       "$(tcc -v | head -n 1)"
