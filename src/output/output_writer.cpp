@@ -117,18 +117,25 @@ inline bool OutputWriter::BlankBefore(unsigned char last, TokenCode previous, To
 
 // Whether the text `head` of the next token, written right after the last byte `last`, would be
 // read together with the previous token. Only the previous token's own text can join it: a
-// blank, a line marker or a comment written after the token keeps them apart.
-bool OutputWriter::RunsTogether(unsigned char last, TokenCode previous, const char* head,
-                                std::size_t length) {
+// blank, a line marker or a comment written after the token keeps them apart. The questions
+// that settle most pairs are inline; the re-reading of a number is not.
+inline bool OutputWriter::RunsTogether(unsigned char last, TokenCode previous, const char* head,
+                                       std::size_t length) {
   if (length == 0) return false;
   const unsigned char first = static_cast<unsigned char>(head[0]);
   if (previous == tok::Slash)
     return last == '/' && (first == '*' || (first == '/' && ctx_.scanner.LineCommentsAllowed()));
   if (previous == tok::Dot) return last == '.' && (first == '.' || (first >= '0' && first <= '9'));
-  // A number: read again with what follows it, it must end where it ends now, as the same
-  // number. (A character constant of several characters is a number too; nothing joins it.)
+  // A number: only a word character or a point can continue it, and only right after it.
   if (!(kSpacing.wordChar[first] || first == '.')) return false;
   if (lastNumberLength_ == 0 || last != lastNumberEnd_) return false;
+  return ContinuesNumber(head, length);
+}
+
+// Whether the last number, read again with the text `head` after it, would end elsewhere or be
+// another kind of number. (A character constant of several characters is a number too; nothing
+// joins it.)
+bool OutputWriter::ContinuesNumber(const char* head, std::size_t length) {
   const unsigned char start = static_cast<unsigned char>(lastNumber_[0]);
   if (!(start == '.' || (start >= '0' && start <= '9'))) return false;
   // A number too long to keep is kept apart from anything that could continue it.
@@ -144,10 +151,15 @@ bool OutputWriter::RunsTogether(unsigned char last, TokenCode previous, const ch
   return taken != lastNumberLength_ || together != alone;
 }
 
-void OutputWriter::RememberNumber(const char* text, std::size_t length) {
+inline void OutputWriter::RememberNumber(const char* text, std::size_t length, bool padded) {
   lastNumberLength_ = length;
   lastNumberEnd_ = length != 0 ? static_cast<unsigned char>(text[length - 1]) : 0;
-  std::memcpy(lastNumber_, text, length < kKeptNumber ? length : kKeptNumber);
+  // Most numbers are short: a copy of a fixed size, with no call, takes them whole (the bytes
+  // after the number's own are copied too and never read).
+  if (padded && length <= OutputFile::kShortText)
+    std::memcpy(lastNumber_, text, OutputFile::kShortText);
+  else
+    std::memcpy(lastNumber_, text, length < kKeptNumber ? length : kKeptNumber);
 }
 
 void OutputWriter::EnsureOpen() {
@@ -327,12 +339,14 @@ struct OutputWriter::PlainSink {
   unsigned char last;
   TokenCode previous;
 
-  void Token(TokenCode current) {
+  // Inline in the token loop: a call per token would cost as much as the writing.
+  [[gnu::always_inline]] void Token(TokenCode current) {
     Text(current, kPaddedTokenNames.text[current], kTokenNameLengths.length[current], true);
   }
-  void Text(TokenCode current, const char* text, std::size_t length, bool padded) {
+  [[gnu::always_inline]] void Text(TokenCode current, const char* text, std::size_t length,
+                                   bool padded) {
     if (writer.BlankBefore(last, previous, current, text, length)) out.Put(' ');
-    if (current == tok::IntConst) writer.RememberNumber(text, length);
+    if (current == tok::IntConst) writer.RememberNumber(text, length, padded);
     previous = current;
     last = static_cast<unsigned char>(text[length - 1]);
     if (padded)
@@ -384,7 +398,7 @@ void OutputWriter::WriteTokenStream() {
           PutOutputChar(' ');
         if (wide) PutOutputText("L", 1);
         PutOutputText(token.spelling, token.spellingLength);
-        if (current != tok::CharConst) RememberNumber(token.spelling, token.spellingLength);
+        if (current != tok::CharConst) RememberNumber(token.spelling, token.spellingLength, false);
         break;
       }
       case tok::String:

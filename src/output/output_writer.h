@@ -103,10 +103,13 @@ class OutputWriter {
   bool BlankBefore(unsigned char last, TokenCode previous, TokenCode current, const char* head,
                    std::size_t length);
   bool RunsTogether(unsigned char last, TokenCode previous, const char* head, std::size_t length);
-  // The text of the last number written, for RunsTogether.
-  void RememberNumber(const char* text, std::size_t length);
+  bool ContinuesNumber(const char* head, std::size_t length);
+  // The text of the last number written, for RunsTogether. A `padded` text has kShortText
+  // readable bytes from its start.
+  void RememberNumber(const char* text, std::size_t length, bool padded);
   static constexpr std::size_t kKeptNumber = 64;
   static constexpr std::size_t kJoinedHead = 8;
+  static_assert(kKeptNumber >= OutputFile::kShortText, "a short number is copied whole");
   char lastNumber_[kKeptNumber] = {};
   std::size_t lastNumberLength_ = 0;
   unsigned char lastNumberEnd_ = 0;  // its last byte

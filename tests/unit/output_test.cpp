@@ -215,6 +215,26 @@ std::vector<std::string> ReadTokens(const std::string& text) {
   return tokens;
 }
 
+// The console output of tpx32 -ocon on `source`, written to `name` in `dir`, with the speed
+// shortcuts on or off; the run must succeed.
+std::string PreprocessToConsole(const fs::path& dir, const std::string& name,
+                                const std::string& source, bool shortcuts) {
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const std::string file = (dir / name).string();
+  std::ofstream(file, std::ios::binary) << source;
+  std::vector<std::string> words = {"tpx32", "-ocon", file};
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  RunSettings settings;
+  settings.shortcuts = shortcuts;
+  testing::internal::CaptureStdout();
+  int status = RunProgram(static_cast<int>(argv.size()), argv.data(), settings);
+  std::string written = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(status, 0);
+  return written;
+}
+
 // Every pair of token texts written side by side, as macro expansion puts them, must read back
 // as the same two tokens: where the texts would run together into other tokens (a comment
 // opener, a longer operator or number), a blank keeps them apart.
@@ -240,22 +260,9 @@ TEST(OutputSpacing, EveryPairReadsBackAsItsTwoTokens) {
     }
   }
   const fs::path dir = fs::temp_directory_path() / "tpx32_output_spacing_pairs";
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  const std::string file = (dir / "pairs.cpp").string();
-  std::ofstream(file, std::ios::binary) << source;
   // With the shortcuts and without them.
   for (bool shortcuts : {true, false}) {
-    std::vector<std::string> words = {"tpx32", "-ocon", file};
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    RunSettings settings;
-    settings.shortcuts = shortcuts;
-    testing::internal::CaptureStdout();
-    int status = RunProgram(static_cast<int>(argv.size()), argv.data(), settings);
-    std::string written = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(status, 0);
-
+    const std::string written = PreprocessToConsole(dir, "pairs.cpp", source, shortcuts);
     std::vector<std::string> got = ReadTokens(written), want = ReadTokens(expected);
     ASSERT_FALSE(want.empty());
     // Compared pair by pair: each line ends with the name end_of_pair.
@@ -269,6 +276,37 @@ TEST(OutputSpacing, EveryPairReadsBackAsItsTwoTokens) {
       ++a, ++b, ++line;
     }
     EXPECT_EQ(line, texts.size() * texts.size());
+  }
+  fs::remove_all(dir);
+}
+
+// A number is kept (whole up to 64 bytes, by a copy of 16 bytes when it is short) so that what
+// follows it can be read with it again. Numbers of every length around those sizes, each
+// followed by text that continues a number, must read back as the number and the text apart.
+// Before each one goes a number of the same length that ends in a suffix, after which nothing
+// continues a number: a copy that kept too little of the next one would leave that suffix in
+// place and lose the blank.
+TEST(OutputSpacing, NumbersOfEveryLengthAreKeptFromWhatContinuesThem) {
+  std::string source, expected;
+  for (std::string start : {"", "0x"}) {
+    for (std::size_t length = start.size() + 1; length <= 72; ++length) {
+      std::string number = start;
+      while (number.size() < length) number += "123456789"[(number.size() + length) % 9];
+      for (const char* next : {"e5", ".5", "x", "L"}) {
+        if (length > start.size() + 2) {
+          const std::string suffixed = number.substr(0, length - 2) + "uL";
+          source += suffixed + ";\n";
+          expected += suffixed + " ;\n";
+        }
+        source += number + "/**/" + next + " end_of_pair\n";
+        expected += number + " " + next + " end_of_pair\n";
+      }
+    }
+  }
+  const fs::path dir = fs::temp_directory_path() / "tpx32_output_spacing_numbers";
+  for (bool shortcuts : {true, false}) {
+    const std::string written = PreprocessToConsole(dir, "numbers.c", source, shortcuts);
+    EXPECT_EQ(ReadTokens(written), ReadTokens(expected)) << "shortcuts " << shortcuts;
   }
   fs::remove_all(dir);
 }
