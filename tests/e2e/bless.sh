@@ -7,10 +7,12 @@
 # the working folder, and that path is written back as `{work}` in what is recorded.
 # Usage: tests/e2e/bless.sh <tpx32> <case folder>...
 # A case with a `generate` file needs tpx32_generate: by default the one built beside tpx32 (in
-# tests/ of the same build folder), or the program named by TPX32_GENERATE.
+# tests/ of the same build folder, or beside tpx32_general), or the one named by TPX32_GENERATE.
 set -euo pipefail
 tpx32=$(realpath "$1"); shift
 generate=${TPX32_GENERATE:-$(dirname "$tpx32")/tests/tpx32_generate}
+# tpx32_general stands in tests/ itself, beside tpx32_generate.
+[ -n "${TPX32_GENERATE:-}" ] || [ -x "$generate" ] || generate=$(dirname "$tpx32")/tpx32_generate
 
 # Replaces the text $2 by $3 in file $1, where it occurs.
 replace_in() {

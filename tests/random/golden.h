@@ -9,6 +9,8 @@
 //   macro_calls      a head of macro definitions and uses, then numbered lines that call them
 //                    with trailing blank runs of every length up to six
 //   long_define      a head, then a `#define` whose body is a long run of short tokens
+//   long_arguments   macro calls with arguments of chosen lengths, around the token text
+//                    buffer's size
 //   include_chain    headers h1.h ... hN.h each including the next
 //   deep_parens      an `#if` whose expression is nested in N parentheses
 //   stale_output     an old output file, longer than the new one will be
@@ -116,6 +118,27 @@ inline Tree LongDefine(const Params& p) {
   const std::int64_t count = p.Int("count", 8500);
   for (std::int64_t i = 0; i < count; ++i) out += " x";
   out += "\nend\n";
+  return {{{p.Text("file", "main.c"), out}}, p.Text("file", "main.c")};
+}
+
+// Calls of a one-parameter macro, each on its own line, whose arguments repeat a piece the
+// given numbers of times ("counts", separated by commas), after a head; then "end".
+inline Tree LongArguments(const Params& p) {
+  std::string out = p.Text("prefix", "");
+  const std::string name = p.Text("macro", "F");
+  const std::string piece = p.Text("piece", "1+");
+  std::string counts = p.Text("counts", "8000");
+  std::size_t start = 0;
+  while (start <= counts.size()) {
+    std::size_t end = counts.find(',', start);
+    if (end == std::string::npos) end = counts.size();
+    const std::int64_t n = std::stoll(counts.substr(start, end - start));
+    out += name + "(";
+    for (std::int64_t i = 0; i < n; ++i) out += piece;
+    out += "1)\n";
+    start = end + 1;
+  }
+  out += "end\n";
   return {{{p.Text("file", "main.c"), out}}, p.Text("file", "main.c")};
 }
 
@@ -425,6 +448,7 @@ inline Tree GenerateGolden(std::uint64_t seed, Params params) {
   if (recipe == "buffer_edges") return BufferEdges(params);
   if (recipe == "macro_calls") return MacroCalls(params);
   if (recipe == "long_define") return LongDefine(params);
+  if (recipe == "long_arguments") return LongArguments(params);
   if (recipe == "include_chain") return IncludeChain(params);
   if (recipe == "deep_parens") return DeepParens(params);
   if (recipe == "stale_output") return StaleOutput(params);

@@ -42,7 +42,7 @@ inline const std::vector<std::string>& SpecialWords() {
                                                  "class",    "new",         "operator",
                                                  "this",     "template",    "__int64",
                                                  "__cdecl",  "__FILE__",    "__LINE__",
-                                                 "__STDC__", "__cplusplus", "__TURBOC__",
+                                                 "__STDC__", "__cplusplus", "__KESTRELC__",
                                                  "_WIN32",   "_WCHAR_T",    "__USING_STD_NAMES__",
                                                  "defined",  "L",           "__try",
                                                  "wchar_t",  "bool",        "true"};
