@@ -1081,7 +1081,7 @@ MacroArg* Macros::ExpandArgument(std::size_t start) {
   unsigned char* raw = block + 1;
 
   scanner.SetTextPosition(start);
-  if (argumentPlain_ && ctx_.shortcuts && !scanner.TakeTextOverflow()) {
+  if (argumentPlain_ && ctx_.shortcuts && !scanner.TextOverflowed()) {
     // Every identifier of the argument is marked as never to be expanded and it holds no
     // other marker: expanding it would give the same text back.
     std::memcpy(text + start, raw, length);
@@ -1097,8 +1097,9 @@ MacroArg* Macros::ExpandArgument(std::size_t start) {
       r->nextFree = freeRecords_;
       freeRecords_ = r;
     }
-    if (scanner.TakeTextOverflow()) ctx_.diag.ReportError(msg::MacroExpansionTooLong);
   }
+  // An argument that filled the buffer when it was collected, or when it was expanded.
+  if (scanner.TakeTextOverflow()) ctx_.diag.ReportError(msg::MacroExpansionTooLong);
   raw[length] = 0;
 
   std::size_t expandedEnd = scanner.TextPosition();

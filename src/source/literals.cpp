@@ -82,8 +82,9 @@ std::size_t Scanner::PlainNumber(const unsigned char* p, const unsigned char* en
   const unsigned char* end = src_.limit;
   while (p < end && *p >= '0' && *p <= '9') ++p;
   const std::size_t n = static_cast<std::size_t>(p - src_.cursor);
-  // One byte, the first digit, is in `start` already.
-  if (p == end || kNumberContinues.table[*p] || n >= room - 1) return false;
+  // One byte, the first digit, is in `start` already; the number and its end byte must fit in
+  // the `room` left (none at all when the buffer is full).
+  if (p == end || kNumberContinues.table[*p] || n + 1 >= room) return false;
   std::memcpy(start + 1, src_.cursor, n);
   std::size_t length = n + 1;
   src_.cursor = p;

@@ -135,6 +135,8 @@ class Scanner {
     else
       textOverflow_ = true;
   }
+  // Whether an append found the buffer full since the overflow was last taken.
+  bool TextOverflowed() const { return textOverflow_; }
   // True (once) when an append found the buffer full since the last call.
   bool TakeTextOverflow() {
     bool overflow = textOverflow_;

@@ -378,6 +378,36 @@ TEST_F(ScannerTest, IntegerConstants) {
   EXPECT_EQ(ctx_.diag.ErrorCount(), 0u);
 }
 
+// A number copied into the token text buffer (as macro arguments and bodies are) near its end
+// keeps what fits and never writes past it, the same with the shortcuts and without them: the
+// plain-decimal shortcut hands a number that does not fit, end byte included, to the general
+// scanner.
+TEST_F(ScannerTest, NumbersCopiedAtTheEndOfTheTextBuffer) {
+  constexpr std::size_t kSize = Scanner::kTextBufferSize;
+  for (std::size_t digits : {1u, 2u, 9u}) {
+    const std::string number = std::string("123456789").substr(0, digits);
+    for (std::size_t position = kSize - 14; position < kSize; ++position) {
+      std::string kept[2];
+      for (bool shortcuts : {true, false}) {
+        ctx_.SetShortcuts(shortcuts);
+        Start();
+        text_ = number.substr(1) + "+";
+        ctx_.source.PushText(text_.c_str());
+        ctx_.scanner.SetTextPosition(position);
+        ctx_.scanner.CopyNumber(number[0]);
+        const std::size_t end = ctx_.scanner.TextPosition();
+        ASSERT_LE(end, kSize - 1) << digits << " digits at " << position;
+        EXPECT_EQ(ctx_.source.NextByte(), '+') << digits << " digits at " << position;
+        kept[shortcuts] = std::string(ctx_.scanner.Text() + position, end - position);
+      }
+      EXPECT_EQ(kept[true], kept[false]) << digits << " digits at " << position;
+      EXPECT_EQ(kept[false], number.substr(0, kSize - 1 - position))
+          << digits << " digits at " << position;
+    }
+  }
+  ctx_.SetShortcuts(true);
+}
+
 TEST_F(ScannerTest, OctalStopsAtEightAndNine) {
   Start();
   std::vector<Token> tokens = Scan("09");
