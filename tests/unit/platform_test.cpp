@@ -786,17 +786,30 @@ TEST_F(FindFilesTest, AnInterruptWhileWritingEndsAtOnce) {
   EXPECT_NE(stat(path.c_str(), &st), 0);
 }
 
+// In a death-test child: sets the limit on open handles to `count`; a limit that cannot be set
+// ends the child with status 3.
+void SetHandleLimit(int count) {
+  struct rlimit limit;
+  getrlimit(RLIMIT_NOFILE, &limit);
+  limit.rlim_cur = static_cast<rlim_t>(count);
+  if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(3);
+}
+
+// In a death-test child: lowers the limit on open handles to those open now, so that the next
+// open fails for want of a handle, and returns their number (status 2 when none can be had).
+int LimitHandlesToThoseOpen() {
+  int probe = open("/dev/null", O_RDONLY);
+  if (probe < 0) _exit(2);
+  close(probe);
+  // Every handle from the probe's number on is now beyond the limit.
+  SetHandleLimit(probe);
+  return probe;
+}
+
 TEST(Files, RunningOutOfHandlesIsRecognised) {
   EXPECT_EXIT(
       {
-        int probe = open("/dev/null", O_RDONLY);
-        if (probe < 0) _exit(2);
-        close(probe);
-        // Every handle from the probe's number on is now beyond the limit.
-        struct rlimit limit;
-        getrlimit(RLIMIT_NOFILE, &limit);
-        limit.rlim_cur = static_cast<rlim_t>(probe);
-        if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(3);
+        LimitHandlesToThoseOpen();
         int handle = platform::OpenForReading("/dev/null");
         bool outOfHandles = handle < 0 && platform::LastOpenFailedForHandles();
         _exit(outOfHandles ? 0 : 4);
@@ -1036,18 +1049,11 @@ TEST_F(WindowsNamesTest, RunningOutOfHandlesWhileListingIsRecognised) {
   const std::string written = In("DEEP/X.H");
   EXPECT_EXIT(
       {
-        int probe = open("/dev/null", O_RDONLY);
-        if (probe < 0) _exit(2);
-        close(probe);
-        struct rlimit limit;
-        getrlimit(RLIMIT_NOFILE, &limit);
-        limit.rlim_cur = static_cast<rlim_t>(probe);
-        if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(3);
+        const int opened = LimitHandlesToThoseOpen();
         int handle = platform::OpenForReading(written.c_str(), platform::NameLookup::kWindowsStyle);
         if (handle >= 0 || !platform::LastOpenFailedForHandles()) _exit(4);
         // With a handle free again the directory is listed after all.
-        limit.rlim_cur = static_cast<rlim_t>(probe + 2);
-        if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(5);
+        SetHandleLimit(opened + 2);
         handle = platform::OpenForReading(written.c_str(), platform::NameLookup::kWindowsStyle);
         _exit(handle >= 0 ? 0 : 6);
       },
