@@ -56,6 +56,7 @@ std::uint32_t SegmentEnd(const unsigned char* text, std::uint32_t pos) {
 }
 
 void AppendToScanner(void* owner, int c) { static_cast<Scanner*>(owner)->AppendEscaped(c); }
+void AppendBodyToScanner(void* owner, int c) { static_cast<Scanner*>(owner)->AppendBodyByte(c); }
 
 }  // namespace
 
@@ -543,7 +544,8 @@ void Macros::RecordObjectBody(std::size_t start) {
       scanner.UnreadByte();
       break;
     }
-    if (IsBlank(c)) {
+    if (IsBlank(c) || c == 0) {
+      if (c == 0) scanner.ReportIllegal(0);
       space();
       continue;
     }
@@ -565,11 +567,11 @@ void Macros::RecordObjectBody(std::size_t start) {
         src.Unget();
         continue;
       }
-      scanner.AppendEscaped(n);
+      scanner.AppendBodyByte(n);
       continue;
     }
     if (c == '"' || c == '\'') {
-      scanner.CopyLiteral(c, AppendToScanner, &scanner, false);
+      scanner.CopyLiteral(c, AppendBodyToScanner, &scanner, false);
       continue;
     }
     if (c == '#') {

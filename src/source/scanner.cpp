@@ -65,7 +65,8 @@ constexpr TableBuilder BuildBodyTable() {
   for (int i = 0; i < 256; ++i) b.t[i] = static_cast<signed char>(cls::BodyOther);
   b.MarkWordCharacters();
   b.t['L'] = cls::WidePrefix;
-  b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = cls::BodyBlank;
+  // A zero byte is a blank in a body (reported where it is read, see AppendBodyByte).
+  b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = b.t[0] = cls::BodyBlank;
   b.t['\n'] = b.t['\r'] = cls::LineBreak;
   b.t[mark::kEndOfInput] = cls::EndOfFile;
   b.t['"'] = b.t['\''] = cls::BodyQuote;
@@ -901,7 +902,7 @@ TokenCode Scanner::ScanBody() {
         if (n == '"' || n == '\'') {
           AppendByte('L');
           if (CopyLiteral(
-                  n, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendEscaped(b); },
+                  n, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendBodyByte(b); },
                   this, false) == 0)
             return token_.code = tok::EndOfLine;
           continue;
@@ -915,6 +916,7 @@ TokenCode Scanner::ScanBody() {
         ScanNumber(c);
         continue;
       case cls::BodyBlank:
+        if (c == 0) ReportIllegal(0);
         if (!endsInSpace()) AppendByte(' ');
         continue;
       case cls::LineBreak:
@@ -923,7 +925,7 @@ TokenCode Scanner::ScanBody() {
         return token_.code = tok::EndOfLine;
       case cls::BodyQuote:
         if (CopyLiteral(
-                c, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendEscaped(b); }, this,
+                c, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendBodyByte(b); }, this,
                 false) == 0)
           return token_.code = tok::EndOfLine;
         continue;
