@@ -81,7 +81,8 @@ void OnFault(std::uintptr_t faultAddress, std::uintptr_t codeBase) {
 
 class Driver {
  public:
-  explicit Driver(RunContext& ctx) : ctx_(ctx), run_(ctx) {}
+  Driver(RunContext& ctx, const RunSettings& settings)
+      : ctx_(ctx), run_(ctx), settings_(settings) {}
   int Run(int argc, char** argv);
 
  private:
@@ -96,6 +97,7 @@ class Driver {
 
   RunContext& ctx_;
   FileRun run_;
+  const RunSettings& settings_;
   bool quietMode_ = false;
   bool runFailed_ = false;
 };
@@ -119,8 +121,10 @@ void Driver::PrintConsole(const char* text) {
 int Driver::Run(int argc, char** argv) {
   activeRun = &ctx_;
   platform::PrepareStandardOutput();
-  platform::InstallInterruptHandler(OnInterrupt);
-  platform::InstallFaultHandler(OnFault);
+  if (settings_.processHandlers) {
+    platform::InstallInterruptHandler(OnInterrupt);
+    platform::InstallFaultHandler(OnFault);
+  }
 
   // tpx32's own options that act before the banner: --help, --version, --quiet and the form of
   // the messages. With a refused "--" word the run goes on and the option pass reports it.
@@ -243,7 +247,7 @@ int RunProgram(int argc, char** argv, const RunSettings& settings) {
   auto owned = std::make_unique<Run>();
   Run& ctx = *owned;
   ctx.SetShortcuts(settings.shortcuts);
-  Driver driver(ctx);
+  Driver driver(ctx, settings);
   int status;
   try {
     status = driver.Run(argc, argv);

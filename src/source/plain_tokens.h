@@ -41,7 +41,7 @@ inline constexpr LineStartStops kLineStartStops;
 template <class Sink>
 TokenCode Scanner::ScanPlainTokens(Sink& sink) {
   // The longest name taken here; longer ones go to the token loop.
-  constexpr std::size_t kPlainNameLimit = 64;
+  static constexpr std::size_t kPlainNameLimit = 64;
   const std::int32_t* values = kCharHash.Values();
   auto limitOfNames = [this]() {
     std::size_t limit = IdentifierLimit();
