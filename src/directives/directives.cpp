@@ -1,6 +1,7 @@
 #include "directives/directives.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "constexpr/condition.h"
 #include "diagnostics/diagnostics.h"

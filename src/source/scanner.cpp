@@ -1,6 +1,7 @@
 #include "source/scanner.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "diagnostics/diagnostics.h"
 #include "directives/directives.h"
