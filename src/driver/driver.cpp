@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <new>
 
 #include "diagnostics/diagnostics.h"
 #include "diagnostics/misc_strings.h"
@@ -15,6 +16,7 @@
 #include "memory/memory.h"
 #include "options/long_options.h"
 #include "options/options.h"
+#include "output/output_file.h"
 #include "platform/platform.h"
 
 namespace tpx {
@@ -38,9 +40,16 @@ bool EqualsIgnoringCase(const char* a, const char* b) {
   return *a == 0 && *b == 0;
 }
 
+// The output file and the dependency file being written are dropped: the temporaries are
+// removed, and the old output as a failed run removes it.
+void DiscardFiles(RunContext& run) {
+  run.deps.AbandonAtInterrupt();
+  run.output.DiscardAtInterrupt();
+}
+
 void OnInterrupt() {
   std::fflush(stdout);
-  if (activeRun != nullptr) activeRun->output.Discard();
+  if (activeRun != nullptr) DiscardFiles(*activeRun);
   std::_Exit(255);
 }
 
@@ -62,7 +71,7 @@ void OnFault(std::uintptr_t faultAddress, std::uintptr_t codeBase) {
     }
     if (diag.internalErrorState != 3) {
       diag.internalErrorState = 3;
-      run->output.Discard();
+      DiscardFiles(*run);
     }
     diag.internalErrorState = 0;
     insideFileRun = false;
@@ -74,7 +83,7 @@ void OnFault(std::uintptr_t faultAddress, std::uintptr_t codeBase) {
   } else {
     std::fputs("Internal compiler error\n", run != nullptr ? run->diag.Stream() : stdout);
   }
-  if (run != nullptr) run->output.Discard();
+  if (run != nullptr) DiscardFiles(*run);
   std::fflush(stdout);
   std::_Exit(1);
 }
@@ -88,9 +97,7 @@ class Driver {
  private:
   static void PrintConsole(const char* text);
   void ProcessInputName(const char* name);
-  static int StartFileThunk(void* owner, const char* path) {
-    return static_cast<Driver*>(owner)->StartFile(path);
-  }
+  bool IsOwnOutput(const MatchList& matches, std::size_t index);
   int StartFile(const char* path);
   void RunFile(const char* path);
   int ProtectedRun(const char* path);
@@ -100,6 +107,7 @@ class Driver {
   const RunSettings& settings_;
   bool quietMode_ = false;
   bool runFailed_ = false;
+  bool stopped_ = false;
 };
 
 // Prints a text to standard output in pieces of at most 255 characters, dropping every
@@ -188,7 +196,7 @@ int Driver::Run(int argc, char** argv) {
       if (arg[1] == 'v') ParseOption(ctx_, 0, arg + 1);
       continue;
     }
-    ProcessInputName(arg);
+    if (!stopped_) ProcessInputName(arg);
   }
 
   return runFailed_ ? 1 : 0;
@@ -196,10 +204,40 @@ int Driver::Run(int argc, char** argv) {
 
 void Driver::ProcessInputName(const char* name) {
   const char* pattern = WithDefaultExtension(ctx_.memory.bump, name, ctx_.lists.defaultExtension);
-  if (ExpandWildcards(StartFileThunk, this, pattern) < 0) {
+  const MatchList matches = CollectMatches(ctx_.memory.bump, pattern);
+  if (matches.count == 0) {
     ctx_.diag.ReportOutsideFile(msg::CouldNotFindFile, pattern);
     runFailed_ = true;
+    return;
   }
+  // A wild card never hands on the run's own outputs (see IsOwnOutput); a name given as it is
+  // is processed, and refused there when it is its own output.
+  const bool wildCard = std::strpbrk(pattern, "*?") != nullptr;
+  for (std::size_t i = 0; i < matches.count && !stopped_; ++i) {
+    if (wildCard && IsOwnOutput(matches, i)) continue;
+    StartFile(matches.paths[i]);
+  }
+}
+
+// Whether match `index` of a wild card is an output of this run: one it has written already, the
+// output of another match (whatever the order in which they were found), or the temporary of
+// an output being written. Compared by identity.
+bool Driver::IsOwnOutput(const MatchList& matches, std::size_t index) {
+  unsigned long process;
+  if (temporary::IsTemporaryName(matches.paths[index], &process)) return true;
+  platform::FileId id;
+  if (!platform::IdentifyPath(matches.paths[index], &id)) return false;
+  if (ctx_.output.HasWritten(id)) return true;
+  char name[4096];
+  for (std::size_t i = 0; i < matches.count; ++i) {
+    if (i == index) continue;
+    if (ctx_.output.FormName(matches.paths[i], name, sizeof name) >= sizeof name ||
+        IsConsoleName(name))
+      continue;
+    platform::FileId output;
+    if (platform::IdentifyPath(name, &output) && output == id) return true;
+  }
+  return false;
 }
 
 int Driver::StartFile(const char* path) {
@@ -217,6 +255,12 @@ int Driver::StartFile(const char* path) {
 
 void Driver::RunFile(const char* path) {
   int result = ProtectedRun(path);
+  if (ctx_.output.BrokenPipe()) {
+    // The reader of standard output has gone: the run ends here, without another word.
+    runFailed_ = true;
+    stopped_ = true;
+    return;
+  }
   if (result != 0 || ctx_.diag.ErrorCount() != 0) {
     ctx_.diag.PrintSummary(MiscString(misc::ErrorSummary),
                            static_cast<int>(ctx_.diag.ErrorCount()));
@@ -255,6 +299,10 @@ int RunProgram(int argc, char** argv, const RunSettings& settings) {
     status = exit.status;
   } catch (const FatalError&) {
     // Out of memory before any file was open: the report is printed, the run fails.
+    status = 1;
+  } catch (const std::bad_alloc&) {
+    // The same for memory of the general heap, which the standard library's containers take.
+    ctx.diag.ReportOutsideFile(msg::OutOfMemory, "operator new");
     status = 1;
   }
   std::fflush(stdout);

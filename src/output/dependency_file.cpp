@@ -111,11 +111,11 @@ std::string DependencyFile::Text() const {
   return text;
 }
 
+// Compared by identity, so that no other spelling of the name and no link gets round it.
 bool DependencyFile::IsReadByThisRun(const std::string& name) const {
-  for (const std::string& file : Files()) {
-    if (file == name || platform::SameFile(file.c_str(), name.c_str())) return true;
-  }
-  return false;
+  platform::FileId id;
+  return platform::IdentifyPath(name.c_str(), &id) &&
+         (ctx_.source.HasOpened(id) || ctx_.optionFiles.Contains(id));
 }
 
 void DependencyFile::Write() {
@@ -129,24 +129,42 @@ void DependencyFile::Write() {
     return;  // after an earlier fatal error the report does nothing more
   }
   const std::string text = Text();
-  const int handle = platform::CreateForWriting(name.c_str());
-  if (handle < 0) {
-    ctx_.diag.ReportFatal(msg::CannotCreateOutput, name.c_str());
+  char* stored = static_cast<char*>(ctx_.memory.arena.BlobAllocate(name.size() + 1));
+  std::memcpy(stored, name.c_str(), name.size() + 1);
+  if (ctx_.output.OpenReplacement(file_, stored) != FileReplacement::Opened::kYes) {
+    ctx_.diag.ReportFatal(msg::CannotCreateOutput, stored);
     return;
   }
-  bool ok = platform::WriteFile(handle, text.data(), text.size()) == static_cast<long>(text.size());
-  ok = platform::CloseFile(handle) && ok;
-  if (!ok) {
-    platform::DeleteFile(name.c_str());
-    ctx_.diag.ReportFatal(msg::ErrorWritingOutput);
+  bool deleted = true;
+  bool ok = platform::WriteFile(file_.Handle(), text.data(), text.size()) ==
+            static_cast<long>(text.size());
+  if (ok) {
+    ok = file_.Commit(&deleted);
+  } else {
+    deleted = file_.Abandon(true);
   }
+  if (ok) return;
+  // The write error first, then what is left of it; after an earlier fatal error only that.
+  try {
+    ctx_.diag.ReportFatal(msg::ErrorWritingOutput);
+  } catch (const FatalError&) {
+    if (!deleted) ctx_.diag.ReportWhileFinishing(msg::CannotDeleteOutput, file_.Target());
+    throw;
+  }
+  if (!deleted) ctx_.diag.ReportWhileFinishing(msg::CannotDeleteOutput, file_.Target());
 }
 
 void DependencyFile::Remove() {
   if (!Enabled() || ctx_.source.OpenedFiles() == nullptr) return;
   const std::string name = Name();
   if (IsReadByThisRun(name)) return;
-  platform::DeleteFile(name.c_str());
+  // Through a link, the file it leads to; never a device, a FIFO or the link itself.
+  char target[4096];
+  if (!platform::FollowLinks(name.c_str(), target, sizeof target) ||
+      platform::KindOfPath(target) != platform::PathKind::kRegular)
+    return;
+  if (!platform::DeleteFile(target))
+    ctx_.diag.ReportWhileFinishing(msg::CannotDeleteOutput, name.c_str());
 }
 
 }  // namespace tpx

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "output/output_file.h"
+
 namespace tpx {
 
 struct RunContext;
@@ -19,12 +21,15 @@ class DependencyFile {
   bool Enabled() const;
 
   // Both are called while the output is still open (its name, or the console, is known).
-  // After the output was kept: writes the dependency file. Fatal error 4 when it cannot be
-  // created or is a file this run read, 12 when it cannot be written.
+  // After the output was kept: writes the dependency file, which appears under its name only
+  // complete, as the output does (see FileReplacement). Fatal error 4 when it cannot be
+  // created or is a file this run read (which is left as it is), 12 when it cannot be written.
   void Write();
   // After the output was discarded: removes the dependency file an earlier run left, unless
-  // it is a file this run read.
+  // it is a file this run read, or not a regular file.
   void Remove();
+  // For the interrupt handler: drops the dependency file being written, if one is.
+  void AbandonAtInterrupt() { file_.Abandon(false); }
 
   // The name of the dependency file of the current run: the --deps=FILE name; else the output
   // name with ".d" for its extension (with -o and several inputs: the input's base name in the
@@ -48,6 +53,7 @@ class DependencyFile {
   bool IsReadByThisRun(const std::string& name) const;
 
   RunContext& ctx_;
+  FileReplacement file_;
 };
 
 }  // namespace tpx
