@@ -288,7 +288,14 @@ int Driver::ProtectedRun(const char* path) {
 int RunProgram(int argc, char** argv, const RunSettings& settings) {
   // The context holds large tables (the identifier buckets, the token text buffer): it lives
   // on the heap, not on the stack.
-  auto owned = std::make_unique<Run>();
+  std::unique_ptr<Run> owned;
+  try {
+    owned = std::make_unique<Run>();
+  } catch (const std::bad_alloc&) {
+    std::fputs("Fatal: Out of memory\n", stdout);
+    std::fflush(stdout);
+    return 1;
+  }
   Run& ctx = *owned;
   ctx.SetShortcuts(settings.shortcuts);
   Driver driver(ctx, settings);

@@ -21,6 +21,7 @@
 // <windows.h> maps these names to their ANSI entry points with macros; the platform layer has
 // functions of the same names.
 #undef DeleteFile
+#undef ReplaceFile
 
 #include "platform/platform.h"
 
