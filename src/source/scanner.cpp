@@ -507,8 +507,18 @@ int Scanner::SkipSpace(bool lineStart) {
           LineComment();
           continue;
         }
-        PutBack(n);
-        return '/';
+        // The byte after the slash has been read: the slash is delivered again from a text of
+        // its own, so that the caller can still put it back (one byte of push-back is all the
+        // source input keeps, and the byte read after it may have come from a refill).
+        static const char kSlash[] = "/";
+        static const char kSlashBackslash[] = "/\\";
+        if (n == kHeldBackslash) {
+          src_.PushText(kSlashBackslash);
+        } else {
+          PutBack(n);
+          src_.PushText(kSlash);
+        }
+        return src_.NextByte();
       }
       case '\\': {
         int n = src_.NextByte();
@@ -517,6 +527,9 @@ int Scanner::SkipSpace(bool lineStart) {
           continue;
         }
         src_.Unget();
+        // Put back by the caller, the backslash is held rather than read again from the source,
+        // for the same reason.
+        if (!lineStart) heldDelivered_ = true;
         return '\\';
       }
       default:
