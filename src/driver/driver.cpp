@@ -1,5 +1,6 @@
 #include "driver/driver.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include "driver/run.h"
 #include "memory/memory.h"
 #include "options/long_options.h"
+#include "options/option_memory.h"
 #include "options/options.h"
 #include "output/output_file.h"
 #include "platform/platform.h"
@@ -97,7 +99,17 @@ class Driver {
  private:
   static void PrintConsole(const char* text);
   void ProcessInputName(const char* name);
-  bool IsOwnOutput(const MatchList& matches, std::size_t index);
+  struct MatchOutput {
+    platform::FileId id;
+    std::size_t match;
+  };
+  struct OutputList {
+    MatchOutput* entries;
+    std::size_t count;
+  };
+  OutputList OutputsOf(const MatchList& matches);
+  static bool Before(const MatchOutput& a, const MatchOutput& b);
+  bool IsOwnOutput(const MatchList& matches, const OutputList& outputs, std::size_t index);
   int StartFile(const char* path);
   void RunFile(const char* path);
   int ProtectedRun(const char* path);
@@ -213,29 +225,49 @@ void Driver::ProcessInputName(const char* name) {
   // A wild card never hands on the run's own outputs (see IsOwnOutput); a name given as it is
   // is processed, and refused there when it is its own output.
   const bool wildCard = std::strpbrk(pattern, "*?") != nullptr;
+  const OutputList outputs = wildCard ? OutputsOf(matches) : OutputList{nullptr, 0};
   for (std::size_t i = 0; i < matches.count && !stopped_; ++i) {
-    if (wildCard && IsOwnOutput(matches, i)) continue;
+    if (wildCard && IsOwnOutput(matches, outputs, i)) continue;
     StartFile(matches.paths[i]);
   }
+}
+
+// The identities of the files at the output names of the matches that have one, with the
+// match each belongs to, in the order of the identities.
+Driver::OutputList Driver::OutputsOf(const MatchList& matches) {
+  OutputList list{NewInPool<MatchOutput>(ctx_.memory.bump, matches.count), 0};
+  char name[4096];
+  for (std::size_t i = 0; i < matches.count; ++i) {
+    if (ctx_.output.FormName(matches.paths[i], name, sizeof name) >= sizeof name ||
+        IsConsoleName(name))
+      continue;
+    MatchOutput& entry = list.entries[list.count];
+    if (!platform::IdentifyPath(name, &entry.id)) continue;
+    entry.match = i;
+    ++list.count;
+  }
+  std::sort(list.entries, list.entries + list.count, Before);
+  return list;
+}
+
+bool Driver::Before(const MatchOutput& a, const MatchOutput& b) {
+  return a.id.volume != b.id.volume ? a.id.volume < b.id.volume : a.id.index < b.id.index;
 }
 
 // Whether match `index` of a wild card is an output of this run: one it has written already, the
 // output of another match (whatever the order in which they were found), or the temporary of
 // an output being written. Compared by identity.
-bool Driver::IsOwnOutput(const MatchList& matches, std::size_t index) {
+bool Driver::IsOwnOutput(const MatchList& matches, const OutputList& outputs, std::size_t index) {
   unsigned long process;
   if (temporary::IsTemporaryName(matches.paths[index], &process)) return true;
-  platform::FileId id;
-  if (!platform::IdentifyPath(matches.paths[index], &id)) return false;
-  if (ctx_.output.HasWritten(id)) return true;
-  char name[4096];
-  for (std::size_t i = 0; i < matches.count; ++i) {
-    if (i == index) continue;
-    if (ctx_.output.FormName(matches.paths[i], name, sizeof name) >= sizeof name ||
-        IsConsoleName(name))
-      continue;
-    platform::FileId output;
-    if (platform::IdentifyPath(name, &output) && output == id) return true;
+  MatchOutput self{};
+  if (!platform::IdentifyPath(matches.paths[index], &self.id)) return false;
+  if (ctx_.output.HasWritten(self.id)) return true;
+  const MatchOutput* end = outputs.entries + outputs.count;
+  const MatchOutput* first = outputs.entries;
+  for (const MatchOutput* e = std::lower_bound(first, end, self, Before);
+       e != end && e->id == self.id; ++e) {
+    if (e->match != index) return true;
   }
   return false;
 }
