@@ -149,7 +149,6 @@ bool SourceStack::CheckAllowed(int handle) {
       return false;  // after an earlier fatal error the report does nothing more
     }
   }
-  if (HasOpened(id)) return true;
   auto* opened = static_cast<OpenedId*>(ctx_.memory.arena.BlobAllocate(sizeof(OpenedId)));
   opened->next = openedIds_;
   opened->id = id;
