@@ -26,8 +26,9 @@ char buffer[3584];
 
 void Fill(int fd, long size) {
   for (long done = 0; done < size;) {
-    const long n = size - done < static_cast<long>(sizeof buffer) ? size - done
-                                                                  : static_cast<long>(sizeof buffer);
+    const long n = size - done < static_cast<long>(sizeof buffer)
+                       ? size - done
+                       : static_cast<long>(sizeof buffer);
     if (write(fd, buffer, static_cast<std::size_t>(n)) != n) std::exit(3);
     done += n;
   }
@@ -89,9 +90,9 @@ int main(int argc, char** argv) {
           close(fd);
           break;
       }
-      total[way] += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                              start)
-                        .count();
+      total[way] +=
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+              .count();
     }
   }
   for (int way = 0; way < 5; ++way)

@@ -117,7 +117,8 @@ bool temporary::IsTemporaryName(const char* path, unsigned long* id) {
       std::memcmp(digits - markLength, kTemporaryMark, markLength) != 0)
     return false;
   unsigned long value = 0;
-  for (const char* p = digits; p < digitsEnd; ++p) value = value * 10 + static_cast<unsigned>(*p - '0');
+  for (const char* p = digits; p < digitsEnd; ++p)
+    value = value * 10 + static_cast<unsigned>(*p - '0');
   *id = value;
   return true;
 }
@@ -140,16 +141,16 @@ void temporary::SweepFolderOf(const char* target, FileIdList& swept, BumpPool& p
   platform::FindFiles(pattern, RemoveIfStale, &state);
 }
 
-FileReplacement::Opened FileReplacement::Open(const char* name, SaveArena& arena,
-                                              FileIdList& swept, BumpPool& pool) {
+FileReplacement::Opened FileReplacement::Open(const char* name, SaveArena& arena, FileIdList& swept,
+                                              BumpPool& pool) {
   way_ = Way::kClosed;
   handle_ = -1;
   name_ = name;
   hadOld_ = false;
   writtenIdKnown_ = false;
   char followed[4096];
-  target_ = platform::FollowLinks(name, followed, sizeof followed) ? CopyToArena(arena, followed)
-                                                                   : name;
+  target_ =
+      platform::FollowLinks(name, followed, sizeof followed) ? CopyToArena(arena, followed) : name;
   switch (platform::KindOfPath(target_)) {
     case platform::PathKind::kOther: {
       // A device or a FIFO: written as it is. (A folder cannot be opened for writing.)

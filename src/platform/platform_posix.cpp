@@ -175,8 +175,8 @@ bool IdentifyHandle(int handle, FileId* id) {
 
 PathKind KindOfPath(const char* path) {
   struct stat st;
-  if (stat(path, &st) != 0) return errno == ENOENT || errno == ENOTDIR ? PathKind::kNone
-                                                                     : PathKind::kOther;
+  if (stat(path, &st) != 0)
+    return errno == ENOENT || errno == ENOTDIR ? PathKind::kNone : PathKind::kOther;
   return S_ISREG(st.st_mode) ? PathKind::kRegular : PathKind::kOther;
 }
 

@@ -939,8 +939,8 @@ TokenCode Scanner::ScanBody() {
         return token_.code = tok::EndOfLine;
       case cls::BodyQuote:
         if (CopyLiteral(
-                c, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendBodyByte(b); }, this,
-                false) == 0)
+                c, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendBodyByte(b); },
+                this, false) == 0)
           return token_.code = tok::EndOfLine;
         continue;
       case cls::BodyHash: {

@@ -129,8 +129,7 @@ int main(int argc, char** argv) {
   const std::string log = (work / "log").string();
 
   if (RunOnce(log, -1, false) != 0) {
-    std::fprintf(stderr, "heap_failures: the run without failures failed:\n%s",
-                 Read(log).c_str());
+    std::fprintf(stderr, "heap_failures: the run without failures failed:\n%s", Read(log).c_str());
     return 1;
   }
   const long total = allocations;
@@ -150,8 +149,7 @@ int main(int argc, char** argv) {
         problem = "an exception left the program";
       } else if (status == 1 && said.find("Out of memory") == std::string::npos) {
         problem = "status 1 without \"Out of memory\"";
-      } else if (status == 0 &&
-                 Read("a.i") + Read("b.i") + Read("a.d") + Read("b.d") != expected) {
+      } else if (status == 0 && Read("a.i") + Read("b.i") + Read("a.d") + Read("b.d") != expected) {
         problem = "status 0 with other output";
       } else if (status != 0 && status != 1) {
         problem = "status " + std::to_string(status);

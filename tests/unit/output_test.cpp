@@ -190,9 +190,9 @@ TEST(TemporaryNames, NamedForTheirFileAndProcessAndKnownAgain) {
   EXPECT_TRUE(temporary::IsTemporaryName(".x.tpx32-4294967295.tmp", &id));
   EXPECT_EQ(id, 4294967295u);
   // Names that are not temporaries, however close.
-  for (const char* other : {"out.i", "x.i.tpx32-12.tmp", ".x.i.tpx32-.tmp", ".x.i.tpx32-1a.tmp",
-                            ".x.i.tpx33-12.tmp", ".x.i.tpx32-12.tmp2", ".tpx32-12.tmp",
-                            ".x.tpx32-12345678901.tmp"}) {
+  for (const char* other :
+       {"out.i", "x.i.tpx32-12.tmp", ".x.i.tpx32-.tmp", ".x.i.tpx32-1a.tmp", ".x.i.tpx33-12.tmp",
+        ".x.i.tpx32-12.tmp2", ".tpx32-12.tmp", ".x.tpx32-12345678901.tmp"}) {
     EXPECT_FALSE(temporary::IsTemporaryName(other, &id)) << other;
   }
   // A long name is cut, never inside a character of two bytes.
