@@ -145,7 +145,6 @@ FileReplacement::Opened FileReplacement::Open(const char* name, SaveArena& arena
                                               BumpPool& pool) {
   way_ = Way::kClosed;
   handle_ = -1;
-  name_ = name;
   hadOld_ = false;
   writtenIdKnown_ = false;
   char followed[4096];

@@ -50,7 +50,6 @@ class FileReplacement {
   // needs are placed in `arena`. kNoHandle when the process has no free handle (nothing is
   // left behind then: the caller may free one and try again), kNo when the file cannot be made.
   Opened Open(const char* name, SaveArena& arena, FileIdList& swept, BumpPool& pool);
-  bool IsOpen() const { return way_ != Way::kClosed; }
   int Handle() const { return handle_; }
   Way How() const { return way_; }
   // The name that is written (links followed).
@@ -75,7 +74,6 @@ class FileReplacement {
 
   Way way_ = Way::kClosed;
   int handle_ = -1;
-  const char* name_ = "";
   const char* target_ = "";
   const char* temporary_ = "";
   bool hadOld_ = false;
