@@ -171,6 +171,7 @@ FileReplacement::Opened FileReplacement::Open(const char* name, SaveArena& arena
   temporary::NameFor(target_, platform::ProcessId(), temporaryName, length + 1);
   // Known before the file exists, so that an interrupt at any moment removes it.
   temporary_ = temporaryName;
+  way_ = Way::kTemporary;
   int handle = platform::CreateNewForWriting(temporary_);
   if (handle < 0 && !platform::LastOpenFailedForHandles() &&
       platform::KindOfPath(temporary_) == platform::PathKind::kRegular) {
@@ -182,9 +183,9 @@ FileReplacement::Opened FileReplacement::Open(const char* name, SaveArena& arena
     if (hadOld_) platform::TakePermissions(handle, target_);
     handle_ = handle;
     writtenIdKnown_ = platform::IdentifyHandle(handle, &writtenId_);
-    way_ = Way::kTemporary;
     return Opened::kYes;
   }
+  way_ = Way::kClosed;
   if (platform::LastOpenFailedForHandles()) return Opened::kNoHandle;
   // No temporary can be made beside the file (a folder that cannot be written): the file is
   // written in place, emptied now.
@@ -481,13 +482,13 @@ void OutputFile::Discard() {
     ctx_.diag.ReportWhileFinishing(msg::CannotDeleteOutput, file_.Target());
 }
 
+// The file is dropped whatever state it is in, also while it is being opened: the temporary's
+// name is known before the file is made.
 void OutputFile::DiscardAtInterrupt() {
-  if (handle_ == kClosed) return;
   const bool console = console_;
   SetConsole(false);
   handle_ = kClosed;
-  if (console) return;
-  file_.Abandon(!Refused());
+  if (!console) file_.Abandon(!Refused());
 }
 
 }  // namespace tpx
