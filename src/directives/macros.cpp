@@ -218,8 +218,11 @@ void Macros::StoreMacro(IdentEntry* entry, std::uint8_t parameterByte, const uns
 
   if (entry->IsMacro()) {
     const std::uint8_t* old = AsBytes(entry->definition);
-    bool same = old[0] == parameterByte && std::memcmp(old + 1, body, bodyLength) == 0 &&
-                old[1 + bodyLength] == 0;
+    // The old body ends at its zero byte (no body holds one): the bodies are compared only
+    // when they are as long, so that nothing past the old one is read.
+    bool same = old[0] == parameterByte &&
+                std::strlen(reinterpret_cast<const char*>(old + 1)) == bodyLength &&
+                std::memcmp(old + 1, body, bodyLength) == 0;
     if (same && withNames) {
       // Parameter names are stored newest first and compared in that order.
       const char* stored = reinterpret_cast<const char*>(old + 2 + bodyLength);
