@@ -1,7 +1,9 @@
 # Wraps the CMake build.
 #   make run           builds tpx32 alone (no GoogleTest needed) and preprocesses the example
 #   make test          builds and runs every unit, end-to-end and integration test, natively and
-#                      with sanitizers (needs GoogleTest: Debian package libgtest-dev)
+#                      with sanitizers (needs GoogleTest: Debian package libgtest-dev), and the
+#                      fuzz target for a minute (needs clang and libclang-rt-14-dev)
+#   make fuzz          runs the fuzz target for FUZZ_SECONDS (default 600) seconds
 #   make install       installs tpx32 into $(DESTDIR)$(PREFIX) (PREFIX defaults to /usr/local)
 #   make package       builds a Debian package: build/release/tpx32_<version>_<arch>.deb
 #   make package-test  builds the package, unpacks it into a scratch root and runs it there
@@ -13,8 +15,8 @@ WERROR ?= OFF
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all build run test test-release test-sanitize install package package-test fuzz-shortcuts \
-	bench win32 test-win32 tidy clean
+.PHONY: all build run test test-release test-sanitize test-fuzz fuzz install package package-test \
+	fuzz-shortcuts bench win32 test-win32 tidy clean
 
 all: build
 
@@ -30,7 +32,7 @@ run: build
 	@echo "---- build/run/hello.i ----"
 	@cat build/run/hello.i
 
-test: test-release test-sanitize
+test: test-release test-sanitize test-fuzz
 
 # Configuring with the tests on stops with a message naming the package when GoogleTest is
 # missing.
@@ -43,6 +45,16 @@ test-sanitize:
 	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DTPX32_SANITIZE=ON -DTPX32_TESTS=ON -DTPX32_WERROR=$(WERROR)
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
+
+# The fuzz target over the whole program (tests/fuzz): a bounded run with every test, longer ones
+# by hand. A crash, a sanitizer report or a hang fails the run and leaves the input in
+# build/fuzz/findings.
+FUZZ_SECONDS ?= 600
+test-fuzz:
+	JOBS=$(JOBS) bash tests/fuzz/run.sh 60
+
+fuzz:
+	JOBS=$(JOBS) bash tests/fuzz/run.sh $(FUZZ_SECONDS)
 
 # Static checks of the sources with the project's .clang-tidy.
 tidy:

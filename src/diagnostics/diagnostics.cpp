@@ -24,6 +24,8 @@ constexpr CatalogueEntry kCatalogue[] = {
     {7, "Bad call of intrinsic function"},
     {9, "Out of memory"},
     {10, "Unable to open input file '%s'"},
+    // tpx32's own: a partial output file that could not be deleted (it is emptied instead).
+    {11, "Unable to delete output file '%s'"},
     {12, "Error writing output file"},
     {17, "Illegal to take address of bit field"},
     {18, "Cannot take address of 'main'"},
@@ -235,6 +237,28 @@ void Diagnostics::ReportFatal(MessageNumber number, ...) {
   ++messageCount_;
   fatalLatch_ = true;
   throw FatalError{2};
+}
+
+void Diagnostics::ReportWhileFinishing(MessageNumber number, ...) {
+  std::va_list args;
+  va_start(args, number);
+  ReportLine(number, args, MiscString(misc::KindError));
+  va_end(args);
+  ++errorCount_;
+  ++messageCount_;
+}
+
+void Diagnostics::AbandonQuietly() {
+  if (!fatalLatch_) {
+    ++errorCount_;
+    ++messageCount_;
+    fatalLatch_ = true;
+  }
+  throw FatalError{2};
+}
+
+void Diagnostics::LeaveStandardOutput() {
+  if (out_ == stdout) out_ = stderr;
 }
 
 void Diagnostics::ReportError(MessageNumber number, ...) {

@@ -21,6 +21,7 @@ inline constexpr MessageNumber IncludeTooDeep = 6;
 inline constexpr MessageNumber BadIntrinsicCall = 7;
 inline constexpr MessageNumber OutOfMemory = 9;
 inline constexpr MessageNumber CannotOpenInput = 10;
+inline constexpr MessageNumber CannotDeleteOutput = 11;
 inline constexpr MessageNumber ErrorWritingOutput = 12;
 inline constexpr MessageNumber AddressOfBitField = 17;
 inline constexpr MessageNumber AddressOfMain = 18;
@@ -172,6 +173,15 @@ class Diagnostics {
   // For use before any file is processed: reports with both limits 0 and ends the process
   // with status 1.
   [[noreturn]] void ErrorAndExit(MessageNumber number, ...);
+  // Reports an error found while a file's output is finished (kept or discarded): printed and
+  // counted even after a fatal error has ended the file, and never stops anything.
+  void ReportWhileFinishing(MessageNumber number, ...);
+  // Ends the current file as a fatal error does, without a message (once its output cannot be
+  // written because the reader of standard output has gone); counts as one error.
+  [[noreturn]] void AbandonQuietly();
+  // Messages go to standard error from now on when they went to standard output: called when
+  // writing to standard output has failed.
+  void LeaveStandardOutput();
   // Integer overflow: error 312 in strict ANSI mode, warning 507 otherwise.
   void ReportOverflow();
 

@@ -1,6 +1,7 @@
 #include "directives/directives.h"
 
 #include <cstring>
+#include <initializer_list>
 #include <string_view>
 
 #include "constexpr/condition.h"

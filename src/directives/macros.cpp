@@ -56,6 +56,7 @@ std::uint32_t SegmentEnd(const unsigned char* text, std::uint32_t pos) {
 }
 
 void AppendToScanner(void* owner, int c) { static_cast<Scanner*>(owner)->AppendEscaped(c); }
+void AppendBodyToScanner(void* owner, int c) { static_cast<Scanner*>(owner)->AppendBodyByte(c); }
 
 }  // namespace
 
@@ -217,8 +218,11 @@ void Macros::StoreMacro(IdentEntry* entry, std::uint8_t parameterByte, const uns
 
   if (entry->IsMacro()) {
     const std::uint8_t* old = AsBytes(entry->definition);
-    bool same = old[0] == parameterByte && std::memcmp(old + 1, body, bodyLength) == 0 &&
-                old[1 + bodyLength] == 0;
+    // The old body ends at its zero byte (no body holds one): the bodies are compared only
+    // when they are as long, so that nothing past the old one is read.
+    bool same = old[0] == parameterByte &&
+                std::strlen(reinterpret_cast<const char*>(old + 1)) == bodyLength &&
+                std::memcmp(old + 1, body, bodyLength) == 0;
     if (same && withNames) {
       // Parameter names are stored newest first and compared in that order.
       const char* stored = reinterpret_cast<const char*>(old + 2 + bodyLength);
@@ -552,7 +556,8 @@ void Macros::RecordObjectBody(std::size_t start) {
       scanner.UnreadByte();
       break;
     }
-    if (IsBlank(c)) {
+    if (IsBlank(c) || c == 0) {
+      if (c == 0) scanner.ReportIllegal(0);
       space();
       continue;
     }
@@ -574,11 +579,11 @@ void Macros::RecordObjectBody(std::size_t start) {
         src.Unget();
         continue;
       }
-      scanner.AppendEscaped(n);
+      scanner.AppendBodyByte(n);
       continue;
     }
     if (c == '"' || c == '\'') {
-      scanner.CopyLiteral(c, AppendToScanner, &scanner, false);
+      scanner.CopyLiteral(c, AppendBodyToScanner, &scanner, false);
       continue;
     }
     if (c == '#') {

@@ -1,11 +1,13 @@
 #include "driver/driver.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <new>
 
 #include "diagnostics/diagnostics.h"
 #include "diagnostics/misc_strings.h"
@@ -14,7 +16,9 @@
 #include "driver/run.h"
 #include "memory/memory.h"
 #include "options/long_options.h"
+#include "options/option_memory.h"
 #include "options/options.h"
+#include "output/output_file.h"
 #include "platform/platform.h"
 
 namespace tpx {
@@ -38,9 +42,16 @@ bool EqualsIgnoringCase(const char* a, const char* b) {
   return *a == 0 && *b == 0;
 }
 
+// The output file and the dependency file being written are dropped: the temporaries are
+// removed, and the old output as a failed run removes it.
+void DiscardFiles(RunContext& run) {
+  run.deps.AbandonAtInterrupt();
+  run.output.DiscardAtInterrupt();
+}
+
 void OnInterrupt() {
   std::fflush(stdout);
-  if (activeRun != nullptr) activeRun->output.Discard();
+  if (activeRun != nullptr) DiscardFiles(*activeRun);
   std::_Exit(255);
 }
 
@@ -62,7 +73,7 @@ void OnFault(std::uintptr_t faultAddress, std::uintptr_t codeBase) {
     }
     if (diag.internalErrorState != 3) {
       diag.internalErrorState = 3;
-      run->output.Discard();
+      DiscardFiles(*run);
     }
     diag.internalErrorState = 0;
     insideFileRun = false;
@@ -74,30 +85,41 @@ void OnFault(std::uintptr_t faultAddress, std::uintptr_t codeBase) {
   } else {
     std::fputs("Internal compiler error\n", run != nullptr ? run->diag.Stream() : stdout);
   }
-  if (run != nullptr) run->output.Discard();
+  if (run != nullptr) DiscardFiles(*run);
   std::fflush(stdout);
   std::_Exit(1);
 }
 
 class Driver {
  public:
-  explicit Driver(RunContext& ctx) : ctx_(ctx), run_(ctx) {}
+  Driver(RunContext& ctx, const RunSettings& settings)
+      : ctx_(ctx), run_(ctx), settings_(settings) {}
   int Run(int argc, char** argv);
 
  private:
   static void PrintConsole(const char* text);
   void ProcessInputName(const char* name);
-  static int StartFileThunk(void* owner, const char* path) {
-    return static_cast<Driver*>(owner)->StartFile(path);
-  }
+  struct MatchOutput {
+    platform::FileId id;
+    std::size_t match;
+  };
+  struct OutputList {
+    MatchOutput* entries;
+    std::size_t count;
+  };
+  OutputList OutputsOf(const MatchList& matches);
+  static bool Before(const MatchOutput& a, const MatchOutput& b);
+  bool IsOwnOutput(const MatchList& matches, const OutputList& outputs, std::size_t index);
   int StartFile(const char* path);
   void RunFile(const char* path);
   int ProtectedRun(const char* path);
 
   RunContext& ctx_;
   FileRun run_;
+  const RunSettings& settings_;
   bool quietMode_ = false;
   bool runFailed_ = false;
+  bool stopped_ = false;
 };
 
 // Prints a text to standard output in pieces of at most 255 characters, dropping every
@@ -119,8 +141,10 @@ void Driver::PrintConsole(const char* text) {
 int Driver::Run(int argc, char** argv) {
   activeRun = &ctx_;
   platform::PrepareStandardOutput();
-  platform::InstallInterruptHandler(OnInterrupt);
-  platform::InstallFaultHandler(OnFault);
+  if (settings_.processHandlers) {
+    platform::InstallInterruptHandler(OnInterrupt);
+    platform::InstallFaultHandler(OnFault);
+  }
 
   // tpx32's own options that act before the banner: --help, --version, --quiet and the form of
   // the messages. With a refused "--" word the run goes on and the option pass reports it.
@@ -184,7 +208,7 @@ int Driver::Run(int argc, char** argv) {
       if (arg[1] == 'v') ParseOption(ctx_, 0, arg + 1);
       continue;
     }
-    ProcessInputName(arg);
+    if (!stopped_) ProcessInputName(arg);
   }
 
   return runFailed_ ? 1 : 0;
@@ -192,10 +216,60 @@ int Driver::Run(int argc, char** argv) {
 
 void Driver::ProcessInputName(const char* name) {
   const char* pattern = WithDefaultExtension(ctx_.memory.bump, name, ctx_.lists.defaultExtension);
-  if (ExpandWildcards(StartFileThunk, this, pattern) < 0) {
+  const MatchList matches = CollectMatches(ctx_.memory.bump, pattern);
+  if (matches.count == 0) {
     ctx_.diag.ReportOutsideFile(msg::CouldNotFindFile, pattern);
     runFailed_ = true;
+    return;
   }
+  // A wild card never hands on the run's own outputs (see IsOwnOutput); a name given as it is
+  // is processed, and refused there when it is its own output.
+  const bool wildCard = std::strpbrk(pattern, "*?") != nullptr;
+  const OutputList outputs = wildCard ? OutputsOf(matches) : OutputList{nullptr, 0};
+  for (std::size_t i = 0; i < matches.count && !stopped_; ++i) {
+    if (wildCard && IsOwnOutput(matches, outputs, i)) continue;
+    StartFile(matches.paths[i]);
+  }
+}
+
+// The identities of the files at the output names of the matches that have one, with the
+// match each belongs to, in the order of the identities.
+Driver::OutputList Driver::OutputsOf(const MatchList& matches) {
+  OutputList list{NewInPool<MatchOutput>(ctx_.memory.bump, matches.count), 0};
+  char name[4096];
+  for (std::size_t i = 0; i < matches.count; ++i) {
+    if (ctx_.output.FormName(matches.paths[i], name, sizeof name) >= sizeof name ||
+        IsConsoleName(name))
+      continue;
+    MatchOutput& entry = list.entries[list.count];
+    if (!platform::IdentifyPath(name, &entry.id)) continue;
+    entry.match = i;
+    ++list.count;
+  }
+  std::sort(list.entries, list.entries + list.count, Before);
+  return list;
+}
+
+bool Driver::Before(const MatchOutput& a, const MatchOutput& b) {
+  return a.id.volume != b.id.volume ? a.id.volume < b.id.volume : a.id.index < b.id.index;
+}
+
+// Whether match `index` of a wild card is an output of this run: one it has written already, the
+// output of another match (whatever the order in which they were found), or the temporary of
+// an output being written. Compared by identity.
+bool Driver::IsOwnOutput(const MatchList& matches, const OutputList& outputs, std::size_t index) {
+  unsigned long process;
+  if (temporary::IsTemporaryName(matches.paths[index], &process)) return true;
+  MatchOutput self{};
+  if (!platform::IdentifyPath(matches.paths[index], &self.id)) return false;
+  if (ctx_.output.HasWritten(self.id)) return true;
+  const MatchOutput* end = outputs.entries + outputs.count;
+  const MatchOutput* first = outputs.entries;
+  for (const MatchOutput* e = std::lower_bound(first, end, self, Before);
+       e != end && e->id == self.id; ++e) {
+    if (e->match != index) return true;
+  }
+  return false;
 }
 
 int Driver::StartFile(const char* path) {
@@ -213,6 +287,12 @@ int Driver::StartFile(const char* path) {
 
 void Driver::RunFile(const char* path) {
   int result = ProtectedRun(path);
+  if (ctx_.output.BrokenPipe()) {
+    // The reader of standard output has gone: the run ends here, without another word.
+    runFailed_ = true;
+    stopped_ = true;
+    return;
+  }
   if (result != 0 || ctx_.diag.ErrorCount() != 0) {
     ctx_.diag.PrintSummary(MiscString(misc::ErrorSummary),
                            static_cast<int>(ctx_.diag.ErrorCount()));
@@ -240,10 +320,17 @@ int Driver::ProtectedRun(const char* path) {
 int RunProgram(int argc, char** argv, const RunSettings& settings) {
   // The context holds large tables (the identifier buckets, the token text buffer): it lives
   // on the heap, not on the stack.
-  auto owned = std::make_unique<Run>();
+  std::unique_ptr<Run> owned;
+  try {
+    owned = std::make_unique<Run>();
+  } catch (const std::bad_alloc&) {
+    std::fputs("Fatal: Out of memory\n", stdout);
+    std::fflush(stdout);
+    return 1;
+  }
   Run& ctx = *owned;
   ctx.SetShortcuts(settings.shortcuts);
-  Driver driver(ctx);
+  Driver driver(ctx, settings);
   int status;
   try {
     status = driver.Run(argc, argv);
@@ -251,6 +338,10 @@ int RunProgram(int argc, char** argv, const RunSettings& settings) {
     status = exit.status;
   } catch (const FatalError&) {
     // Out of memory before any file was open: the report is printed, the run fails.
+    status = 1;
+  } catch (const std::bad_alloc&) {
+    // The same for memory of the general heap, which the standard library's containers take.
+    ctx.diag.ReportOutsideFile(msg::OutOfMemory, "operator new");
     status = 1;
   }
   std::fflush(stdout);

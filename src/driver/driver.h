@@ -10,6 +10,9 @@ struct RunSettings {
   // The speed shortcuts beside the scanner's, the writer's and macro expansion's general
   // paths. Off, every input takes the general path; the output must be the same bytes.
   bool shortcuts = true;
+  // Whether the interrupt, termination and fault handlers of the process are installed. A
+  // harness that runs the program many times in one process (the fuzz target) keeps its own.
+  bool processHandlers = true;
 };
 
 // Runs the whole program and returns the exit status.

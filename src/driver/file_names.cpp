@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "memory/memory.h"
+#include "options/option_memory.h"
 #include "platform/platform.h"
 
 namespace tpx {
@@ -42,7 +43,38 @@ bool OnFoundFile(void* context, const char* foundName) {
   return search->callback(search->owner, search->path) != 0;
 }
 
+// The matches collected so far, newest first.
+struct Collected {
+  Collected* next;
+  const char* path;
+};
+struct Collection {
+  BumpPool* pool;
+  Collected* head;
+  std::size_t count;
+};
+
+int Collect(void* owner, const char* path) {
+  auto* collection = static_cast<Collection*>(owner);
+  Collected* node = NewInPool<Collected>(*collection->pool);
+  node->path = collection->pool->CopyText(path);
+  node->next = collection->head;
+  collection->head = node;
+  ++collection->count;
+  return 1;
+}
+
 }  // namespace
+
+MatchList CollectMatches(BumpPool& pool, const char* pattern) {
+  Collection collection{&pool, nullptr, 0};
+  if (ExpandWildcards(Collect, &collection, pattern) < 0 || collection.count == 0)
+    return MatchList{nullptr, 0};
+  const char** paths = NewInPool<const char*>(pool, collection.count);
+  std::size_t i = collection.count;
+  for (Collected* c = collection.head; c != nullptr; c = c->next) paths[--i] = c->path;
+  return MatchList{paths, collection.count};
+}
 
 bool HasExtension(const char* name) {
   const char* last = name + DirectoryPartLength(name);

@@ -1,6 +1,7 @@
 #include "driver/file_run.h"
 
 #include <cstring>
+#include <new>
 
 #include "diagnostics/diagnostics.h"
 #include "directives/directives.h"
@@ -41,12 +42,32 @@ void FileRun::CloseSourcesQuietly() {
   }
 }
 
+// After a fatal error: the open sources are closed and the file is finished with errors. Should
+// that fail in turn (memory for the dependency file's names running out, say), the output is
+// dropped without further messages and the file's storage released all the same.
+void FileRun::AbandonFile() {
+  try {
+    CloseSourcesQuietly();
+    FinishFile(1);
+  } catch (const FatalError&) {
+    ReleaseAfterFailure();
+  } catch (const std::bad_alloc&) {
+    ReleaseAfterFailure();
+  }
+}
+
+void FileRun::ReleaseAfterFailure() {
+  ctx_.deps.AbandonAtInterrupt();
+  ctx_.output.DiscardAtInterrupt();
+  ReleaseFile();
+}
+
 void FileRun::FinishFile(std::uint32_t errorCount) {
   if (errorCount == 0) ctx_.writer.EnsureOpen();
   if (ctx_.output.IsOpen()) {
     // The dependency file (--deps) follows the output: written when it is kept, removed when
-    // it is discarded.
-    if (errorCount != 0 && !ctx_.options.KeepOutputOnErrors) {
+    // it is discarded. An output refused because the input file read it is never kept.
+    if ((errorCount != 0 && !ctx_.options.KeepOutputOnErrors) || ctx_.output.Refused()) {
       ctx_.deps.Remove();
       ctx_.output.Discard();
     } else {
@@ -59,6 +80,10 @@ void FileRun::FinishFile(std::uint32_t errorCount) {
       }
     }
   }
+  ReleaseFile();
+}
+
+void FileRun::ReleaseFile() {
   ctx_.memory.EndOfFileRelease();
   ctx_.idents.Clear();
   ctx_.scanner.SetTextPosition(0);
@@ -78,17 +103,23 @@ int FileRun::PreprocessFile(const char* path) {
   ctx_.scanner.RebuildLeadBytes();
   int result;
   try {
-    InitFile(path);
-    ctx_.macros.DefinePredefinedMacros();
-    ctx_.writer.WriteTokenStream();
-    if ((ctx_.options.OutputFlags & kHeaderStatistics) && ctx_.source.Statistics() != nullptr)
-      WriteStatistics();
-    std::uint32_t errors = ctx_.diag.ErrorCount();
-    FinishFile(errors);
-    result = errors != 0 ? 2 : 0;
+    try {
+      InitFile(path);
+      ctx_.macros.DefinePredefinedMacros();
+      ctx_.writer.WriteTokenStream();
+      if ((ctx_.options.OutputFlags & kHeaderStatistics) && ctx_.source.Statistics() != nullptr)
+        WriteStatistics();
+      std::uint32_t errors = ctx_.diag.ErrorCount();
+      FinishFile(errors);
+      result = errors != 0 ? 2 : 0;
+    } catch (const std::bad_alloc&) {
+      // Memory taken from the general heap (by the standard library's containers, which a few
+      // paths still use) ran out: that is "Out of memory" as for the pools.
+      ctx_.diag.ReportFatal(msg::OutOfMemory, "operator new");
+      throw FatalError{2};  // only after an earlier fatal error, which has ended the file already
+    }
   } catch (const FatalError&) {
-    CloseSourcesQuietly();
-    FinishFile(1);
+    AbandonFile();
     result = 2;
   }
   ctx_.optionPhase = 0;

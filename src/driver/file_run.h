@@ -24,6 +24,9 @@ class FileRun {
   void InitFile(const char* path);
   void FinishFile(std::uint32_t errorCount);
   void CloseSourcesQuietly();
+  void AbandonFile();
+  void ReleaseAfterFailure();
+  void ReleaseFile();
   void WriteStatistics();
   void WriteStatisticsTree(HeaderStatNode* list, int depth);
 

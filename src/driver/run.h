@@ -26,7 +26,7 @@ class Run : public RunContext {
   Diagnostics diag_{options.ErrorLimit, options.WarningLimit, options.LanguageMode, position};
   Memory memory_{diag_};
   OutputFile output_{*this};
-  IdentTable idents_{memory_.arena};
+  IdentTable idents_{memory_.arena, memory_.blocks};
   SourceStack source_{*this};
   Scanner scanner_{*this};
   OutputWriter writer_{*this};

@@ -32,6 +32,23 @@ void ReleaseFailed(Diagnostics& diag, const char* operation) {
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
+// ArenaText
+
+void ArenaText::Append(const char* text, std::size_t length) {
+  if (size_ + length + 1 > capacity_) {
+    std::size_t capacity = capacity_ < 256 ? 256 : capacity_;
+    while (capacity < size_ + length + 1) capacity *= 2;
+    char* data = static_cast<char*>(arena_.BlobAllocate(capacity));
+    if (size_ != 0) std::memcpy(data, data_, size_);
+    data_ = data;
+    capacity_ = capacity;
+  }
+  std::memcpy(data_ + size_, text, length);
+  size_ += length;
+  data_[size_] = 0;
+}
+
+// ---------------------------------------------------------------------------------------------
 // BumpPool
 
 void BumpPool::Start() {

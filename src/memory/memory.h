@@ -210,6 +210,32 @@ inline void* SaveArena::ClassAllocate(unsigned blobClass, std::size_t n) {
   return ClassAllocateSlow(blobClass, n);
 }
 
+// A text that grows in the per-file arena, kept zero-terminated: when it outgrows its block it
+// moves to one twice the size, and the old block stays unused in the arena until the file ends.
+// Running out of memory is the fatal "Out of memory", as for every other request of the arena.
+class ArenaText {
+ public:
+  explicit ArenaText(SaveArena& arena) : arena_(arena) {}
+  ArenaText(const ArenaText&) = delete;
+  ArenaText& operator=(const ArenaText&) = delete;
+
+  void Append(const char* text, std::size_t length);
+  void Append(const char* text) { Append(text, std::strlen(text)); }
+  void Append(char c) { Append(&c, 1); }
+  void Clear() {
+    size_ = 0;
+    if (data_ != nullptr) data_[0] = 0;
+  }
+  const char* Data() const { return data_ != nullptr ? data_ : ""; }
+  std::size_t Size() const { return size_; }
+
+ private:
+  SaveArena& arena_;
+  char* data_ = nullptr;
+  std::size_t size_ = 0;
+  std::size_t capacity_ = 0;  // bytes of the block, the terminating zero included
+};
+
 class ChainedPool;
 
 // The chunks of per-file chained pools, released together at the end of the current file.

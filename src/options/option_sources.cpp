@@ -31,8 +31,11 @@ bool IsLeadingArgument(const char* argument) {
 }
 
 // Reads an open file whole into `buffer` (room for `size` + 1 bytes), closes it and places the
-// end byte after the data. A short read keeps the bytes that were read.
-void ReadWhole(int handle, char* buffer, long size) {
+// end byte after the data. A short read keeps the bytes that were read. The file is noted among
+// those that no output may replace.
+void ReadWhole(RunContext& ctx, int handle, char* buffer, long size) {
+  platform::FileId id;
+  if (platform::IdentifyHandle(handle, &id)) ctx.optionFiles.Add(ctx.memory.bump, id);
   long got = size > 0 ? platform::ReadFile(handle, buffer, static_cast<std::size_t>(size)) : 0;
   if (got < 0) got = 0;
   platform::CloseFile(handle);
@@ -124,7 +127,7 @@ void ExpandResponseFiles(RunContext& ctx, int& argc, char**& argv) {
     if (handle < 0) ctx.diag.ErrorAndExit(msg::CouldNotFindFile, name);
     const long size = SizeOf(handle);
     char* text = static_cast<char*>(ctx.memory.bump.Allocate(static_cast<std::size_t>(size) + 1));
-    ReadWhole(handle, text, size);
+    ReadWhole(ctx, handle, text, size);
     texts[k++] = text;
     total += SplitResponseText(text, nullptr);
   }
@@ -239,7 +242,7 @@ void ReadConfigurationFile(RunContext& ctx) {
     return;
   }
   RegionGuard guard(text, regionSize);
-  ReadWhole(handle, text, size);
+  ReadWhole(ctx, handle, text, size);
   ParseConfigurationText(ctx, text);
 }
 

@@ -7,9 +7,12 @@
 #include <ctime>
 
 #include "diagnostics/position.h"
+#include "memory/memory.h"
 #include "options/long_options.h"
 #include "options/option_block.h"
 #include "options/option_lists.h"
+#include "options/option_memory.h"
+#include "platform/platform.h"
 
 namespace tpx {
 
@@ -23,6 +26,30 @@ class OutputWriter;
 class Macros;
 class Directives;
 class DependencyFile;
+
+// A list of file identities kept for the whole run, in the long-lived pool.
+class FileIdList {
+ public:
+  void Add(BumpPool& pool, const platform::FileId& id) {
+    Node* node = NewInPool<Node>(pool);
+    node->next = head_;
+    node->id = id;
+    head_ = node;
+  }
+  bool Contains(const platform::FileId& id) const {
+    for (const Node* n = head_; n != nullptr; n = n->next) {
+      if (n->id == id) return true;
+    }
+    return false;
+  }
+
+ private:
+  struct Node {
+    Node* next;
+    platform::FileId id;
+  };
+  Node* head_ = nullptr;
+};
 
 struct RunContext {
   RunContext(const RunContext&) = delete;
@@ -47,6 +74,9 @@ struct RunContext {
   LongOptions longOptions;
   // The current file name and message line, kept by the source input.
   SourcePosition position;
+  // The configuration and response files the options were read from: no output of the run
+  // may replace one of them.
+  FileIdList optionFiles;
 
   Diagnostics& diag;
   Memory& memory;

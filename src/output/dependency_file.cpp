@@ -13,10 +13,10 @@ namespace tpx {
 
 namespace {
 
-// Where the last component of a path starts.
-std::size_t LastComponent(const std::string& path) {
-  std::size_t start = platform::DrivePrefixLength(path.c_str());
-  for (std::size_t i = start; i < path.size(); ++i) {
+// Where the last component of a path of `length` bytes starts.
+std::size_t LastComponent(const char* path, std::size_t length) {
+  std::size_t start = platform::DrivePrefixLength(path);
+  for (std::size_t i = start; i < length; ++i) {
     if (platform::IsDirectorySeparator(path[i])) start = i + 1;
   }
   return start;
@@ -26,127 +26,160 @@ std::size_t LastComponent(const std::string& path) {
 
 bool DependencyFile::Enabled() const { return ctx_.longOptions.deps != LongOptions::Deps::Off; }
 
-std::vector<std::string> DependencyFile::Files() const {
-  std::vector<std::string> files;
-  for (const OpenedFile* f = ctx_.source.OpenedFiles(); f != nullptr; f = f->next)
-    files.emplace_back(f->name);
-  return files;
-}
-
-std::string DependencyFile::WithDependencyExtension(const std::string& name) {
-  const std::size_t dot = name.rfind('.');
-  if (dot == std::string::npos || dot < LastComponent(name)) return name + ".d";
-  if (name.compare(dot, std::string::npos, ".d") == 0) return name + ".d";
-  return name.substr(0, dot) + ".d";
+void DependencyFile::AppendWithDependencyExtension(ArenaText& out, const char* name,
+                                                   std::size_t length) {
+  std::size_t dot = length;
+  for (std::size_t i = LastComponent(name, length); i < length; ++i) {
+    if (name[i] == '.') dot = i;
+  }
+  const bool keep = dot == length || (length - dot == 2 && name[dot + 1] == 'd');
+  out.Append(name, keep ? length : dot);
+  out.Append(".d", 2);
 }
 
 // The name the output file has when neither -o nor the console is chosen: formed by the output
 // file itself, with the -o name set aside for the call.
-std::string DependencyFile::DefaultOutputName() const {
+void DependencyFile::DefaultOutputName(ArenaText& out) const {
   OptionBlock& options = ctx_.options;
   const char* outputName = options.OutputName;
   options.OutputName = nullptr;
-  char name[1024];
   const OpenedFile* main = ctx_.source.OpenedFiles();
-  ctx_.output.FormName(main == nullptr ? "" : main->name, name, sizeof name);
+  const char* source = main == nullptr ? "" : main->name;
+  const std::size_t length = ctx_.output.FormName(source, nullptr, 0);
+  char* name = static_cast<char*>(ctx_.memory.arena.BlobAllocate(length + 1));
+  ctx_.output.FormName(source, name, length + 1);
   options.OutputName = outputName;
-  return name;
+  out.Append(name, length);
 }
 
-std::string DependencyFile::Target() const {
-  return ctx_.output.IsConsole() ? DefaultOutputName() : std::string(ctx_.output.Name());
+void DependencyFile::Target(ArenaText& out) const {
+  if (ctx_.output.IsConsole())
+    DefaultOutputName(out);
+  else
+    out.Append(ctx_.output.Name());
 }
 
-std::string DependencyFile::Name() const {
+void DependencyFile::Name(ArenaText& out) const {
   const LongOptions& options = ctx_.longOptions;
-  if (options.deps == LongOptions::Deps::Named) return options.depsFile;
-  if (ctx_.output.IsConsole()) return WithDependencyExtension(DefaultOutputName());
+  if (options.deps == LongOptions::Deps::Named) {
+    out.Append(options.depsFile);
+    return;
+  }
+  if (ctx_.output.IsConsole()) {
+    ArenaText output(ctx_.memory.arena);
+    DefaultOutputName(output);
+    AppendWithDependencyExtension(out, output.Data(), output.Size());
+    return;
+  }
+  const char* output = ctx_.output.Name();
+  const std::size_t outputLength = std::strlen(output);
   const bool outputNamed =
       ctx_.options.OutputName != nullptr && ctx_.options.OutputNameFromSource == 0;
   if (outputNamed && options.severalInputs) {
     // Each input's dependency file beside the one -o file, named after the input.
-    const std::string output = ctx_.output.Name();
     const OpenedFile* main = ctx_.source.OpenedFiles();
-    const std::string source = main == nullptr ? std::string() : std::string(main->name);
-    const std::string base = source.substr(LastComponent(source));
-    return output.substr(0, LastComponent(output)) + WithDependencyExtension(base);
+    const char* source = main == nullptr ? "" : main->name;
+    const std::size_t sourceLength = std::strlen(source);
+    const std::size_t base = LastComponent(source, sourceLength);
+    out.Append(output, LastComponent(output, outputLength));
+    AppendWithDependencyExtension(out, source + base, sourceLength - base);
+    return;
   }
-  return WithDependencyExtension(ctx_.output.Name());
+  AppendWithDependencyExtension(out, output, outputLength);
 }
 
-void DependencyFile::AppendEscaped(std::string& out, const std::string& path) {
-  for (std::size_t i = 0; i < path.size(); ++i) {
+void DependencyFile::AppendEscaped(ArenaText& out, const char* path) {
+  for (std::size_t i = 0; path[i] != 0; ++i) {
     const char c = path[i];
     if (c == ' ' || c == '\t' || c == '#') {
       // Backslashes right before such a character would escape it: each is doubled.
-      for (std::size_t j = i; j > 0 && path[j - 1] == '\\'; --j) out += '\\';
-      out += '\\';
-      out += c;
+      for (std::size_t j = i; j > 0 && path[j - 1] == '\\'; --j) out.Append('\\');
+      out.Append('\\');
+      out.Append(c);
     } else if (c == '$') {
-      out += "$$";
+      out.Append("$$", 2);
     } else {
-      out += c;
+      out.Append(c);
     }
   }
 }
 
-std::string DependencyFile::Text() const {
-  const std::vector<std::string> files = Files();
-  std::string text;
-  AppendEscaped(text, Target());
-  text += ':';
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (i != 0) text += " \\\n";
-    text += ' ';
-    AppendEscaped(text, files[i]);
+void DependencyFile::Text(ArenaText& out) const {
+  const OpenedFile* main = ctx_.source.OpenedFiles();
+  ArenaText target(ctx_.memory.arena);
+  Target(target);
+  AppendEscaped(out, target.Data());
+  out.Append(':');
+  for (const OpenedFile* f = main; f != nullptr; f = f->next) {
+    if (f != main) out.Append(" \\\n", 3);
+    out.Append(' ');
+    AppendEscaped(out, f->name);
   }
-  text += '\n';
+  out.Append('\n');
   // An empty rule for each header: make then treats a header that no longer exists as a
   // target that is out of date, instead of stopping for want of a rule to make it.
-  for (std::size_t i = 1; i < files.size(); ++i) {
-    text += '\n';
-    AppendEscaped(text, files[i]);
-    text += ":\n";
+  for (const OpenedFile* f = main == nullptr ? nullptr : main->next; f != nullptr; f = f->next) {
+    out.Append('\n');
+    AppendEscaped(out, f->name);
+    out.Append(":\n", 2);
   }
-  return text;
 }
 
-bool DependencyFile::IsReadByThisRun(const std::string& name) const {
-  for (const std::string& file : Files()) {
-    if (file == name || platform::SameFile(file.c_str(), name.c_str())) return true;
-  }
-  return false;
+// Compared by identity, so that no other spelling of the name and no link gets round it.
+bool DependencyFile::IsReadByThisRun(const char* name) const {
+  platform::FileId id;
+  return platform::IdentifyPath(name, &id) &&
+         (ctx_.source.HasOpened(id) || ctx_.optionFiles.Contains(id));
 }
 
 void DependencyFile::Write() {
   if (!Enabled()) return;
-  const std::string name = Name();
+  ArenaText name(ctx_.memory.arena);
+  Name(name);
   const bool overOutput =
-      !ctx_.output.IsConsole() &&
-      (name == ctx_.output.Name() || platform::SameFile(name.c_str(), ctx_.output.Name()));
-  if (overOutput || IsReadByThisRun(name)) {
-    ctx_.diag.ReportFatal(msg::CannotCreateOutput, name.c_str());
+      !ctx_.output.IsConsole() && (std::strcmp(name.Data(), ctx_.output.Name()) == 0 ||
+                                   platform::SameFile(name.Data(), ctx_.output.Name()));
+  if (overOutput || IsReadByThisRun(name.Data())) {
+    ctx_.diag.ReportFatal(msg::CannotCreateOutput, name.Data());
     return;  // after an earlier fatal error the report does nothing more
   }
-  const std::string text = Text();
-  const int handle = platform::CreateForWriting(name.c_str());
-  if (handle < 0) {
-    ctx_.diag.ReportFatal(msg::CannotCreateOutput, name.c_str());
+  ArenaText text(ctx_.memory.arena);
+  Text(text);
+  if (ctx_.output.OpenReplacement(file_, name.Data()) != FileReplacement::Opened::kYes) {
+    ctx_.diag.ReportFatal(msg::CannotCreateOutput, name.Data());
     return;
   }
-  bool ok = platform::WriteFile(handle, text.data(), text.size()) == static_cast<long>(text.size());
-  ok = platform::CloseFile(handle) && ok;
-  if (!ok) {
-    platform::DeleteFile(name.c_str());
-    ctx_.diag.ReportFatal(msg::ErrorWritingOutput);
+  bool deleted = true;
+  bool ok = platform::WriteFile(file_.Handle(), text.Data(), text.Size()) ==
+            static_cast<long>(text.Size());
+  if (ok) {
+    ok = file_.Commit(&deleted);
+  } else {
+    deleted = file_.Abandon(true);
   }
+  if (ok) return;
+  // The write error first, then what is left of it; after an earlier fatal error only that.
+  try {
+    ctx_.diag.ReportFatal(msg::ErrorWritingOutput);
+  } catch (const FatalError&) {
+    if (!deleted) ctx_.diag.ReportWhileFinishing(msg::CannotDeleteOutput, file_.Target());
+    throw;
+  }
+  if (!deleted) ctx_.diag.ReportWhileFinishing(msg::CannotDeleteOutput, file_.Target());
 }
 
 void DependencyFile::Remove() {
   if (!Enabled() || ctx_.source.OpenedFiles() == nullptr) return;
-  const std::string name = Name();
-  if (IsReadByThisRun(name)) return;
-  platform::DeleteFile(name.c_str());
+  ArenaText name(ctx_.memory.arena);
+  Name(name);
+  if (IsReadByThisRun(name.Data())) return;
+  // Through a link, the file it leads to; never a device, a FIFO or the link itself.
+  char target[4096];
+  if (!platform::FollowLinks(name.Data(), target, sizeof target) ||
+      platform::KindOfPath(target) != platform::PathKind::kRegular)
+    return;
+  if (!platform::DeleteFile(target))
+    ctx_.diag.ReportWhileFinishing(msg::CannotDeleteOutput, name.Data());
 }
 
 }  // namespace tpx

@@ -10,9 +10,77 @@
 #include <emmintrin.h>
 #endif
 
+#include "options/run_context.h"
+#include "platform/platform.h"
+
 namespace tpx {
 
-struct RunContext;
+// Names of the temporary files that outputs are written to: "." and the name of the file they
+// will replace (its first 120 bytes), ".tpx32-", the id of the process that writes it, ".tmp".
+// The leading dot hides them from listings and from wild cards on POSIX.
+namespace temporary {
+// Writes the temporary's name for the file `target` into `out` (capacity `size`, cut short when
+// it does not fit) and returns the full length.
+std::size_t NameFor(const char* target, unsigned long processId, char* out, std::size_t size);
+// Whether the last component of `path` is the name of a temporary; its process id in `*id`.
+bool IsTemporaryName(const char* path, unsigned long* id);
+// Removes the temporaries in the folder of `target` that were left by processes that no longer
+// exist (a run killed while it wrote). Each folder is swept once per process: `swept` keeps
+// the folders done, in `pool`.
+void SweepFolderOf(const char* target, FileIdList& swept, BumpPool& pool);
+}  // namespace temporary
+
+// A file written whole and put in place at the end, so that its name never shows a part of it.
+//
+// It is written to a temporary file in the folder of its name, which is renamed over the name
+// once the file is complete (Commit); a run that fails or is interrupted removes the temporary
+// instead (Abandon). A run killed outright leaves the name as it was and a temporary whose
+// name tells what it is, which the next run writing into that folder removes.
+//
+// A symbolic link is followed: the temporary goes beside the file it leads to, which is
+// replaced, and the link stays. A device or a FIFO is written as it is, never replaced or
+// deleted. Where no temporary can be made (a folder that can be read but not written, holding
+// a file that can be written), the file is written in place, emptied when it is opened.
+class FileReplacement {
+ public:
+  enum class Way { kClosed, kTemporary, kInPlace, kDevice };
+  enum class Opened { kYes, kNoHandle, kNo };
+
+  // Opens the file `name` (which must live while the file is open) for writing; the names it
+  // needs are placed in `arena`. kNoHandle when the process has no free handle (nothing is
+  // left behind then: the caller may free one and try again), kNo when the file cannot be made.
+  Opened Open(const char* name, SaveArena& arena, FileIdList& swept, BumpPool& pool);
+  int Handle() const { return handle_; }
+  Way How() const { return way_; }
+  // The name that is written (links followed).
+  const char* Target() const { return target_; }
+  // The identity of the file that stood at the name when it was opened; false when none did.
+  bool OldId(platform::FileId* id) const;
+  // The identity of the file being written.
+  bool WrittenId(platform::FileId* id) const;
+
+  // Closes the complete file and puts it in place. False when closing or renaming failed: the
+  // file is then abandoned as by Abandon(true), and `*deleted` tells whether all went.
+  bool Commit(bool* deleted);
+  // Closes the file and drops it: the temporary is removed; a file written in place is
+  // deleted; with `removeOld`, the file that stood at the name when it was opened is deleted
+  // too, if it is still there (a regular file only). A device is only closed. False when a
+  // file that was to be deleted could not be; a file written in place is emptied then, so that
+  // nothing that looks complete is left. Uses only calls that are safe in a signal handler.
+  bool Abandon(bool removeOld);
+
+ private:
+  bool RemoveWritten();
+
+  Way way_ = Way::kClosed;
+  int handle_ = -1;
+  const char* target_ = "";
+  const char* temporary_ = "";
+  bool hadOld_ = false;
+  platform::FileId oldId_;
+  platform::FileId writtenId_;
+  bool writtenIdKnown_ = false;
+};
 
 class OutputFile {
  public:
@@ -26,12 +94,26 @@ class OutputFile {
   void SetMainFileName(const char* path);
 
   // Opens the output when it is not open yet in this run (OptionPhase below 2): sets the phase
-  // to 2, forms the name and creates the file, or selects the console. A fatal error when the
-  // file cannot be created.
+  // to 2, forms the name and creates the file (see FileReplacement), or selects the console.
+  // A fatal error "Unable to create output file" when the file cannot be created, and when the
+  // file at the name is one this run has read (the main file, a configuration or response
+  // file): that one is left exactly as it is. From then on every file the input file opens is
+  // compared with the output, and reading it is refused the same way.
   void Open();
   bool IsOpen() const { return handle_ != kClosed; }
   bool IsConsole() const { return console_; }
   const char* Name() const { return name_; }
+  // Whether the output was refused because the input file read it: nothing may touch the file
+  // at its name then (it is only closed and its temporary removed).
+  bool Refused() const;
+  // Whether this run has written an output file of this identity (for the wild cards, whose
+  // matches never include the run's own outputs).
+  bool HasWritten(const platform::FileId& id) const;
+  // Whether writing to standard output failed because its reader went away: the run ends.
+  bool BrokenPipe() const { return brokenPipe_; }
+  // Opens another file of the run (the dependency file) the way the output is opened, with
+  // the same sweep of old temporaries and the same release of handles when none is free.
+  FileReplacement::Opened OpenReplacement(FileReplacement& file, const char* name);
 
   // Writes one byte.
   void Put(char c) {
@@ -126,11 +208,16 @@ class OutputFile {
 #endif
   }
 
-  // Writes what remains, closes the file; a short write deletes it and is the fatal "Error
-  // writing output file". In console mode only the state is reset.
+  // Writes what remains, closes the file and puts it in place. A failure deletes it (and the
+  // old output) and is the fatal "Error writing output file". In console mode the console is
+  // flushed, with the same error when that fails.
   void Close();
-  // Closes and deletes the file without writing what remains; in console mode only resets.
+  // Closes the file without writing what remains, removes it and (unless the output was
+  // refused) the old output; a file that could not be deleted is reported. In console mode only
+  // resets.
   void Discard();
+  // Discard for the interrupt handler: reports nothing.
+  void DiscardAtInterrupt();
 
   // With `on` false the span writes take the general write (to compare both).
   void SetSpanWrites(bool on) {
@@ -153,11 +240,16 @@ class OutputFile {
     bufferEnd_ = on ? 0 : kBufferSize;
     spanEnd_ = spanWrites_ ? bufferEnd_ : 0;
   }
-  bool EndConsole();
+  bool EndConsole(bool report);
+  [[noreturn]] void ConsoleFailed();
 
   RunContext& ctx_;
+  FileReplacement file_;
   int handle_ = kClosed;
   bool console_ = false;
+  bool consoleFailed_ = false;
+  bool brokenPipe_ = false;
+  bool refused_ = false;
   std::size_t fill_ = 0;
   // Where buffered writing has to stop: the buffer's size for a file, 0 on the console, which
   // is written unbuffered. With it the fast paths test the room left and the mode in one go.
@@ -168,6 +260,9 @@ class OutputFile {
   char buffer_[kBufferSize];
   const char* name_ = "";
   const char* mainFile_ = "";
+  // For the whole run: the outputs written, and the folders swept of old temporaries.
+  FileIdList written_;
+  FileIdList swept_;
 };
 
 // True when an output name designates the console: "con.", "con.i", "conout$." or "conout$.i",

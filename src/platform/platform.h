@@ -34,26 +34,63 @@ bool FreeRegion(void* address, std::size_t size);
 // without text translation.
 
 int OpenForReading(const char* path);
-// Creates a file for reading and writing, or replaces the contents of an existing one: once
-// closed it holds exactly the bytes written, and a reader opened meanwhile through
-// OpenForReading sees only those. (The old bytes may be written over and the rest cut off at
-// the close rather than dropped at once.)
+// Creates a file for writing, or empties an existing one (a device or FIFO is opened as it is).
 int CreateForWriting(const char* path);
+// Creates a new file for writing; fails when the name exists already.
+int CreateNewForWriting(const char* path);
 // Returns the number of bytes read, 0 at the end, -1 on error.
 long ReadFile(int handle, void* buffer, std::size_t size);
 // Returns the number of bytes written, -1 on error.
 long WriteFile(int handle, const void* buffer, std::size_t size);
+// Notes a write that failed (WriteFile does so itself; a writer through the C library's streams
+// calls it); LastWriteBrokenPipe tells whether that write failed because the reading end of a
+// pipe had been closed.
+void NoteWriteFailure();
+bool LastWriteBrokenPipe();
 bool CloseFile(int handle);
 bool DeleteFile(const char* path);
-// True when both paths name one existing file (the same file reached by two spellings or
-// links); false when either does not exist.
-bool SameFile(const char* a, const char* b);
+// Cuts an open file to no bytes.
+bool EmptyFile(int handle);
+// Moves the file `from` to the name `to`, replacing what stood there in one step: a reader of
+// `to` finds the old file or the new one, never a mixture.
+bool ReplaceFile(const char* from, const char* to);
+// Gives an open file the access permissions of the file at `path`, where the platform has them.
+void TakePermissions(int handle, const char* path);
 // Moves the read position of an open file to `offset` bytes from its start.
 bool SeekFile(int handle, std::uint32_t offset);
 // Size of an open file in bytes, -1 on error.
 long FileSize(int handle);
 // True when the last failed open or create failed because the process has no free handle.
 bool LastOpenFailedForHandles();
+
+// The identity of a file, whatever name, spelling or link reaches it: device and inode on
+// POSIX, volume serial number and file index on Windows.
+struct FileId {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  bool operator==(const FileId&) const = default;
+};
+// The identity of the file that a path names (links followed); false when there is none.
+bool IdentifyPath(const char* path, FileId* id);
+// The identity of an open file.
+bool IdentifyHandle(int handle, FileId* id);
+// True when both paths name one existing file (the same file reached by two spellings or
+// links); false when either does not exist.
+bool SameFile(const char* a, const char* b);
+
+// What a path names, links followed: nothing, a regular file, or anything else (a device, a
+// FIFO, a socket, a directory, or a name that cannot be looked at).
+enum class PathKind { kNone, kRegular, kOther };
+PathKind KindOfPath(const char* path);
+// Writes to `out` (capacity `size`) the name that `path` leads to once symbolic links are
+// followed: the link's target, read from the link's directory when it is relative, and so on
+// while the target is itself a link. The last name need not exist. Without links, and on
+// Windows, the path itself. False when the links loop or the name does not fit.
+bool FollowLinks(const char* path, char* out, std::size_t size);
+
+// The identifier of this process; whether a process with the identifier `id` exists.
+unsigned long ProcessId();
+bool ProcessExists(unsigned long id);
 
 // ---------------------------------------------------------------------------------------------
 // Path conventions.
@@ -146,7 +183,10 @@ int MultiByteToUtf16(unsigned codePage, const char* text, int length, std::uint1
 // ---------------------------------------------------------------------------------------------
 // Asynchronous events.
 
-// Called on an interrupt (Ctrl+C); must not return.
+// Called on an interrupt (Ctrl+C), and on the requests to end the process that a build system or
+// the system sends (SIGTERM and SIGHUP on POSIX; closing the console and shutting down on
+// Windows); must not return. It may run at any point of the program (on Windows in a thread of
+// its own), so it does no more than close and delete files and end the process.
 using InterruptHandler = void (*)();
 void InstallInterruptHandler(InterruptHandler handler);
 
@@ -157,7 +197,9 @@ void InstallFaultHandler(FaultHandler handler);
 
 // ---------------------------------------------------------------------------------------------
 // Standard output and standard error: prepares both for byte-exact output (binary mode where
-// that matters).
+// that matters). A write to a pipe whose reader has gone fails (LastWriteBrokenPipe) rather
+// than ending the process, and a standard handle that is closed stays reserved, so that no file
+// opened later takes its number.
 void PrepareStandardOutput();
 
 }  // namespace platform

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -74,9 +75,7 @@ bool FreeRegion(void* address, std::size_t size) {
 
 namespace {
 bool lastOpenOutOfHandles = false;
-
-// Set while a signal handler runs: the output file closed then is deleted next, so it is not cut.
-volatile sig_atomic_t handlingSignal = 0;
+bool lastWriteBrokenPipe = false;
 
 int NoteOpen(int fd) {
   lastOpenOutOfHandles = fd < 0 && (errno == EMFILE || errno == ENFILE);
@@ -101,46 +100,8 @@ long TransferAll(int fd, Buffer* buffer, std::size_t size, Transfer transfer) {
   return static_cast<long>(done);
 }
 
-long WriteAll(int fd, const void* buffer, std::size_t size) {
-  return TransferAll(fd, static_cast<const char*>(buffer), size, write);
-}
-
-// The file last created for writing.
-//
-// An existing file is not emptied when it is created again: its old bytes are overwritten and
-// what is left of them is cut off when it is closed. Emptying a large file and filling it again
-// makes the file system give up its blocks and find new ones, and write them out at the close;
-// writing over them costs a fraction of that. Every reader opened through OpenForReading still
-// sees only what was written: opening the output for reading cuts it first.
-struct OutputHandle {
-  int fd = -1;
-  off_t written = 0;        // bytes written
-  bool cutAtClose = false;  // old bytes may lie past `written`
-  bool failed = false;      // cutting it for a reader failed: reported by the next write
-};
-OutputHandle output;
-
-// Files open for reading, by identity: an output file that is being read is emptied at once
-// instead of written over.
-struct ReadHandle {
-  int fd;
-  dev_t device;
-  ino_t inode;
-};
-std::vector<ReadHandle> readHandles;
-
-bool IsBeingRead(const struct stat& st) {
-  for (const ReadHandle& r : readHandles) {
-    if (r.device == st.st_dev && r.inode == st.st_ino) return true;
-  }
-  return false;
-}
-
-// Cuts off the old bytes past what was written. False when that fails.
-bool CutOldBytes() {
-  if (!output.cutAtClose) return true;
-  output.cutAtClose = false;
-  return ftruncate(output.fd, output.written) == 0;
+FileId IdOf(const struct stat& st) {
+  return FileId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
 }  // namespace
@@ -154,42 +115,16 @@ int OpenForReading(const char* path) {
       lastOpenOutOfHandles = false;
       return -1;
     }
-    if (output.cutAtClose) {
-      // Reading the output file while it is written: it must hold what was written so far,
-      // and nothing else.
-      struct stat out;
-      if (fstat(output.fd, &out) == 0 && out.st_dev == st.st_dev && out.st_ino == st.st_ino &&
-          !CutOldBytes()) {
-        output.failed = true;
-      }
-    }
-    readHandles.push_back(ReadHandle{fd, st.st_dev, st.st_ino});
   }
   return fd;
 }
 
 int CreateForWriting(const char* path) {
-  int fd = NoteOpen(open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-  if (fd < 0) return -1;
-  struct stat st;
-  bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  bool cut = false;
-  if (regular && st.st_size > 0) {
-    if (output.fd < 0 && !IsBeingRead(st)) {
-      cut = true;
-    } else if (ftruncate(fd, 0) != 0) {
-      int error = errno;
-      close(fd);
-      errno = error;
-      return -1;
-    }
-  }
-  if (output.fd < 0) {
-    output = OutputHandle{};
-    output.fd = fd;
-    output.cutAtClose = cut;
-  }
-  return fd;
+  return NoteOpen(open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+}
+
+int CreateNewForWriting(const char* path) {
+  return NoteOpen(open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
 }
 
 long ReadFile(int handle, void* buffer, std::size_t size) {
@@ -197,40 +132,76 @@ long ReadFile(int handle, void* buffer, std::size_t size) {
 }
 
 long WriteFile(int handle, const void* buffer, std::size_t size) {
-  if (handle == output.fd) {
-    if (output.failed) return -1;
-    long done = WriteAll(handle, buffer, size);
-    if (done > 0) output.written += done;
-    return done;
-  }
-  return WriteAll(handle, buffer, size);
+  long done = TransferAll(handle, static_cast<const char*>(buffer), size, write);
+  if (done != static_cast<long>(size)) NoteWriteFailure();
+  return done;
 }
 
-bool CloseFile(int handle) {
-  bool ok = true;
-  if (handle == output.fd) {
-    ok = !output.failed;
-    // A file closed from a signal handler is deleted next: it is not cut.
-    if (!handlingSignal) ok = CutOldBytes() && ok;
-    output = OutputHandle{};
-  } else {
-    for (std::size_t i = 0; i < readHandles.size(); ++i) {
-      if (readHandles[i].fd == handle) {
-        readHandles[i] = readHandles.back();
-        readHandles.pop_back();
-        break;
-      }
-    }
-  }
-  return close(handle) == 0 && ok;
-}
+void NoteWriteFailure() { lastWriteBrokenPipe = errno == EPIPE; }
+
+bool LastWriteBrokenPipe() { return lastWriteBrokenPipe; }
+
+bool CloseFile(int handle) { return close(handle) == 0; }
 
 bool DeleteFile(const char* path) { return unlink(path) == 0; }
 
+bool EmptyFile(int handle) { return ftruncate(handle, 0) == 0; }
+
+bool ReplaceFile(const char* from, const char* to) { return rename(from, to) == 0; }
+
+void TakePermissions(int handle, const char* path) {
+  struct stat st;
+  if (stat(path, &st) == 0) fchmod(handle, st.st_mode & 07777);
+}
+
 bool SameFile(const char* a, const char* b) {
-  struct stat first, second;
-  return stat(a, &first) == 0 && stat(b, &second) == 0 && first.st_dev == second.st_dev &&
-         first.st_ino == second.st_ino;
+  FileId first, second;
+  return IdentifyPath(a, &first) && IdentifyPath(b, &second) && first == second;
+}
+
+bool IdentifyPath(const char* path, FileId* id) {
+  struct stat st;
+  if (stat(path, &st) != 0) return false;
+  *id = IdOf(st);
+  return true;
+}
+
+bool IdentifyHandle(int handle, FileId* id) {
+  struct stat st;
+  if (fstat(handle, &st) != 0) return false;
+  *id = IdOf(st);
+  return true;
+}
+
+PathKind KindOfPath(const char* path) {
+  struct stat st;
+  if (stat(path, &st) != 0)
+    return errno == ENOENT || errno == ENOTDIR ? PathKind::kNone : PathKind::kOther;
+  return S_ISREG(st.st_mode) ? PathKind::kRegular : PathKind::kOther;
+}
+
+bool FollowLinks(const char* path, char* out, std::size_t size) {
+  std::size_t length = std::strlen(path);
+  if (length + 1 > size) return false;
+  std::memcpy(out, path, length + 1);
+  // As many links as the system itself follows before it gives up.
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st;
+    if (lstat(out, &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    char link[PATH_MAX];
+    ssize_t n = readlink(out, link, sizeof link);
+    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof link) return false;
+    link[n] = 0;
+    // A relative link is read from the directory that holds it.
+    std::size_t directory = 0;
+    if (link[0] != '/') {
+      const char* slash = std::strrchr(out, '/');
+      if (slash != nullptr) directory = static_cast<std::size_t>(slash - out) + 1;
+    }
+    if (directory + static_cast<std::size_t>(n) + 1 > size) return false;
+    std::memcpy(out + directory, link, static_cast<std::size_t>(n) + 1);
+  }
+  return false;
 }
 
 bool SeekFile(int handle, std::uint32_t offset) {
@@ -244,6 +215,14 @@ long FileSize(int handle) {
 }
 
 bool LastOpenFailedForHandles() { return lastOpenOutOfHandles; }
+
+unsigned long ProcessId() { return static_cast<unsigned long>(getpid()); }
+
+bool ProcessExists(unsigned long id) {
+  if (id == 0 || id > static_cast<unsigned long>(INT_MAX)) return false;
+  // Signal 0 tests whether the process could be signalled: it exists unless there is none.
+  return kill(static_cast<pid_t>(id), 0) == 0 || errno != ESRCH;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Paths.
@@ -1007,7 +986,6 @@ void FallBackToDefault(int signal) {
 }
 
 void OnInterruptSignal(int signal) {
-  handlingSignal = 1;
   if (interruptHandler != nullptr) interruptHandler();
   FallBackToDefault(signal);
 }
@@ -1029,7 +1007,6 @@ std::uintptr_t FaultingInstruction(const siginfo_t* info, const void* context) {
 }
 
 void OnFaultSignal(int signal, siginfo_t* info, void* context) {
-  handlingSignal = 1;
   if (faultHandler != nullptr) faultHandler(FaultingInstruction(info, context), codeBase);
   FallBackToDefault(signal);
 }
@@ -1062,7 +1039,11 @@ void InstallInterruptHandler(InterruptHandler handler) {
   action.sa_handler = OnInterruptSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &action, nullptr);
+  // A build system ends a run that takes too long with SIGTERM, and a closed terminal sends
+  // SIGHUP: both end the run as an interrupt does, so that no partial output is left. While one
+  // is handled the others wait.
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&action.sa_mask, signal);
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
 }
 
 void InstallFaultHandler(FaultHandler handler) {
@@ -1087,5 +1068,22 @@ void InstallFaultHandler(FaultHandler handler) {
 // Standard output.
 
 // Output is written byte for byte already; there is no text mode to switch off.
-void PrepareStandardOutput() {}
+//
+// A standard handle that is closed is taken by a read-only handle to the null device: files
+// opened later then never get its number (a message printed to standard output must not land
+// in an output file), and writing to it still fails, as writing to a closed handle does.
+//
+// A reader of standard output that goes away (`tpx32 -ocon a.c | head`) makes the next write
+// fail with EPIPE instead of ending the process at once, so that the run can end in order.
+void PrepareStandardOutput() {
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    int null = open("/dev/null", O_RDONLY);
+    if (null >= 0 && null != fd) {
+      dup2(null, fd);
+      close(null);
+    }
+  }
+  signal(SIGPIPE, SIG_IGN);
+}
 }  // namespace platform

@@ -21,6 +21,7 @@
 // <windows.h> maps these names to their ANSI entry points with macros; the platform layer has
 // functions of the same names.
 #undef DeleteFile
+#undef ReplaceFile
 
 #include "platform/platform.h"
 
@@ -97,7 +98,12 @@ int OpenForReading(const char* path) {
 }
 
 int CreateForWriting(const char* path) {
-  return NoteOpen(::_open(path, _O_RDWR | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT,
+  return NoteOpen(::_open(path, _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT,
+                          _S_IREAD | _S_IWRITE));
+}
+
+int CreateNewForWriting(const char* path) {
+  return NoteOpen(::_open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
                           _S_IREAD | _S_IWRITE));
 }
 
@@ -120,15 +126,40 @@ long WriteFile(int handle, const void* buffer, std::size_t size) {
   while (done < size) {
     std::size_t chunk = size - done < kMaxTransfer ? size - done : kMaxTransfer;
     int n = ::_write(handle, p + done, static_cast<unsigned>(chunk));
-    if (n <= 0) return done > 0 ? static_cast<long>(done) : -1;
+    if (n <= 0) {
+      NoteWriteFailure();
+      return done > 0 ? static_cast<long>(done) : -1;
+    }
     done += static_cast<std::size_t>(n);
   }
   return static_cast<long>(done);
 }
 
+namespace {
+bool lastWriteBrokenPipe = false;
+}  // namespace
+
+// The runtime reports a pipe whose reader has gone as EPIPE (and, for some kinds of pipe, as
+// EINVAL with the system's "no data" error).
+void NoteWriteFailure() {
+  const DWORD error = ::GetLastError();
+  lastWriteBrokenPipe = errno == EPIPE || error == ERROR_BROKEN_PIPE || error == ERROR_NO_DATA;
+}
+
+bool LastWriteBrokenPipe() { return lastWriteBrokenPipe; }
+
 bool CloseFile(int handle) { return ::_close(handle) == 0; }
 
 bool DeleteFile(const char* path) { return ::DeleteFileA(path) != 0; }
+
+bool EmptyFile(int handle) { return ::_chsize_s(handle, 0) == 0; }
+
+bool ReplaceFile(const char* from, const char* to) {
+  return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+// The access permissions of Windows files are those of the folder they are made in.
+void TakePermissions(int, const char*) {}
 
 namespace {
 
@@ -142,14 +173,67 @@ bool FileIdentity(const char* path, BY_HANDLE_FILE_INFORMATION* info) {
   return ok;
 }
 
+FileId IdOf(const BY_HANDLE_FILE_INFORMATION& info) {
+  return FileId{info.dwVolumeSerialNumber,
+                (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
 }  // namespace
 
 bool SameFile(const char* a, const char* b) {
-  BY_HANDLE_FILE_INFORMATION first, second;
-  return FileIdentity(a, &first) && FileIdentity(b, &second) &&
-         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
-         first.nFileIndexHigh == second.nFileIndexHigh &&
-         first.nFileIndexLow == second.nFileIndexLow;
+  FileId first, second;
+  return IdentifyPath(a, &first) && IdentifyPath(b, &second) && first == second;
+}
+
+bool IdentifyPath(const char* path, FileId* id) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!FileIdentity(path, &info)) return false;
+  *id = IdOf(info);
+  return true;
+}
+
+bool IdentifyHandle(int handle, FileId* id) {
+  BY_HANDLE_FILE_INFORMATION info;
+  HANDLE h = reinterpret_cast<HANDLE>(::_get_osfhandle(handle));
+  if (h == INVALID_HANDLE_VALUE || !::GetFileInformationByHandle(h, &info)) return false;
+  *id = IdOf(info);
+  return true;
+}
+
+PathKind KindOfPath(const char* path) {
+  HANDLE h = ::CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathKind::kNone
+                                                                          : PathKind::kOther;
+  }
+  // Devices (the console, "nul", serial ports) are not disk files; folders are not files.
+  BY_HANDLE_FILE_INFORMATION info;
+  const bool disk = ::GetFileType(h) == FILE_TYPE_DISK;
+  const bool regular = disk && ::GetFileInformationByHandle(h, &info) != 0 &&
+                       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  ::CloseHandle(h);
+  return regular ? PathKind::kRegular : PathKind::kOther;
+}
+
+// Links are left to the system here: a file is replaced under the name it was given.
+bool FollowLinks(const char* path, char* out, std::size_t size) {
+  const std::size_t length = std::strlen(path);
+  if (length + 1 > size) return false;
+  std::memcpy(out, path, length + 1);
+  return true;
+}
+
+unsigned long ProcessId() { return ::GetCurrentProcessId(); }
+
+bool ProcessExists(unsigned long id) {
+  HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+  if (process == nullptr) return ::GetLastError() != ERROR_INVALID_PARAMETER;
+  DWORD code = 0;
+  const bool running = ::GetExitCodeProcess(process, &code) == 0 || code == STILL_ACTIVE;
+  ::CloseHandle(process);
+  return running;
 }
 
 bool SeekFile(int handle, std::uint32_t offset) {
@@ -326,8 +410,13 @@ std::uintptr_t imageEnd = 0;
 constexpr std::size_t kFaultStackSize = 256 * 1024;
 char* faultStack = nullptr;
 
+// Ctrl+C and Ctrl+Break, the console window being closed and the system shutting down all end
+// the run as an interrupt does. (The log-off event is left alone: a program run by a service
+// receives it whenever any user logs off.)
 BOOL WINAPI OnConsoleControl(DWORD event) {
-  if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) return FALSE;
+  if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && event != CTRL_CLOSE_EVENT &&
+      event != CTRL_SHUTDOWN_EVENT)
+    return FALSE;
   if (interruptHandler == nullptr) return FALSE;
   interruptHandler();
   // The handler is required to end the process. Should it return anyway, the process ends as

@@ -185,10 +185,9 @@ void IdentTable::Clear() {
     }
     used_[w] = 0;
   }
-  if (indexed_ != 0) {
-    std::fill(index_.begin(), index_.end(), Slot{0, 0});
-    indexed_ = 0;
-  }
+  index_ = nullptr;
+  indexSize_ = 0;
+  indexed_ = 0;
 }
 
 void IdentTable::Setup(int level, bool cplusplus, bool compatLevelSet) {
@@ -282,7 +281,7 @@ std::uint32_t IdentTable::SpellingKey(const char* spelling, std::size_t length) 
 
 IdentEntry* IdentTable::IndexFind(const char* spelling, std::size_t length,
                                   std::uint32_t key) const {
-  std::size_t mask = index_.size() - 1;
+  std::size_t mask = indexSize_ - 1;
   char* base = arena_.Base();
   for (std::size_t i = key & mask;; i = (i + 1) & mask) {
     const Slot& slot = index_[i];
@@ -295,19 +294,25 @@ IdentEntry* IdentTable::IndexFind(const char* spelling, std::size_t length,
 }
 
 void IdentTable::IndexAdd(IdentEntry* entry, std::uint32_t key) {
-  // Kept at most half full, so a probe ends soon at an empty slot.
-  if (2 * (indexed_ + 1) > index_.size()) {
-    std::vector<Slot> old(std::max<std::size_t>(4096, 2 * index_.size()), Slot{0, 0});
-    old.swap(index_);
-    std::size_t mask = index_.size() - 1;
-    for (const Slot& slot : old) {
+  // Kept at most half full, so a probe ends soon at an empty slot. It grows inside the block
+  // pool, so that running out of memory is the fatal "Out of memory" like any other.
+  if (2 * (indexed_ + 1) > indexSize_) {
+    const std::size_t size = indexSize_ < 4096 ? 4096 : 2 * indexSize_;
+    auto* grown = static_cast<Slot*>(blocks_.Allocate(size * sizeof(Slot)));
+    std::memset(grown, 0, size * sizeof(Slot));
+    const std::size_t mask = size - 1;
+    for (std::size_t k = 0; k < indexSize_; ++k) {
+      const Slot& slot = index_[k];
       if (slot.offset == 0) continue;
       std::size_t i = slot.key & mask;
-      while (index_[i].offset != 0) i = (i + 1) & mask;
-      index_[i] = slot;
+      while (grown[i].offset != 0) i = (i + 1) & mask;
+      grown[i] = slot;
     }
+    blocks_.Free(index_);
+    index_ = grown;
+    indexSize_ = size;
   }
-  std::size_t mask = index_.size() - 1;
+  std::size_t mask = indexSize_ - 1;
   std::size_t i = key & mask;
   while (index_[i].offset != 0) i = (i + 1) & mask;
   index_[i] = Slot{key, OffsetOf(entry)};

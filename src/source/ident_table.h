@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -59,12 +58,13 @@ class IdentTable {
  public:
   static constexpr unsigned kBuckets = 32768;
 
-  explicit IdentTable(SaveArena& arena) : arena_(arena) {}
+  IdentTable(SaveArena& arena, BlockPool& blocks) : arena_(arena), blocks_(blocks) {}
 
   // Empties the table and installs the keywords for a file. `level` is the language level
   // (0 default, 1 -A, 2 -AU, 3 -AK).
   void Setup(int level, bool cplusplus, bool compatLevelSet);
-  // Forgets every entry without touching the arena (the arena is emptied separately).
+  // Forgets every entry without touching the arena or the block pool, which are emptied at the
+  // end of every file (the index of crowded buckets lives there).
   void Clear();
 
   // Finds the entry with this spelling, making a new one when there is none.
@@ -142,8 +142,12 @@ class IdentTable {
   }
 
   SaveArena& arena_;
+  BlockPool& blocks_;
   Bucket buckets_[kBuckets] = {};
-  std::vector<Slot> index_;  // open addressing; empty until a bucket is crowded
+  // Open addressing, a power of two of slots in a block of the per-file block pool; none until
+  // a bucket is crowded.
+  Slot* index_ = nullptr;
+  std::size_t indexSize_ = 0;
   std::size_t indexed_ = 0;
   // One bit per bucket that holds entries, so emptying the table touches only those.
   std::uint64_t used_[kBuckets / 64] = {};

@@ -570,7 +570,15 @@ TokenCode Scanner::CharConstant() {
     int v = ReadLiteralChar('\'');
     // The end-of-input byte cannot come from the copied text: reading has run past it (the
     // text was cut at the buffer's end), so the constant ends here.
-    if (v < 0 || v == mark::kEndOfInput) break;
+    if (v < 0 || v == mark::kEndOfInput) {
+      // An escape in error ends the decoding early: the rest of the copied text belongs to the
+      // constant and is dropped, never read as source.
+      const SourceFile* top = src_.Top();
+      if (top != nullptr && top->kind == SourceFile::kPushedText &&
+          top->buffer == reinterpret_cast<const unsigned char*>(raw + 1))
+        src_.cursor = src_.limit;
+      break;
+    }
     if (v > 0xFF) {
       if (count < 4) bytes[count] = static_cast<unsigned char>(v >> 8);
       ++count;

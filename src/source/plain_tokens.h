@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
 #include "directives/macros.h"
 #include "source/count_line.h"
@@ -41,7 +42,7 @@ inline constexpr LineStartStops kLineStartStops;
 template <class Sink>
 TokenCode Scanner::ScanPlainTokens(Sink& sink) {
   // The longest name taken here; longer ones go to the token loop.
-  constexpr std::size_t kPlainNameLimit = 64;
+  static constexpr std::size_t kPlainNameLimit = 64;
   const std::int32_t* values = kCharHash.Values();
   auto limitOfNames = [this]() {
     std::size_t limit = IdentifierLimit();

@@ -1,6 +1,7 @@
 #include "source/scanner.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "diagnostics/diagnostics.h"
 #include "directives/directives.h"
@@ -65,7 +66,8 @@ constexpr TableBuilder BuildBodyTable() {
   for (int i = 0; i < 256; ++i) b.t[i] = static_cast<signed char>(cls::BodyOther);
   b.MarkWordCharacters();
   b.t['L'] = cls::WidePrefix;
-  b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = cls::BodyBlank;
+  // A zero byte is a blank in a body (reported where it is read, see AppendBodyByte).
+  b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = b.t[0] = cls::BodyBlank;
   b.t['\n'] = b.t['\r'] = cls::LineBreak;
   b.t[mark::kEndOfInput] = cls::EndOfFile;
   b.t['"'] = b.t['\''] = cls::BodyQuote;
@@ -508,8 +510,18 @@ int Scanner::SkipSpace(bool lineStart) {
           LineComment();
           continue;
         }
-        PutBack(n);
-        return '/';
+        // The byte after the slash has been read: the slash is delivered again from a text of
+        // its own, so that the caller can still put it back (one byte of push-back is all the
+        // source input keeps, and the byte read after it may have come from a refill).
+        static const char kSlash[] = "/";
+        static const char kSlashBackslash[] = "/\\";
+        if (n == kHeldBackslash) {
+          src_.PushText(kSlashBackslash);
+        } else {
+          PutBack(n);
+          src_.PushText(kSlash);
+        }
+        return src_.NextByte();
       }
       case '\\': {
         int n = src_.NextByte();
@@ -518,6 +530,9 @@ int Scanner::SkipSpace(bool lineStart) {
           continue;
         }
         src_.Unget();
+        // Put back by the caller, the backslash is held rather than read again from the source,
+        // for the same reason.
+        if (!lineStart) heldDelivered_ = true;
         return '\\';
       }
       default:
@@ -910,7 +925,7 @@ TokenCode Scanner::ScanBody() {
         if (n == '"' || n == '\'') {
           AppendByte('L');
           if (CopyLiteral(
-                  n, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendEscaped(b); },
+                  n, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendBodyByte(b); },
                   this, false) == 0)
             return token_.code = tok::EndOfLine;
           continue;
@@ -924,6 +939,7 @@ TokenCode Scanner::ScanBody() {
         ScanNumber(c);
         continue;
       case cls::BodyBlank:
+        if (c == 0) ReportIllegal(0);
         if (!endsInSpace()) AppendByte(' ');
         continue;
       case cls::LineBreak:
@@ -932,8 +948,8 @@ TokenCode Scanner::ScanBody() {
         return token_.code = tok::EndOfLine;
       case cls::BodyQuote:
         if (CopyLiteral(
-                c, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendEscaped(b); }, this,
-                false) == 0)
+                c, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendBodyByte(b); },
+                this, false) == 0)
           return token_.code = tok::EndOfLine;
         continue;
       case cls::BodyHash: {

@@ -147,6 +147,16 @@ class Scanner {
     if (c >= 0x80 && c != mark::kEndByte) AppendByte(mark::kEscape);
     AppendByte(c);
   }
+  // A byte of a #define body. A stored body ends at its first zero byte, so a zero byte read
+  // into one would end the expansion early (and with it the guard against the macro's own
+  // name): it is reported as an illegal character and stored as a blank.
+  void AppendBodyByte(int c) {
+    if (c == 0) {
+      ReportIllegal(0);
+      c = ' ';
+    }
+    AppendEscaped(c);
+  }
 
   // Comments (called right after "/*" or "//" was read).
   void BlockComment();

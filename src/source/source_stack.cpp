@@ -51,6 +51,9 @@ void SourceStack::Reset() {
   opened_ = nullptr;
   openedTail_ = nullptr;
   openedBuckets_ = nullptr;
+  openedIds_ = nullptr;
+  forbiddenCount_ = 0;
+  refusedName_ = nullptr;
   cursor = nullptr;
   limit = nullptr;
 }
@@ -121,6 +124,38 @@ int SourceStack::OpenWithRetry(const char* name, platform::NameLookup lookup) {
   return handle;
 }
 
+void SourceStack::ForbidReading(const platform::FileId& id, const char* name) {
+  if (forbiddenCount_ < kMaxForbidden) forbidden_[forbiddenCount_++] = Forbidden{id, name};
+}
+
+bool SourceStack::HasOpened(const platform::FileId& id) const {
+  for (const OpenedId* o = openedIds_; o != nullptr; o = o->next) {
+    if (o->id == id) return true;
+  }
+  return false;
+}
+
+// Compares a file just opened with the files this input file must not read, by identity, so
+// that no name, spelling or link gets round it, and notes it among the files opened. A file
+// that must not be read is closed again (false).
+bool SourceStack::CheckAllowed(int handle) {
+  platform::FileId id;
+  if (!platform::IdentifyHandle(handle, &id)) return true;
+  for (int i = 0; i < forbiddenCount_; ++i) {
+    if (forbidden_[i].id == id) {
+      platform::CloseFile(handle);
+      refusedName_ = forbidden_[i].name;
+      ctx_.diag.ReportFatal(msg::CannotCreateOutput, refusedName_);
+      return false;  // after an earlier fatal error the report does nothing more
+    }
+  }
+  auto* opened = static_cast<OpenedId*>(ctx_.memory.arena.BlobAllocate(sizeof(OpenedId)));
+  opened->next = openedIds_;
+  opened->id = id;
+  openedIds_ = opened;
+  return true;
+}
+
 bool SourceStack::GuardedAndDefined(const char* name) const {
   std::uint32_t hash = GuardHash(name);
   for (IncludeGuardEntry* g = guards_; g != nullptr; g = g->next) {
@@ -132,7 +167,7 @@ bool SourceStack::GuardedAndDefined(const char* name) const {
 
 SourceStack::Opened SourceStack::OpenSourceFile(const char* name, platform::NameLookup lookup) {
   int handle = OpenWithRetry(name, lookup);
-  if (handle < 0) return Opened::kNot;
+  if (handle < 0 || !CheckAllowed(handle)) return Opened::kNot;
   if (depth_ != 0 && GuardedAndDefined(name)) {
     platform::CloseFile(handle);
     return Opened::kSkippedByGuard;
@@ -219,7 +254,15 @@ int SourceStack::Refill() {
       int handle = OpenWithRetry(fileName_, platform::NameLookup::kAsWrittenThenWindowsStyle);
       if (handle < 0 || !platform::SeekFile(handle, record->fileOffset + record->count)) {
         if (handle >= 0) platform::CloseFile(handle);
-        // The file cannot be read again: end it here.
+        // The file cannot be read again (no handle is to be had, or it is gone): the rest of it
+        // would be lost, so the input file ends with that failure, never as if the file ended
+        // here. The main file is the bottom file record.
+        ctx_.diag.ReportFatal(depth_ == 1 ? msg::CannotOpenInput : msg::CannotOpenInclude,
+                              fileName_);
+        handle = -1;
+      }
+      if (handle < 0 || !CheckAllowed(handle)) {
+        // Only after an earlier fatal error, whose report does nothing more: the file ends.
         record->buffer = kEndOfData;
         record->count = 2;
         cursor = kEndOfData + 1;

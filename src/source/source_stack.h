@@ -133,6 +133,16 @@ class SourceStack {
   // Gives up the handle of the outermost open file; false when there is none.
   bool ReleaseOneHandle();
 
+  // Files that the current input file must not read: its output file and its dependency file,
+  // as they stand and as they are being written. Opening one of them (an #include of the
+  // output, say) is the fatal error "Unable to create output file" with `name`, which must live
+  // as long as the input file. Forgotten when the reader state is cleared.
+  void ForbidReading(const platform::FileId& id, const char* name);
+  // Whether a file of this identity has been opened for the current input file.
+  bool HasOpened(const platform::FileId& id) const;
+  // The name given with the forbidden file that the input file tried to read, or null.
+  const char* RefusedName() const { return refusedName_; }
+
   SourceFile* Top() const { return top_; }
   SourceFile* CurrentFile() const { return currentFile_; }
   int Depth() const { return depth_; }
@@ -151,6 +161,7 @@ class SourceStack {
 
  private:
   int OpenWithRetry(const char* name, platform::NameLookup lookup);
+  bool CheckAllowed(int handle);
   bool GuardedAndDefined(const char* name) const;
   void SetFileName(const char* name);
   void UpdateStatisticsAtOpen(const char* name);
@@ -173,6 +184,19 @@ class SourceStack {
   OpenedFile* openedTail_ = nullptr;
   OpenedFile** openedBuckets_ = nullptr;
   HeaderStatEntry* statsTail_ = nullptr;
+  struct OpenedId {
+    OpenedId* next;
+    platform::FileId id;
+  };
+  OpenedId* openedIds_ = nullptr;
+  struct Forbidden {
+    platform::FileId id;
+    const char* name;
+  };
+  static constexpr int kMaxForbidden = 4;
+  Forbidden forbidden_[kMaxForbidden] = {};
+  int forbiddenCount_ = 0;
+  const char* refusedName_ = nullptr;
 };
 
 }  // namespace tpx

@@ -5,7 +5,8 @@
 //            argument; a final line feed is not an argument)
 //   in/      files copied into a fresh working folder before the run (optional)
 //   out/     the files the run must leave in the working folder, with their exact bytes; every
-//            other file the run creates is a failure (optional: no output files expected)
+//            other file the run creates, and every input file it changes, is a failure (an
+//            input file it deletes is not) (optional: no output files expected)
 //   stdout   the exact bytes the run writes to standard output
 //   stderr   the exact bytes the run writes to standard error (optional: without it, the run
 //            must write nothing there); under an emulator, its own notes are left out
@@ -48,6 +49,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -174,10 +176,16 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  // What each input holds before the run: one the run changes must be among the expected
+  // output files.
+  std::map<std::string, std::string> inputBytes;
   for (const std::string& name : inputFiles) {
-    const std::string bytes = ReadBytes(work / name);
-    if (bytes.find(kWorkPlaceholder) != std::string::npos)
-      WriteBytes(work / name, ReplaceAll(bytes, kWorkPlaceholder, workText));
+    std::string bytes = ReadBytes(work / name);
+    if (bytes.find(kWorkPlaceholder) != std::string::npos) {
+      bytes = ReplaceAll(bytes, kWorkPlaceholder, workText);
+      WriteBytes(work / name, bytes);
+    }
+    inputBytes[name] = bytes;
   }
   const fs::path beside = caseDir / "beside";
   if (fs::exists(beside)) {
@@ -272,6 +280,10 @@ int main(int argc, char** argv) {
   for (const std::string& name : ListFiles(work)) {
     if (expectedFiles.count(name) == 0 && inputFiles.count(name) == 0) {
       std::cerr << "UNEXPECTED file " << name << " left by the run:\n"
+                << Printable(ReadBytes(work / name)) << "\n";
+      ok = false;
+    } else if (expectedFiles.count(name) == 0 && ReadBytes(work / name) != inputBytes[name]) {
+      std::cerr << "CHANGED input file " << name << ", which is not among the expected files:\n"
                 << Printable(ReadBytes(work / name)) << "\n";
       ok = false;
     }

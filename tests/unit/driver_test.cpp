@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "driver/driver.h"
+#include "driver/run.h"
+#include "memory/memory.h"
 #include "options/long_options.h"
 #include "output/dependency_file.h"
 
@@ -277,31 +279,52 @@ TEST_F(DriverTest, DependencyFileNeverReplacesOrRemovesAFileTheRunReads) {
   EXPECT_EQ(Read("bad.c"), "#if\n#endif\n");
 }
 
-TEST(DependencyFileTest, ExtensionForTheDependencyFile) {
-  EXPECT_EQ(DependencyFile::WithDependencyExtension("main.i"), "main.d");
-  EXPECT_EQ(DependencyFile::WithDependencyExtension("out/main"), "out/main.d");
-  EXPECT_EQ(DependencyFile::WithDependencyExtension("a.b/main"), "a.b/main.d");
-  EXPECT_EQ(DependencyFile::WithDependencyExtension("x.pp"), "x.d");
-  EXPECT_EQ(DependencyFile::WithDependencyExtension("x.d"), "x.d.d");
-  EXPECT_EQ(DependencyFile::WithDependencyExtension("x."), "x.d");
+// The per-file arena that the dependency file's texts are built in.
+class DependencyTextTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    run_.memory.Startup();
+    run_.memory.StartOfFile();
+  }
+  void TearDown() override {
+    run_.memory.EndOfFileRelease();
+    run_.memory.Shutdown();
+  }
+  std::string WithExtension(const std::string& name) {
+    ArenaText out(run_.memory.arena);
+    DependencyFile::AppendWithDependencyExtension(out, name.c_str(), name.size());
+    return std::string(out.Data(), out.Size());
+  }
+  std::string Escaped(const std::string& path) {
+    ArenaText out(run_.memory.arena);
+    DependencyFile::AppendEscaped(out, path.c_str());
+    return std::string(out.Data(), out.Size());
+  }
+
+  tpx::Run run_;
+};
+
+TEST_F(DependencyTextTest, ExtensionForTheDependencyFile) {
+  EXPECT_EQ(WithExtension("main.i"), "main.d");
+  EXPECT_EQ(WithExtension("out/main"), "out/main.d");
+  EXPECT_EQ(WithExtension("a.b/main"), "a.b/main.d");
+  EXPECT_EQ(WithExtension("x.pp"), "x.d");
+  EXPECT_EQ(WithExtension("x.d"), "x.d.d");
+  EXPECT_EQ(WithExtension("x."), "x.d");
+  EXPECT_EQ(WithExtension("x.dd"), "x.d");
 }
 
-TEST(DependencyFileTest, NamesAreEscapedAsMakeReadsThem) {
-  auto escaped = [](const std::string& path) {
-    std::string out;
-    DependencyFile::AppendEscaped(out, path);
-    return out;
-  };
-  EXPECT_EQ(escaped("plain/name.h"), "plain/name.h");
-  EXPECT_EQ(escaped("my dir/a b.h"), "my\\ dir/a\\ b.h");
-  EXPECT_EQ(escaped("tab\there.h"), "tab\\\there.h");
-  EXPECT_EQ(escaped("cost$.h"), "cost$$.h");
-  EXPECT_EQ(escaped("$$"), "$$$$");
-  EXPECT_EQ(escaped("no#1.h"), "no\\#1.h");
+TEST_F(DependencyTextTest, NamesAreEscapedAsMakeReadsThem) {
+  EXPECT_EQ(Escaped("plain/name.h"), "plain/name.h");
+  EXPECT_EQ(Escaped("my dir/a b.h"), "my\\ dir/a\\ b.h");
+  EXPECT_EQ(Escaped("tab\there.h"), "tab\\\there.h");
+  EXPECT_EQ(Escaped("cost$.h"), "cost$$.h");
+  EXPECT_EQ(Escaped("$$"), "$$$$");
+  EXPECT_EQ(Escaped("no#1.h"), "no\\#1.h");
   // Backslashes before a blank are doubled, so that the blank stays escaped; others stay.
-  EXPECT_EQ(escaped("dir\\ x"), "dir\\\\\\ x");
-  EXPECT_EQ(escaped("dir\\\\ x"), "dir\\\\\\\\\\ x");
-  EXPECT_EQ(escaped("win\\path\\a.h"), "win\\path\\a.h");
+  EXPECT_EQ(Escaped("dir\\ x"), "dir\\\\\\ x");
+  EXPECT_EQ(Escaped("dir\\\\ x"), "dir\\\\\\\\\\ x");
+  EXPECT_EQ(Escaped("win\\path\\a.h"), "win\\path\\a.h");
 }
 
 }  // namespace

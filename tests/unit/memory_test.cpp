@@ -434,6 +434,29 @@ TEST_F(BlockPoolTest, EndOfFileReleasesEveryChunk) {
 
 using SaveArenaTest = MemoryTest;
 
+// A text built in the arena stays whole and zero-terminated as it moves to larger blocks, a
+// piece at a time or in pieces larger than the block it has.
+TEST_F(SaveArenaTest, ArenaTextGrowsWhole) {
+  tpx::ArenaText text(mem_.arena);
+  EXPECT_STREQ(text.Data(), "");
+  std::string expected;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string piece = std::to_string(i) + (i % 7 == 0 ? std::string(300, 'x') : "-");
+    text.Append(piece.c_str(), piece.size());
+    expected += piece;
+    ASSERT_EQ(text.Size(), expected.size());
+    ASSERT_EQ(text.Data()[text.Size()], 0);
+  }
+  EXPECT_EQ(std::string(text.Data(), text.Size()), expected);
+  text.Append('!');
+  EXPECT_EQ(text.Data()[text.Size() - 1], '!');
+  text.Clear();
+  EXPECT_EQ(text.Size(), 0u);
+  EXPECT_STREQ(text.Data(), "");
+  text.Append("again");
+  EXPECT_STREQ(text.Data(), "again");
+}
+
 TEST_F(SaveArenaTest, StartsReservedAndUncommitted) {
   SaveArena& arena = mem_.arena;
   ASSERT_NE(arena.Base(), nullptr);

@@ -8,9 +8,17 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "driver/driver.h"
 #include "driver/run.h"
@@ -170,6 +178,210 @@ TEST_F(OutputFileTest, NamesOfAnyLength) {
   EXPECT_EQ(formed.output.FormName(main.c_str(), small, sizeof small), length);
   EXPECT_LT(std::strlen(small), sizeof small);
 }
+
+// ---------------------------------------------------------------------------------------------
+// Temporaries and the replacement of files.
+
+TEST(TemporaryNames, NamedForTheirFileAndProcessAndKnownAgain) {
+  char name[512];
+  std::size_t length = temporary::NameFor("dir/out.i", 1234, name, sizeof name);
+  EXPECT_EQ(std::string(name), "dir/.out.i.tpx32-1234.tmp");
+  EXPECT_EQ(length, std::strlen(name));
+  EXPECT_EQ(temporary::NameFor("out.i", 7, nullptr, 0), std::strlen(".out.i.tpx32-7.tmp"));
+  unsigned long id = 0;
+  EXPECT_TRUE(temporary::IsTemporaryName(name, &id));
+  EXPECT_EQ(id, 1234u);
+  EXPECT_TRUE(temporary::IsTemporaryName(".x.tpx32-4294967295.tmp", &id));
+  EXPECT_EQ(id, 4294967295u);
+  // Names that are not temporaries, however close.
+  for (const char* other :
+       {"out.i", "x.i.tpx32-12.tmp", ".x.i.tpx32-.tmp", ".x.i.tpx32-1a.tmp", ".x.i.tpx33-12.tmp",
+        ".x.i.tpx32-12.tmp2", ".tpx32-12.tmp", ".x.tpx32-12345678901.tmp"}) {
+    EXPECT_FALSE(temporary::IsTemporaryName(other, &id)) << other;
+  }
+  // A long name is cut, never inside a character of two bytes.
+  std::string longName = "dir/" + std::string(119, 'a') + "\x82\xa0" + std::string(100, 'b');
+  length = temporary::NameFor(longName.c_str(), 5, name, sizeof name);
+  EXPECT_EQ(std::string(name), "dir/." + std::string(119, 'a') + ".tpx32-5.tmp");
+  EXPECT_TRUE(temporary::IsTemporaryName(name, &id));
+}
+
+#ifndef _WIN32
+
+class FileReplacementTest : public OutputFileTest {
+ protected:
+  void SetUp() override {
+    OutputFileTest::SetUp();
+    run_ = std::make_unique<tpx::Run>();
+    run_->memory.Startup();
+    run_->memory.StartOfFile();
+  }
+  void TearDown() override {
+    run_->memory.EndOfFileRelease();
+    run_->memory.Shutdown();
+    OutputFileTest::TearDown();
+  }
+  FileReplacement::Opened Open(FileReplacement& file, const std::string& name) {
+    names_.push_back(std::make_unique<std::string>(name));
+    return file.Open(names_.back()->c_str(), run_->memory.arena, swept_, run_->memory.bump);
+  }
+  static void Write(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+  static void WriteTo(FileReplacement& file, const std::string& text) {
+    ASSERT_EQ(platform::WriteFile(file.Handle(), text.data(), text.size()),
+              static_cast<long>(text.size()));
+  }
+  // The names in the folder, hidden ones included.
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) names.insert(entry.path().filename());
+    return names;
+  }
+
+  std::unique_ptr<tpx::Run> run_;
+  FileIdList swept_;
+  std::vector<std::unique_ptr<std::string>> names_;
+};
+
+TEST_F(FileReplacementTest, TheNameShowsTheOldFileUntilTheNewOneIsComplete) {
+  const fs::path out = dir_ / "out.i";
+  Write(out, "old and longer");
+  FileReplacement file;
+  ASSERT_EQ(Open(file, out.string()), FileReplacement::Opened::kYes);
+  EXPECT_EQ(file.How(), FileReplacement::Way::kTemporary);
+  WriteTo(file, "new");
+  EXPECT_EQ(Read(out), "old and longer");
+  EXPECT_EQ(Names().size(), 2u);  // the old file and the temporary
+  bool deleted = false;
+  EXPECT_TRUE(file.Commit(&deleted));
+  EXPECT_EQ(Read(out), "new");
+  EXPECT_EQ(Names(), std::set<std::string>{"out.i"});
+  // A name that held nothing before.
+  ASSERT_EQ(Open(file, (dir_ / "fresh.i").string()), FileReplacement::Opened::kYes);
+  WriteTo(file, "fresh");
+  EXPECT_FALSE(fs::exists(dir_ / "fresh.i"));
+  EXPECT_TRUE(file.Commit(&deleted));
+  EXPECT_EQ(Read(dir_ / "fresh.i"), "fresh");
+}
+
+TEST_F(FileReplacementTest, AbandoningKeepsOrRemovesTheOldFile) {
+  const fs::path out = dir_ / "out.i";
+  Write(out, "old");
+  FileReplacement file;
+  ASSERT_EQ(Open(file, out.string()), FileReplacement::Opened::kYes);
+  WriteTo(file, "partial");
+  EXPECT_TRUE(file.Abandon(false));
+  EXPECT_EQ(Names(), std::set<std::string>{"out.i"});
+  EXPECT_EQ(Read(out), "old");
+  ASSERT_EQ(Open(file, out.string()), FileReplacement::Opened::kYes);
+  WriteTo(file, "partial");
+  EXPECT_TRUE(file.Abandon(true));
+  EXPECT_TRUE(Names().empty());
+  // The old file is removed only while it is still there: a file another run put there since
+  // (renaming its own temporary over the name) stays.
+  Write(out, "old");
+  ASSERT_EQ(Open(file, out.string()), FileReplacement::Opened::kYes);
+  Write(dir_ / "theirs", "another run's");
+  fs::rename(dir_ / "theirs", out);
+  EXPECT_TRUE(file.Abandon(true));
+  EXPECT_EQ(Read(out), "another run's");
+  EXPECT_EQ(Names(), std::set<std::string>{"out.i"});
+}
+
+TEST_F(FileReplacementTest, ALinkIsFollowedAndStays) {
+  fs::create_directories(dir_ / "real");
+  Write(dir_ / "real" / "target.i", "old");
+  fs::create_symlink("real/target.i", dir_ / "link.i");
+  FileReplacement file;
+  ASSERT_EQ(Open(file, (dir_ / "link.i").string()), FileReplacement::Opened::kYes);
+  EXPECT_EQ(std::string(file.Target()), (dir_ / "real" / "target.i").string());
+  WriteTo(file, "new");
+  bool deleted = false;
+  EXPECT_TRUE(file.Commit(&deleted));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.i"));
+  EXPECT_EQ(Read(dir_ / "real" / "target.i"), "new");
+  EXPECT_EQ(Names(), (std::set<std::string>{"link.i", "real"}));
+}
+
+TEST_F(FileReplacementTest, DevicesAndFifosAreWrittenAsTheyAreAndNeverDeleted) {
+  fs::create_symlink("/dev/null", dir_ / "null.i");
+  FileReplacement file;
+  ASSERT_EQ(Open(file, (dir_ / "null.i").string()), FileReplacement::Opened::kYes);
+  EXPECT_EQ(file.How(), FileReplacement::Way::kDevice);
+  WriteTo(file, "gone");
+  EXPECT_TRUE(file.Abandon(true));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "null.i"));
+  EXPECT_TRUE(fs::exists("/dev/null"));
+  ASSERT_EQ(mkfifo((dir_ / "fifo.i").c_str(), 0644), 0);
+  // The FIFO is opened for writing once something reads it.
+  int reader = open((dir_ / "fifo.i").c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  ASSERT_EQ(Open(file, (dir_ / "fifo.i").string()), FileReplacement::Opened::kYes);
+  EXPECT_EQ(file.How(), FileReplacement::Way::kDevice);
+  WriteTo(file, "through");
+  char got[16] = {};
+  EXPECT_EQ(read(reader, got, sizeof got), 7);
+  EXPECT_STREQ(got, "through");
+  EXPECT_TRUE(file.Abandon(true));
+  close(reader);
+  EXPECT_EQ(Names(), (std::set<std::string>{"fifo.i", "null.i"}));
+}
+
+TEST_F(FileReplacementTest, TemporariesOfEndedProcessesAreSweptOncePerFolder) {
+  pid_t child = fork();
+  if (child == 0) _exit(0);
+  ASSERT_GT(child, 0);
+  int status;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  auto temporaryOf = [&](const char* file, unsigned long process) {
+    char name[256];
+    temporary::NameFor((dir_ / file).c_str(), process, name, sizeof name);
+    return fs::path(name).filename().string();
+  };
+  const std::string ended = temporaryOf("a.i", static_cast<unsigned long>(child));
+  const std::string parent = temporaryOf("b.i", static_cast<unsigned long>(getppid()));
+  const std::string own = temporaryOf("c.i", platform::ProcessId());
+  for (const std::string& name : {ended, parent, own, std::string(".d.i.tpx32-1.txt")})
+    Write(dir_ / name, "x");
+  temporary::SweepFolderOf((dir_ / "out.i").c_str(), swept_, run_->memory.bump);
+  EXPECT_EQ(Names(), (std::set<std::string>{parent, own, ".d.i.tpx32-1.txt"}));
+  // Once a folder is swept, a process does not list it again.
+  Write(dir_ / ended, "x");
+  temporary::SweepFolderOf((dir_ / "other.i").c_str(), swept_, run_->memory.bump);
+  EXPECT_TRUE(fs::exists(dir_ / ended));
+  // Opening a file there sweeps it in a process that has not swept it yet.
+  FileIdList fresh;
+  FileReplacement file;
+  names_.push_back(std::make_unique<std::string>((dir_ / "out.i").string()));
+  ASSERT_EQ(file.Open(names_.back()->c_str(), run_->memory.arena, fresh, run_->memory.bump),
+            FileReplacement::Opened::kYes);
+  EXPECT_TRUE(file.Abandon(true));
+  EXPECT_FALSE(fs::exists(dir_ / ended));
+}
+
+TEST_F(FileReplacementTest, WhereNoTemporaryCanBeMadeTheFileIsWrittenInPlace) {
+  const fs::path out = dir_ / "out.i";
+  Write(out, "old");
+  // A temporary that cannot be made: its name is taken by a folder.
+  char name[512];
+  temporary::NameFor(out.c_str(), platform::ProcessId(), name, sizeof name);
+  fs::create_directories(name);
+  FileReplacement file;
+  ASSERT_EQ(Open(file, out.string()), FileReplacement::Opened::kYes);
+  EXPECT_EQ(file.How(), FileReplacement::Way::kInPlace);
+  EXPECT_EQ(Read(out), "");
+  WriteTo(file, "in place");
+  bool deleted = false;
+  EXPECT_TRUE(file.Commit(&deleted));
+  EXPECT_EQ(Read(out), "in place");
+  ASSERT_EQ(Open(file, out.string()), FileReplacement::Opened::kYes);
+  WriteTo(file, "partial");
+  EXPECT_TRUE(file.Abandon(false));
+  EXPECT_FALSE(fs::exists(out));
+}
+
+#endif  // _WIN32
 
 }  // namespace
 }  // namespace tpx

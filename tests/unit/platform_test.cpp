@@ -10,6 +10,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -640,8 +641,8 @@ TEST_F(FindFilesTest, SameFileByAnySpellingOrLink) {
   EXPECT_FALSE(platform::SameFile(In("missing.c").c_str(), In("missing.c").c_str()));
 }
 
-// Output files: an existing one is written over and cut to its length at the close. What
-// reaches the file, and what a reader sees meanwhile, must be as if it had been emptied first.
+// Output files are written to a file of their own and renamed over the name at the end; the
+// operations below are what that takes.
 
 // The bytes of buffer `index` of a test output: 3,584 bytes that differ from buffer to buffer.
 std::string Buffer(unsigned index) {
@@ -671,73 +672,135 @@ int WriteBuffers(int handle, unsigned first, unsigned last, std::string* expecte
   return failures;
 }
 
-TEST_F(FindFilesTest, LargeOutputOverALargeFileComesOutWholeAndInOrder) {
-  std::string path = In("big.i");
-  // Old contents, longer than the new ones: written over, and the rest cut off at the close.
-  Fill(path, 3 << 20);
-  int out = platform::CreateForWriting(path.c_str());
+TEST_F(FindFilesTest, ANewFileIsNeverOneThatExists) {
+  const std::string path = In("new.tmp");
+  int out = platform::CreateNewForWriting(path.c_str());
   ASSERT_GE(out, 0);
-  std::string expected;
-  EXPECT_EQ(WriteBuffers(out, 0, 700, &expected), 0);
-  std::string tail = "the short last piece";
-  EXPECT_EQ(platform::WriteFile(out, tail.data(), tail.size()), static_cast<long>(tail.size()));
-  expected += tail;
+  EXPECT_EQ(platform::WriteFile(out, "one", 3), 3);
   EXPECT_TRUE(platform::CloseFile(out));
-  EXPECT_EQ(ReadWhole(path), expected);
-
-  // A new file past the first few writes takes the same way.
-  std::string fresh = In("fresh.i");
-  out = platform::CreateForWriting(fresh.c_str());
-  ASSERT_GE(out, 0);
-  expected.clear();
-  EXPECT_EQ(WriteBuffers(out, 0, 500, &expected), 0);
-  EXPECT_TRUE(platform::CloseFile(out));
-  EXPECT_EQ(ReadWhole(fresh), expected);
-
-  // A small old file the same.
-  Fill(fresh, 1000);
-  out = platform::CreateForWriting(fresh.c_str());
-  ASSERT_GE(out, 0);
-  EXPECT_EQ(platform::WriteFile(out, "short", 5), 5);
-  EXPECT_TRUE(platform::CloseFile(out));
-  EXPECT_EQ(ReadWhole(fresh), "short");
+  EXPECT_EQ(platform::CreateNewForWriting(path.c_str()), -1);
+  EXPECT_FALSE(platform::LastOpenFailedForHandles());
+  EXPECT_EQ(ReadWhole(path), "one");
+  // Not through a link either, even one that leads nowhere.
+  ASSERT_EQ(symlink("nowhere", In("dangling").c_str()), 0);
+  EXPECT_EQ(platform::CreateNewForWriting(In("dangling").c_str()), -1);
+  EXPECT_EQ(ReadWhole(In("nowhere")), "(missing)");
 }
 
-TEST_F(FindFilesTest, AReaderOfTheOutputSeesEveryBufferWrittenSoFar) {
-  std::string path = In("self.i");
-  Fill(path, 600 * 1024);
-  int out = platform::CreateForWriting(path.c_str());
+TEST_F(FindFilesTest, ReplacingAFileIsOneStepForItsReaders) {
+  const std::string path = In("out.i");
+  Fill(path, 3 << 20);
+  int reader = platform::OpenForReading(path.c_str());
+  ASSERT_GE(reader, 0);
+  const std::string temporary = In(".out.i.tmp");
+  int out = platform::CreateNewForWriting(temporary.c_str());
   ASSERT_GE(out, 0);
   std::string expected;
   EXPECT_EQ(WriteBuffers(out, 0, 300, &expected), 0);
-  int in = platform::OpenForReading(path.c_str());
-  ASSERT_GE(in, 0);
-  EXPECT_EQ(platform::FileSize(in), static_cast<long>(expected.size()));
-  std::string seen(expected.size(), '?');
-  EXPECT_EQ(platform::ReadFile(in, seen.data(), seen.size()), static_cast<long>(seen.size()));
-  EXPECT_EQ(seen, expected);
-  // Writing goes on while the file is read; the reader sees each buffer once it is handed over.
-  EXPECT_EQ(WriteBuffers(out, 300, 400, &expected), 0);
-  EXPECT_EQ(platform::FileSize(in), static_cast<long>(expected.size()));
-  EXPECT_TRUE(platform::CloseFile(in));
   EXPECT_TRUE(platform::CloseFile(out));
+  // Until the rename the name holds the old file whole.
+  EXPECT_EQ(ReadWhole(path), std::string(3 << 20, 'x'));
+  EXPECT_TRUE(platform::ReplaceFile(temporary.c_str(), path.c_str()));
   EXPECT_EQ(ReadWhole(path), expected);
+  EXPECT_EQ(ReadWhole(temporary), "(missing)");
+  // A reader of the old file goes on reading the old file.
+  EXPECT_EQ(platform::FileSize(reader), 3 << 20);
+  EXPECT_TRUE(platform::CloseFile(reader));
+  EXPECT_FALSE(platform::ReplaceFile(temporary.c_str(), path.c_str()));
 }
 
-TEST_F(FindFilesTest, AnOutputThatIsOpenForReadingIsTruncatedAtOnce) {
-  std::string path = In("both.c");
-  Fill(path, 600 * 1024);
-  int in = platform::OpenForReading(path.c_str());
-  ASSERT_GE(in, 0);
+TEST_F(FindFilesTest, CreatingForWritingEmptiesAFileAndEmptyFileCutsIt) {
+  const std::string path = In("in-place.i");
+  Fill(path, 100000);
   int out = platform::CreateForWriting(path.c_str());
   ASSERT_GE(out, 0);
-  EXPECT_EQ(platform::FileSize(in), 0);
-  std::string expected;
-  EXPECT_EQ(WriteBuffers(out, 0, 100, &expected), 0);
-  EXPECT_EQ(platform::FileSize(in), static_cast<long>(expected.size()));
+  EXPECT_EQ(ReadWhole(path), "");
+  EXPECT_EQ(platform::WriteFile(out, "partial", 7), 7);
+  EXPECT_EQ(ReadWhole(path), "partial");
+  EXPECT_TRUE(platform::EmptyFile(out));
   EXPECT_TRUE(platform::CloseFile(out));
-  EXPECT_TRUE(platform::CloseFile(in));
-  EXPECT_EQ(ReadWhole(path), expected);
+  EXPECT_EQ(ReadWhole(path), "");
+}
+
+TEST_F(FindFilesTest, TheNewFileTakesThePermissionsOfTheOld) {
+  const std::string old = In("old.i");
+  Fill(old, 10);
+  ASSERT_EQ(chmod(old.c_str(), 0640), 0);
+  int out = platform::CreateNewForWriting(In("new.i").c_str());
+  ASSERT_GE(out, 0);
+  platform::TakePermissions(out, old.c_str());
+  EXPECT_TRUE(platform::CloseFile(out));
+  struct stat st;
+  ASSERT_EQ(stat(In("new.i").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST_F(FindFilesTest, IdentityOfPathsAndHandles) {
+  MakeFile("a.c");
+  MakeFile("b.c");
+  ASSERT_EQ(symlink("a.c", In("link.c").c_str()), 0);
+  platform::FileId a, b, viaLink, viaHandle;
+  ASSERT_TRUE(platform::IdentifyPath(In("a.c").c_str(), &a));
+  ASSERT_TRUE(platform::IdentifyPath(In("b.c").c_str(), &b));
+  ASSERT_TRUE(platform::IdentifyPath(In("link.c").c_str(), &viaLink));
+  EXPECT_FALSE(a == b);
+  EXPECT_TRUE(a == viaLink);
+  int handle = platform::OpenForReading(In("./a.c").c_str());
+  ASSERT_GE(handle, 0);
+  ASSERT_TRUE(platform::IdentifyHandle(handle, &viaHandle));
+  EXPECT_TRUE(a == viaHandle);
+  EXPECT_TRUE(platform::CloseFile(handle));
+  EXPECT_FALSE(platform::IdentifyPath(In("missing.c").c_str(), &b));
+}
+
+TEST_F(FindFilesTest, KindsOfPaths) {
+  MakeFile("a.c");
+  MakeDirectory("sub");
+  ASSERT_EQ(mkfifo(In("fifo").c_str(), 0644), 0);
+  ASSERT_EQ(symlink("a.c", In("link").c_str()), 0);
+  ASSERT_EQ(symlink("/dev/null", In("device").c_str()), 0);
+  EXPECT_EQ(platform::KindOfPath(In("a.c").c_str()), platform::PathKind::kRegular);
+  EXPECT_EQ(platform::KindOfPath(In("link").c_str()), platform::PathKind::kRegular);
+  EXPECT_EQ(platform::KindOfPath(In("sub").c_str()), platform::PathKind::kOther);
+  EXPECT_EQ(platform::KindOfPath(In("fifo").c_str()), platform::PathKind::kOther);
+  EXPECT_EQ(platform::KindOfPath(In("device").c_str()), platform::PathKind::kOther);
+  EXPECT_EQ(platform::KindOfPath(In("missing").c_str()), platform::PathKind::kNone);
+  EXPECT_EQ(platform::KindOfPath(In("missing/deeper").c_str()), platform::PathKind::kNone);
+}
+
+TEST_F(FindFilesTest, FollowingLinks) {
+  MakeDirectory("sub");
+  MakeFile("sub/target.i");
+  ASSERT_EQ(symlink("sub/target.i", In("relative.i").c_str()), 0);
+  ASSERT_EQ(symlink(In("relative.i").c_str(), In("absolute.i").c_str()), 0);
+  ASSERT_EQ(symlink("gone.i", In("sub/dangling.i").c_str()), 0);
+  ASSERT_EQ(symlink("loop2", In("loop1").c_str()), 0);
+  ASSERT_EQ(symlink("loop1", In("loop2").c_str()), 0);
+  char out[4096];
+  // A relative link is read from the folder of the link, and a chain is followed to its end.
+  ASSERT_TRUE(platform::FollowLinks(In("absolute.i").c_str(), out, sizeof out));
+  EXPECT_EQ(std::string(out), In("sub/target.i"));
+  ASSERT_TRUE(platform::FollowLinks(In("sub/dangling.i").c_str(), out, sizeof out));
+  EXPECT_EQ(std::string(out), In("sub/gone.i"));
+  ASSERT_TRUE(platform::FollowLinks(In("plain.i").c_str(), out, sizeof out));
+  EXPECT_EQ(std::string(out), In("plain.i"));
+  ASSERT_TRUE(platform::FollowLinks("relative-name.i", out, sizeof out));
+  EXPECT_EQ(std::string(out), "relative-name.i");
+  EXPECT_FALSE(platform::FollowLinks(In("loop1").c_str(), out, sizeof out));
+  // A result that does not fit is refused whole.
+  EXPECT_FALSE(platform::FollowLinks(In("absolute.i").c_str(), out, In("sub/target").size()));
+}
+
+TEST(Processes, ThisOneExistsAndAnEndedOneDoesNot) {
+  EXPECT_EQ(platform::ProcessId(), static_cast<unsigned long>(getpid()));
+  EXPECT_TRUE(platform::ProcessExists(platform::ProcessId()));
+  pid_t child = fork();
+  if (child == 0) _exit(0);
+  ASSERT_GT(child, 0);
+  int status;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_FALSE(platform::ProcessExists(static_cast<unsigned long>(child)));
+  EXPECT_FALSE(platform::ProcessExists(0));
 }
 
 TEST_F(FindFilesTest, AWriteThatFailsIsReported) {
@@ -757,33 +820,50 @@ TEST_F(FindFilesTest, AWriteThatFailsIsReported) {
         bool closed = platform::CloseFile(out);
         struct stat st;
         if (stat(path.c_str(), &st) != 0 || st.st_size > (1 << 20)) _exit(5);
-        _exit(failures > 0 || !closed ? 0 : 6);
+        if (platform::LastWriteBrokenPipe()) _exit(6);
+        _exit(failures > 0 && closed ? 0 : 7);
       },
       ::testing::ExitedWithCode(0), "");
 }
 
-TEST_F(FindFilesTest, AnInterruptWhileWritingEndsAtOnce) {
-  std::string path = In("interrupted.i");
-  Fill(path, 600 * 1024);
-  static std::string* target = nullptr;
-  static int handle = -1;
-  target = &path;
+TEST(Files, AWriteToAPipeWithoutReaderFailsAndSaysSo) {
   EXPECT_EXIT(
       {
-        platform::InstallInterruptHandler([] {
-          platform::CloseFile(handle);
-          platform::DeleteFile(target->c_str());
-          std::_Exit(255);
-        });
-        handle = platform::CreateForWriting(path.c_str());
-        if (handle < 0) _exit(4);
-        WriteBuffers(handle, 0, 400, nullptr);
-        raise(SIGINT);
-        _exit(7);
+        platform::PrepareStandardOutput();  // a pipe without reader no longer ends the process
+        int ends[2];
+        if (pipe(ends) != 0) _exit(3);
+        close(ends[0]);
+        if (platform::WriteFile(ends[1], "x", 1) != -1) _exit(4);
+        _exit(platform::LastWriteBrokenPipe() ? 0 : 5);
       },
-      ::testing::ExitedWithCode(255), "");
-  struct stat st;
-  EXPECT_NE(stat(path.c_str(), &st), 0);
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST(Files, AClosedStandardOutputStaysReservedAndFailsToWrite) {
+  EXPECT_EXIT(
+      {
+        close(1);
+        platform::PrepareStandardOutput();
+        // A file opened now does not take the number of standard output.
+        int fd = open("/dev/null", O_RDONLY);
+        if (fd == 1) _exit(3);
+        _exit(write(1, "x", 1) == -1 ? 0 : 4);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+// Each of the signals that end a run reaches the handler, which ends the process itself.
+TEST(Signals, TerminationRequestsReachTheInterruptHandler) {
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    EXPECT_EXIT(
+        {
+          platform::InstallInterruptHandler([] { std::_Exit(255); });
+          raise(signal);
+          _exit(7);
+        },
+        ::testing::ExitedWithCode(255), "")
+        << "signal " << signal;
+  }
 }
 
 // In a death-test child: sets the limit on open handles to `count`; a limit that cannot be set

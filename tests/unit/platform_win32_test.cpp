@@ -27,6 +27,7 @@
 #include <vector>
 
 #undef DeleteFile
+#undef ReplaceFile
 
 #include "driver/driver.h"
 #include "platform/platform.h"
@@ -248,6 +249,58 @@ TEST_F(Win32FilesTest, SameFileByAnySpellingOrCase) {
   EXPECT_TRUE(platform::SameFile(a.c_str(), In("sub/../a.c").c_str()));
   EXPECT_FALSE(platform::SameFile(a.c_str(), In("b.c").c_str()));
   EXPECT_FALSE(platform::SameFile(a.c_str(), In("missing.c").c_str()));
+}
+
+// What writing an output through a temporary takes: a new file that is never an old one, a
+// rename over the name in one step, identities, kinds of names and processes.
+TEST_F(Win32FilesTest, TemporaryFilesAndTheirReplacingOfTheName) {
+  MakeFile("x.i", "old contents that are longer");
+  int out = platform::CreateNewForWriting(In("x.i").c_str());
+  EXPECT_EQ(out, -1);
+  EXPECT_FALSE(platform::LastOpenFailedForHandles());
+  out = platform::CreateNewForWriting(In(".x.i.tmp").c_str());
+  ASSERT_GE(out, 0);
+  EXPECT_EQ(platform::WriteFile(out, "new", 3), 3);
+  EXPECT_TRUE(platform::CloseFile(out));
+  EXPECT_EQ(fs::file_size(dir_ / "x.i"), 28u);
+  platform::FileId before, after;
+  ASSERT_TRUE(platform::IdentifyPath(In("x.i").c_str(), &before));
+  EXPECT_TRUE(platform::ReplaceFile(In(".x.i.tmp").c_str(), In("x.i").c_str()));
+  EXPECT_EQ(fs::file_size(dir_ / "x.i"), 3u);
+  EXPECT_FALSE(fs::exists(dir_ / ".x.i.tmp"));
+  ASSERT_TRUE(platform::IdentifyPath(In("X.I").c_str(), &after));
+  EXPECT_FALSE(before == after);
+  int in = platform::OpenForReading(In("x.i").c_str());
+  ASSERT_GE(in, 0);
+  platform::FileId viaHandle;
+  ASSERT_TRUE(platform::IdentifyHandle(in, &viaHandle));
+  EXPECT_TRUE(viaHandle == after);
+  EXPECT_TRUE(platform::CloseFile(in));
+  EXPECT_FALSE(platform::IdentifyPath(In("missing.i").c_str(), &after));
+  // A file written in place can be emptied.
+  out = platform::CreateForWriting(In("x.i").c_str());
+  ASSERT_GE(out, 0);
+  EXPECT_EQ(platform::WriteFile(out, "partial", 7), 7);
+  EXPECT_TRUE(platform::EmptyFile(out));
+  EXPECT_TRUE(platform::CloseFile(out));
+  EXPECT_EQ(fs::file_size(dir_ / "x.i"), 0u);
+}
+
+TEST_F(Win32FilesTest, KindsOfNamesAndProcesses) {
+  MakeFile("a.c", "a");
+  MakeDirectory("sub");
+  EXPECT_EQ(platform::KindOfPath(In("a.c").c_str()), platform::PathKind::kRegular);
+  EXPECT_EQ(platform::KindOfPath(In("sub").c_str()), platform::PathKind::kOther);
+  EXPECT_EQ(platform::KindOfPath("nul"), platform::PathKind::kOther);
+  EXPECT_EQ(platform::KindOfPath(In("missing.c").c_str()), platform::PathKind::kNone);
+  EXPECT_EQ(platform::KindOfPath(In("nodir\\x.c").c_str()), platform::PathKind::kNone);
+  char out[MAX_PATH];
+  ASSERT_TRUE(platform::FollowLinks(In("a.c").c_str(), out, sizeof out));
+  EXPECT_EQ(std::string(out), In("a.c"));
+  EXPECT_TRUE(platform::ProcessExists(platform::ProcessId()));
+  EXPECT_EQ(platform::ProcessId(), static_cast<unsigned long>(::GetCurrentProcessId()));
+  // Process ids are multiples of four: this one is never given to a process.
+  EXPECT_FALSE(platform::ProcessExists(0xFFFFFFF1ul));
 }
 
 TEST_F(Win32FilesTest, MissingFilesAndDirectoriesDoNotOpen) {

@@ -1,0 +1,2 @@
+#include "hdr.h"
+int m;

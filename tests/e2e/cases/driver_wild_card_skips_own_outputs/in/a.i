@@ -1,0 +1,1 @@
+old output of a.c
