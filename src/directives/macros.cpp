@@ -1028,12 +1028,11 @@ int Macros::CollectArgument() {
         scanner.TakeExpansionMarks();
         continue;
       case kArgIdentStart: {
-        bool marked = scanner.TakeNoExpand();
         std::size_t at = scanner.TextPosition();
         const char* spelling = scanner.ReadIdentifier(c);
-        // A mark met inside the name (where a pasted text begins) applies to it, unless the
-        // name was completed by the paste; either way it ends with the name.
-        marked = scanner.TakeExpansionMarks() || marked;
+        // A mark before the name or met inside it (where a pasted text begins) applies to it,
+        // unless the name was completed by a paste; either way it ends with the name.
+        bool marked = scanner.TakeExpansionMarks();
         std::size_t length = scanner.IdentifierLength();
         IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
         bool mark = marked || (!entry->IsMacro() &&
@@ -1161,10 +1160,10 @@ void Macros::ExpandText(bool argumentText) {
       continue;
     }
     if (IsIdentStart(c)) {
-      bool marked = scanner.TakeExpansionMarks();
       std::size_t at = scanner.TextPosition();
       const char* spelling = scanner.ReadIdentifier(c);
-      marked = scanner.TakeExpansionMarks() || marked;
+      // As in the scanner: the mark applies unless a paste completed the name.
+      bool marked = scanner.TakeExpansionMarks();
       std::size_t length = scanner.IdentifierLength();
       IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
       if (!marked) {
