@@ -993,10 +993,14 @@ int Macros::CollectArgument() {
         space();
         continue;
       case kArgSlash:
-        if (scanner.CommentAfterSlash())
+        if (scanner.CommentAfterSlash()) {
           space();
-        else
-          StoreByte(c);
+        } else {
+          // The look past the slash may have met the no-expand mark of the name after it: the
+          // mark is stored after the slash, with that name, not before it, where it would stick
+          // to a name before the slash.
+          scanner.AppendByte(c);
+        }
         continue;
       case kArgBackslash: {
         int n = src.NextByte();
