@@ -321,6 +321,9 @@ TokenCode Scanner::Scan() {
       case cls::WidePrefix: {
         Begin();
         int n = src_.NextByte();
+        // A literal follows: a no-expand mark before the L (an argument marks it as a name that
+        // is no macro) ends with it, as with a name, and is not left for the next name.
+        if (n == '"' || n == '\'') TakeExpansionMarks();
         if (n == '"') {
           wideString_ = true;
           return token_.code = tok::String;
