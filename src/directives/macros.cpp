@@ -878,6 +878,7 @@ bool Macros::MarkNoExpand(std::size_t at, std::size_t length) {
 
 void Macros::StoreByte(int c) {
   StorePendingMark();
+  scanner_.EndPaste();  // no name or number: a paste that completed one before has ended
   scanner_.AppendByte(c);
 }
 
@@ -1199,6 +1200,7 @@ void Macros::ExpandText(bool argumentText) {
       if (!(argumentText && MarkNoExpand(at, length))) scanner.SetTextPosition(at + length);
       continue;
     }
+    scanner.EndPaste();  // a paste that completed an operator ends with it
     scanner.AppendEscaped(c);
   }
 }

@@ -156,11 +156,13 @@ bool Scanner::LineCommentsAllowed() const {
 }
 
 // A token starts: where it began, and no wide flag yet (a wide literal sets its own; the flags
-// of a token that was not written, such as one read by #if, go with it).
+// of a token that was not written, such as one read by #if, go with it). A paste that
+// completed the token before it ends with that token.
 void Scanner::Begin() {
   token_.line = src_.Line();
   token_.file = ctx_.position.fileName;
   wideChar_ = wideString_ = false;
+  paste_ = false;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -230,6 +230,9 @@ class Scanner {
   // the mark does not apply to it.
   void MarkNoExpand() { noExpand_ = true; }
   void MarkPasted() { paste_ = true; }
+  // The token a paste completed has ended (it was no name, or a name already read): the paste
+  // flag must not reach the next name.
+  void EndPaste() { paste_ = false; }
   bool NoExpandPending() const { return noExpand_; }
   // Clears the no-expand mark; true when it was set.
   bool TakeNoExpand() {
