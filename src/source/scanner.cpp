@@ -191,6 +191,9 @@ void Scanner::UnreadByte() {
   if (heldDelivered_) {
     pendingBackslash_ = true;
     heldDelivered_ = false;
+  } else if (slashAcross_) {
+    slashAcross_ = false;
+    src_.PushText("/");
   } else {
     src_.Unget();
   }
@@ -485,6 +488,7 @@ int Scanner::SkipBlanks() { return SkipSpace(false); }
 
 int Scanner::SkipSpace(bool lineStart) {
   bool keep = lineStart && KeepComments();
+  slashAcross_ = false;
   for (;;) {
     int c = lineStart ? src_.NextByte() : ReadByte();
     switch (c) {
@@ -504,6 +508,8 @@ int Scanner::SkipSpace(bool lineStart) {
         if (lineStart) continue;
         return c;
       case '/': {
+        const SourceFile* from = src_.Top();
+        const unsigned char* after = src_.cursor;  // the slash is put back by moving back here
         int n = NextAfterSplice();
         if (n == '*') {
           BlockComment();
@@ -514,6 +520,7 @@ int Scanner::SkipSpace(bool lineStart) {
           continue;
         }
         PutBack(n);
+        slashAcross_ = src_.Top() != from || src_.cursor != after;
         return '/';
       }
       case '\\': {

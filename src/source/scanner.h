@@ -119,7 +119,7 @@ class Scanner {
   // is delivered first).
   int ReadByte() {
     if (pendingBackslash_) return TakePendingBackslash();
-    heldDelivered_ = false;
+    heldDelivered_ = slashAcross_ = false;
     return src_.NextByte();
   }
   void UnreadByte();
@@ -378,6 +378,11 @@ class Scanner {
   std::size_t textPos_ = 0;
   bool pendingBackslash_ = false;
   bool heldDelivered_ = false;
+  // SkipBlanks returned a slash whose look for a comment did not end right after it: it went
+  // on in another input record (the slash ended a macro argument's text, or a parameter's
+  // text began after it), past a mark of macro text or past a splice. UnreadByte then puts the
+  // slash back as a text of its own, since moving the cursor back would not reach it.
+  bool slashAcross_ = false;
   bool textOverflow_ = false;
   int redispatch_ = -1;
   std::size_t identLength_ = 0;
