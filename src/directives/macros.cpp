@@ -1028,7 +1028,9 @@ int Macros::CollectArgument() {
         continue;
       case kArgDigit:
         StorePendingMark();
-        scanner.CopyNumber(c);
+        // After a point the digits are a floating constant's (".5f": the f is its suffix).
+        scanner.CopyNumber(c, scanner.TextPosition() > start &&
+                                  scanner.Text()[scanner.TextPosition() - 1] == '.');
         // A mark met inside the number (where a pasted text begins) ends with it.
         scanner.TakeExpansionMarks();
         continue;
@@ -1130,6 +1132,7 @@ MacroArg* Macros::ExpandArgument(std::size_t start) {
 void Macros::ExpandText(bool argumentText) {
   Scanner& scanner = scanner_;
   SourceStack& src = source_;
+  const std::size_t start = scanner.TextPosition();
   for (;;) {
     int c = scanner.ReadByte();
     if (c == mark::kEndOfInput) {
@@ -1160,7 +1163,8 @@ void Macros::ExpandText(bool argumentText) {
     }
     if (c < 0x100 && kBaseTable[c] == cls::Digit) {
       scanner.TakeExpansionMarks();
-      scanner.CopyNumber(c);
+      scanner.CopyNumber(c, scanner.TextPosition() > start &&
+                                scanner.Text()[scanner.TextPosition() - 1] == '.');
       scanner.TakeExpansionMarks();
       continue;
     }

@@ -933,7 +933,8 @@ TokenCode Scanner::ScanBody() {
         return token_.code = tok::Identifier;
       }
       case cls::Digit:
-        ScanNumber(c);
+        // After a point the digits are a floating constant's (".5f": the f is its suffix).
+        ScanNumber(c, textPos_ > bodyStart_ && text_[textPos_ - 1] == '.');
         continue;
       case cls::BodyBlank:
         if (!endsInSpace()) AppendByte(' ');

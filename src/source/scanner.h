@@ -198,7 +198,9 @@ class Scanner {
   // code and explicit size (in its high bits), so that two readings can be told apart.
   std::size_t NumberLength(const char* text, std::size_t size, std::uint8_t* type = nullptr);
   // Copies a number's spelling into the token text buffer, advancing the write position.
-  void CopyNumber(int first);
+  // `afterPoint`: the point before `first` is already in the buffer, so the number is a
+  // floating one (a suffix f belongs to it).
+  void CopyNumber(int first, bool afterPoint = false);
   // The #define body reader: copies the body into the token text buffer and returns only
   // identifiers (52, spelling at the write position) and the end of the line (10, left unread).
   void BeginBody(std::size_t start) { bodyStart_ = start; }
@@ -366,7 +368,7 @@ class Scanner {
   bool IsLineBreak(int c) const { return c == '\n' || c == '\r'; }
 
   // Numbers and literals.
-  int ScanNumber(int first);
+  int ScanNumber(int first, bool afterPoint = false);
   TokenCode NumberValue(int radix);
   int ReadEscape();
 
