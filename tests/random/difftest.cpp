@@ -31,8 +31,17 @@
 //   --no-reduce        keep and print failures without reducing them
 //   --param K=V        a parameter of the generator (repeatable)
 //   --print-defines c|cpp  print the -D options given to gcc, one a line, and exit
+//   --compare A B      compare two outputs, tpx32's (line markers dropped) and gcc's, and print
+//                      where they first differ
 // Exit status: 0 when every tree agreed, 1 when one failed, 2 on a usage error, 77 when gcc
 // cannot be run (the test is then skipped).
+//
+// Real code (make difftest-corpus runs it, see difftest_corpus.sh):
+//   tpx32_difftest --tpx32 <program> --corpus NAME --root DIR --exclusions FILE
+//                  [--include DIR...] [--define NAME=VALUE...] [--keep DIR] FILE...
+// preprocesses each FILE (relative to DIR) with both tools and compares their tokens with the
+// intended differences of FILE accounted for (token_compare.h); prints a line per file and the
+// code base's figures, and keeps the outputs of differing files under --keep.
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -91,13 +100,15 @@ Run RunTpx32(const Tools& t, const fs::path& dir, const std::string& main,
   return r;
 }
 
-std::vector<std::string> GccCommand(const Tools& t, bool cpp, const std::string& main) {
+// gcc as the comparison runs it; `options` (include folders, definitions) come before the file.
+std::vector<std::string> GccCommand(const Tools& t, bool cpp, const std::string& main,
+                                    const std::vector<std::string>& options = {"-I."}) {
   std::vector<std::string> args = {t.gcc,  "-E", "-P", "-undef", "-nostdinc",
                                    cpp ? "-std=c++98" : "-std=c89", "-x", cpp ? "c++" : "c",
                                    "-U__STDC_HOSTED__"};
   if (cpp) args.push_back("-U_GNU_SOURCE");
   for (const std::string& d : t.defines[cpp ? 1 : 0]) args.push_back(d);
-  args.push_back("-I.");
+  args.insert(args.end(), options.begin(), options.end());
   args.push_back(main);
   return args;
 }
@@ -428,20 +439,13 @@ int RunCorpus(const Tools& t, const CorpusOptions& c) {
     fs::remove_all(out, ec);
     fs::create_directories(out);
     const bool excludedFile = ex.files.count(c.name + "/" + file) != 0;
+    std::vector<std::string> options;
+    for (const std::string& i : c.includes) options.push_back("-I" + i);
+    for (const std::string& d : c.defines) options.push_back("-D" + d);
     std::vector<std::string> mine = {t.tpx32, "--quiet", "-n" + out.string()};
-    std::vector<std::string> theirs = {t.gcc, "-E", "-P", "-undef", "-nostdinc", "-std=c89",
-                                       "-x", "c", "-U__STDC_HOSTED__"};
-    for (const std::string& d : t.defines[0]) theirs.push_back(d);
-    for (const std::string& i : c.includes) {
-      mine.push_back("-I" + i);
-      theirs.push_back("-I" + i);
-    }
-    for (const std::string& d : c.defines) {
-      mine.push_back("-D" + d);
-      theirs.push_back("-D" + d);
-    }
+    mine.insert(mine.end(), options.begin(), options.end());
     mine.push_back(file);
-    theirs.push_back(file);
+    std::vector<std::string> theirs = GccCommand(t, false, file, options);
     tpxharness::ProcessResult a = tpxharness::RunProcess(mine, c.root, t.work / "corpus.out",
                                                          t.work / "corpus.err", t.timeout);
     std::string aMessages = ReadBytes(t.work / "corpus.out") + ReadBytes(t.work / "corpus.err");
