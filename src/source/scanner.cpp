@@ -520,7 +520,8 @@ int Scanner::SkipSpace(bool lineStart) {
           continue;
         }
         PutBack(n);
-        slashAcross_ = src_.Top() != from || src_.cursor != after;
+        // (At the start of a line the scanner reads the slash as it is, never putting it back.)
+        slashAcross_ = !lineStart && (src_.Top() != from || src_.cursor != after);
         return '/';
       }
       case '\\': {
