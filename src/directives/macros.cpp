@@ -1029,8 +1029,8 @@ int Macros::CollectArgument() {
       case kArgDigit:
         StorePendingMark();
         // After a point the digits are a floating constant's (".5f": the f is its suffix).
-        scanner.CopyNumber(c, scanner.TextPosition() > start &&
-                                  scanner.Text()[scanner.TextPosition() - 1] == '.');
+        scanner.CopyNumber(
+            c, scanner.TextPosition() > start && scanner.Text()[scanner.TextPosition() - 1] == '.');
         // A mark met inside the number (where a pasted text begins) ends with it.
         scanner.TakeExpansionMarks();
         continue;
@@ -1163,8 +1163,8 @@ void Macros::ExpandText(bool argumentText) {
     }
     if (c < 0x100 && kBaseTable[c] == cls::Digit) {
       scanner.TakeExpansionMarks();
-      scanner.CopyNumber(c, scanner.TextPosition() > start &&
-                                scanner.Text()[scanner.TextPosition() - 1] == '.');
+      scanner.CopyNumber(
+          c, scanner.TextPosition() > start && scanner.Text()[scanner.TextPosition() - 1] == '.');
       scanner.TakeExpansionMarks();
       continue;
     }

@@ -91,9 +91,9 @@ Run RunTpx32(const Tools& t, const fs::path& dir, const std::string& main,
   std::error_code ec;
   fs::remove(output, ec);
   Run r;
-  r.process = tpxharness::RunProcess(args, dir, dir.parent_path() / (dir.filename().string() + ".out"),
-                                     dir.parent_path() / (dir.filename().string() + ".err"),
-                                     t.timeout);
+  r.process =
+      tpxharness::RunProcess(args, dir, dir.parent_path() / (dir.filename().string() + ".out"),
+                             dir.parent_path() / (dir.filename().string() + ".err"), t.timeout);
   r.messages = ReadBytes(dir.parent_path() / (dir.filename().string() + ".out")) +
                ReadBytes(dir.parent_path() / (dir.filename().string() + ".err"));
   r.out = ReadBytes(output);
@@ -103,8 +103,14 @@ Run RunTpx32(const Tools& t, const fs::path& dir, const std::string& main,
 // gcc as the comparison runs it; `options` (include folders, definitions) come before the file.
 std::vector<std::string> GccCommand(const Tools& t, bool cpp, const std::string& main,
                                     const std::vector<std::string>& options = {"-I."}) {
-  std::vector<std::string> args = {t.gcc,  "-E", "-P", "-undef", "-nostdinc",
-                                   cpp ? "-std=c++98" : "-std=c89", "-x", cpp ? "c++" : "c",
+  std::vector<std::string> args = {t.gcc,
+                                   "-E",
+                                   "-P",
+                                   "-undef",
+                                   "-nostdinc",
+                                   cpp ? "-std=c++98" : "-std=c89",
+                                   "-x",
+                                   cpp ? "c++" : "c",
                                    "-U__STDC_HOSTED__"};
   if (cpp) args.push_back("-U_GNU_SOURCE");
   for (const std::string& d : t.defines[cpp ? 1 : 0]) args.push_back(d);
@@ -149,11 +155,13 @@ std::vector<std::string> QueryDefines(const Tools& t, bool cpp) {
     std::size_t at = line.find(head);
     if (at == std::string::npos) continue;
     std::size_t end = line.find(" */", at + head.size());
-    if (end != std::string::npos) names.push_back(line.substr(at + head.size(), end - at - head.size()));
+    if (end != std::string::npos)
+      names.push_back(line.substr(at + head.size(), end - at - head.size()));
   }
   if (names.empty()) {
-    std::cerr << "tpx32_difftest: tpx32 listed no predefined macros (status "
-              << list.process.status << ")\n" << list.messages;
+    std::cerr << "tpx32_difftest: tpx32 listed no predefined macros (status " << list.process.status
+              << ")\n"
+              << list.messages;
     std::exit(2);
   }
   std::string text;
@@ -176,7 +184,8 @@ std::vector<std::string> QueryDefines(const Tools& t, bool cpp) {
     byLine[number] = value;
   }
   std::vector<std::string> defines;
-  for (std::size_t i = 0; i < names.size(); ++i) defines.push_back("-D" + names[i] + "=" + byLine[i + 1]);
+  for (std::size_t i = 0; i < names.size(); ++i)
+    defines.push_back("-D" + names[i] + "=" + byLine[i + 1]);
   return defines;
 }
 
@@ -187,7 +196,8 @@ std::vector<tpxdiff::PpToken> Tokens(const std::string& text, bool cpp, bool dro
 }
 
 // The index of the first token where the two sequences differ, or -1.
-long FirstDifference(const std::vector<tpxdiff::PpToken>& a, const std::vector<tpxdiff::PpToken>& b) {
+long FirstDifference(const std::vector<tpxdiff::PpToken>& a,
+                     const std::vector<tpxdiff::PpToken>& b) {
   std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
     if (a[i].text != b[i].text) return static_cast<long>(i);
@@ -374,7 +384,8 @@ std::string FirstMessage(const std::string& messages) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     // gcc: "file:line:column: error: text"; tpx32: "Error file line: Text".
     if (line.find(": error: ") != std::string::npos) text = line.substr(line.find(": error: ") + 2);
-    if (line.find(": warning: ") != std::string::npos) text = line.substr(line.find(": warning: ") + 2);
+    if (line.find(": warning: ") != std::string::npos)
+      text = line.substr(line.find(": warning: ") + 2);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     return text;
   }
@@ -412,8 +423,8 @@ bool GccRuns(const Tools& t, bool cpp, std::string* why) {
 // ---- real code ----
 
 struct CorpusOptions {
-  std::string name;       // the code base, as it is named in the intended differences
-  fs::path root;          // the folder the file names are relative to
+  std::string name;                   // the code base, as it is named in the intended differences
+  fs::path root;                      // the folder the file names are relative to
   std::vector<std::string> includes;  // -I folders
   std::vector<std::string> defines;   // -D definitions, for both tools
   std::string exclusions;             // the intended differences file
@@ -450,14 +461,15 @@ int RunCorpus(const Tools& t, const CorpusOptions& c) {
                                                          t.work / "corpus.err", t.timeout);
     std::string aMessages = ReadBytes(t.work / "corpus.out") + ReadBytes(t.work / "corpus.err");
     std::string aText = ReadBytes(out / (fs::path(file).stem().string() + ".i"));
-    tpxharness::ProcessResult b = tpxharness::RunProcess(theirs, c.root, t.work / "gcc.out",
-                                                         t.work / "gcc.err", t.timeout);
+    tpxharness::ProcessResult b =
+        tpxharness::RunProcess(theirs, c.root, t.work / "gcc.out", t.work / "gcc.err", t.timeout);
     std::string bText = ReadBytes(t.work / "gcc.out");
     std::string bMessages = UnexpectedGccMessages(ReadBytes(t.work / "gcc.err"));
     if (excludedFile) {
       // Its tokens count as tokens in intended differences: tpx32's where it wrote them, else
       // gcc's.
-      std::size_t n = a.status == 0 ? Tokens(aText, false, true).size() : Tokens(bText, false, false).size();
+      std::size_t n =
+          a.status == 0 ? Tokens(aText, false, true).size() : Tokens(bText, false, false).size();
       tokens += n;
       excludedTokens += n;
       ++excludedFiles;
@@ -493,8 +505,10 @@ int RunCorpus(const Tools& t, const CorpusOptions& c) {
     if (!r.agree) {
       std::ostringstream why;
       why << "tokens differ at token " << r.firstA << " of tpx32's output (line "
-          << (r.firstA < static_cast<long>(ta.size()) ? ta[static_cast<std::size_t>(r.firstA)].line : 0)
-          << ")\n" << ShowTokens("tpx32", ta, r.firstA) << ShowTokens("gcc", tb, r.firstB);
+          << (r.firstA < static_cast<long>(ta.size()) ? ta[static_cast<std::size_t>(r.firstA)].line
+                                                      : 0)
+          << ")\n"
+          << ShowTokens("tpx32", ta, r.firstA) << ShowTokens("gcc", tb, r.firstB);
       keep(why.str());
       continue;
     }
@@ -508,7 +522,8 @@ int RunCorpus(const Tools& t, const CorpusOptions& c) {
     std::ostringstream s;
     s.setf(std::ios::fixed);
     s.precision(whole == 0 ? 0 : 2);
-    s << (whole == 0 ? 100.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole)) << " %";
+    s << (whole == 0 ? 100.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole))
+      << " %";
     return s.str();
   };
   std::cout << "corpus " << c.name << ": " << total << " files: " << agree << " agree ("
@@ -608,10 +623,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (tools.tpx32.empty() || (lang != "c" && lang != "cpp" && lang != "both")) {
-    std::cerr << "usage: tpx32_difftest --tpx32 <program> [--gcc PROGRAM] [--seeds A-B | --seconds N"
-                 " | --files N] [--lang c|cpp|both] [--options \"S;S\"] [--failures DIR]"
-                 " [--work DIR] [--timeout S] [--max-failures N] [--no-reduce] [--param K=V]"
-                 " [--print-defines c|cpp]\n";
+    std::cerr
+        << "usage: tpx32_difftest --tpx32 <program> [--gcc PROGRAM] [--seeds A-B | --seconds N"
+           " | --files N] [--lang c|cpp|both] [--options \"S;S\"] [--failures DIR]"
+           " [--work DIR] [--timeout S] [--max-failures N] [--no-reduce] [--param K=V]"
+           " [--print-defines c|cpp]\n";
     return 2;
   }
   // tpx32 reads the user's character set for its code page; the C locale makes it 1252, whose
@@ -625,7 +641,8 @@ int main(int argc, char** argv) {
   tools.defines[0] = QueryDefines(tools, false);
   tools.defines[1] = QueryDefines(tools, true);
   if (!printDefines.empty()) {
-    for (const std::string& d : tools.defines[printDefines == "cpp" ? 1 : 0]) std::cout << d << "\n";
+    for (const std::string& d : tools.defines[printDefines == "cpp" ? 1 : 0])
+      std::cout << d << "\n";
     return 0;
   }
   if (!corpus.name.empty()) {
@@ -670,7 +687,9 @@ int main(int argc, char** argv) {
   std::vector<std::uint64_t> failedSeeds;
   for (std::uint64_t seed = firstSeed;; ++seed) {
     if (seconds > 0) {
-      if (std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count() >= seconds) break;
+      if (std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count() >=
+          seconds)
+        break;
     } else if (files > 0) {
       if (trees >= files) break;
     } else if (seed > lastSeed) {
@@ -686,12 +705,13 @@ int main(int argc, char** argv) {
     Outcome gccView = checker.Gcc(tree);
     for (std::size_t set = 0; set < optionSets.size(); ++set) {
       const std::vector<std::string>& options = optionSets[set];
-      Outcome o = gccView.kind == Failure::kNone ? checker.CheckTpx32(tree, options, gccView) : gccView;
+      Outcome o =
+          gccView.kind == Failure::kNone ? checker.CheckTpx32(tree, options, gccView) : gccView;
       if (o.kind == Failure::kNone) continue;
       ++failures;
       ++kinds[o.kind];
-      const fs::path keep = fs::path(failuresDir) / ("valid-seed" + std::to_string(seed) + "-set" +
-                                                     std::to_string(set));
+      const fs::path keep = fs::path(failuresDir) /
+                            ("valid-seed" + std::to_string(seed) + "-set" + std::to_string(set));
       std::error_code ec;
       fs::remove_all(keep, ec);
       tpxgen::WriteTree(tree, keep / "input");
@@ -725,8 +745,10 @@ int main(int argc, char** argv) {
         Outcome r = checker.Check(shown, options);
         SaveOutcome(keep / "reduced-results", r);
         report << "after reduction: " << FailureName(r.kind) << "\n" << r.detail;
-        report << "---- tpx32 output of the reduced input ----\n" << Printable(r.tpx.out, 4000) << "\n";
-        report << "---- gcc output of the reduced input ----\n" << Printable(r.gcc.out, 4000) << "\n";
+        report << "---- tpx32 output of the reduced input ----\n"
+               << Printable(r.tpx.out, 4000) << "\n";
+        report << "---- gcc output of the reduced input ----\n"
+               << Printable(r.gcc.out, 4000) << "\n";
       }
       report << "==== " << (reduce ? "reduced " : "") << "input ====\n";
       for (const tpxgen::File& f : shown.files) {

@@ -145,8 +145,8 @@ TEST(DifftestCompare, LineNumbersOnlyLaterAndNear) {
 TEST(DifftestCompare, PragmaLinesLeftOut) {
   tpxdiff::Exclusions e;
   e.rules.insert("pragma-lines");
-  tpxdiff::Comparison r = tpxdiff::CompareTokens(
-      Toks("a\n/* m.c 2: */#pragma pack(4)\nb"), Toks("a\n#pragma pack(N)\nb"), e);
+  tpxdiff::Comparison r = tpxdiff::CompareTokens(Toks("a\n/* m.c 2: */#pragma pack(4)\nb"),
+                                                 Toks("a\n#pragma pack(N)\nb"), e);
   EXPECT_TRUE(r.agree);
   EXPECT_EQ(r.excluded, 6u);
   // Only at the start of a line.
@@ -213,7 +213,8 @@ TEST(DifftestGenerator, SameSeedSameTree) {
     tpxgen::Tree b = tpxgen::Generate("valid", seed, none);
     EXPECT_EQ(AllText(a), AllText(b));
   }
-  EXPECT_NE(AllText(tpxgen::Generate("valid", 1, none)), AllText(tpxgen::Generate("valid", 2, none)));
+  EXPECT_NE(AllText(tpxgen::Generate("valid", 1, none)),
+            AllText(tpxgen::Generate("valid", 2, none)));
 }
 
 TEST(DifftestGenerator, LanguageChosenByParameter) {
@@ -265,9 +266,10 @@ TEST(DifftestGenerator, LeavesOutWhatTheToolsReadDifferently) {
       EXPECT_EQ(s.find('\0'), std::string::npos);
       EXPECT_EQ(s.find('$'), std::string::npos);
       const std::set<std::string> never = {
-          "__LINE__", "__FILE__", "__DATE__", "__TIME__", "__STDC__", "_Pragma", "pragma",
-          "__VA_ARGS__", "cdecl", "_cdecl", "pascal", "_pascal", "asm", "_asm", "__asm",
-          "and", "or", "not", "xor", "bitand", "bitor", "compl"};
+          "__LINE__", "__FILE__",    "__DATE__", "__TIME__", "__STDC__", "_Pragma",
+          "pragma",   "__VA_ARGS__", "cdecl",    "_cdecl",   "pascal",   "_pascal",
+          "asm",      "_asm",        "__asm",    "and",      "or",       "not",
+          "xor",      "bitand",      "bitor",    "compl"};
       for (const tpxdiff::PpToken& t : tpxdiff::Tokenize(Unspliced(s), tpxdiff::WidestRules())) {
         EXPECT_EQ(never.count(t.text), 0u) << t.text;
         EXPECT_LE(t.text.size(), 250u);

@@ -176,8 +176,8 @@ inline ProcessResult RunProcess(std::vector<std::string> argv, const fs::path& d
 // Line-based delta debugging of every file of a tree in turn: removes whole files' text, then
 // chunks of lines, then pairs of lines (an #if and its #endif), then the heads and tails of
 // single lines, as long as `fails` holds. At most `budget` calls of `fails`.
-inline tpxgen::Tree ReduceTree(tpxgen::Tree tree, const std::function<bool(const tpxgen::Tree&)>& fails,
-                               int budget) {
+inline tpxgen::Tree ReduceTree(tpxgen::Tree tree,
+                               const std::function<bool(const tpxgen::Tree&)>& fails, int budget) {
   int tests = 0;
   auto check = [&](const tpxgen::Tree& t) {
     ++tests;
@@ -198,7 +198,8 @@ inline tpxgen::Tree ReduceTree(tpxgen::Tree tree, const std::function<bool(const
       bool reduced = false;
       for (std::size_t start = 0; start < lines.size() && tests < budget; start += chunk) {
         std::vector<std::string> rest(lines.begin(), lines.begin() + static_cast<long>(start));
-        rest.insert(rest.end(), lines.begin() + static_cast<long>(std::min(lines.size(), start + chunk)),
+        rest.insert(rest.end(),
+                    lines.begin() + static_cast<long>(std::min(lines.size(), start + chunk)),
                     lines.end());
         f.bytes = Join(rest);
         if (check(tree)) {

@@ -33,8 +33,8 @@ inline LexRules WidestRules() { return LexRules{true, true}; }
 
 struct PpToken {
   std::string text;
-  std::uint32_t line = 1;   // line of the text where the token starts, from 1
-  bool lineStart = false;   // the first token of its line
+  std::uint32_t line = 1;  // line of the text where the token starts, from 1
+  bool lineStart = false;  // the first token of its line
 };
 
 inline bool IsIdentStart(unsigned char c) {

@@ -67,9 +67,9 @@ inline Exclusions ParseExclusions(const std::string& text) {
 // (asm and its spellings are no alias: the statement after them is copied as it stands.)
 inline const std::map<std::string, std::string>& KeywordAliases() {
   static const std::map<std::string, std::string> aliases = {
-      {"_fastcall", "__fastcall"}, {"cdecl", "__cdecl"},       {"_cdecl", "__cdecl"},
-      {"_export", "__export"},     {"_import", "__import"},    {"pascal", "__pascal"},
-      {"_pascal", "__pascal"},     {"_fortran", "__fortran"},  {"_stdcall", "__stdcall"}};
+      {"_fastcall", "__fastcall"}, {"cdecl", "__cdecl"},      {"_cdecl", "__cdecl"},
+      {"_export", "__export"},     {"_import", "__import"},   {"pascal", "__pascal"},
+      {"_pascal", "__pascal"},     {"_fortran", "__fortran"}, {"_stdcall", "__stdcall"}};
   return aliases;
 }
 
@@ -93,8 +93,8 @@ inline bool LaterLine(const std::string& mine, const std::string& theirs) {
 
 struct Comparison {
   bool agree = true;
-  std::size_t tokens = 0;    // tokens of the first output
-  std::size_t excluded = 0;  // of them, those an intended difference accounts for
+  std::size_t tokens = 0;         // tokens of the first output
+  std::size_t excluded = 0;       // of them, those an intended difference accounts for
   long firstA = -1, firstB = -1;  // where the outputs first differ, when they do
 };
 

@@ -23,7 +23,8 @@
 //     another token;
 //   - expansions are kept small (an estimate of each use's size), far from any length limit.
 //
-// Parameters: lang=c|cpp (drawn per tree otherwise), size=small|big.
+// Parameters: lang=c|cpp (drawn per tree otherwise), size=small|big, known-faults=1 (writes the
+// constructs of the known faults listed in tests/random/README.md, left out otherwise).
 #ifndef TPX32_TESTS_RANDOM_VALID_H_
 #define TPX32_TESTS_RANDOM_VALID_H_
 
@@ -191,8 +192,8 @@ enum class Role {
 
 // One item of a text macro's body, kept for the estimate of expansion sizes.
 struct BodyRef {
-  std::string macro;   // a macro named in the body (expanded when defined at use time)
-  int paramUses = 0;   // how many times parameters are substituted
+  std::string macro;  // a macro named in the body (expanded when defined at use time)
+  int paramUses = 0;  // how many times parameters are substituted
 };
 
 struct Macro {
@@ -202,13 +203,13 @@ struct Macro {
   std::vector<Param> params;
   // Fixed for the whole tree:
   ValueFn fn = ValueFn::kIdentity;
-  std::string op;      // kValueFn: the operator of kUnary and kBinary
-  std::string target;  // kAlias: the function-like macro it names
+  std::string op;         // kValueFn: the operator of kUnary and kBinary
+  std::string target;     // kAlias: the function-like macro it names
   bool mayUndef = false;  // #undef and a different redefinition are allowed
   // The definition of the moment:
   bool defined = false;
-  ExprPtr value;            // kValue
-  std::string bodyText;     // the body as written, for identical redefinitions
+  ExprPtr value;         // kValue
+  std::string bodyText;  // the body as written, for identical redefinitions
   std::size_t bodyBytes = 0;
   std::vector<std::string> refs;  // macros the body names
   int paramUses = 0;
@@ -222,21 +223,20 @@ struct Macro {
 // first by their canonical spelling and copies the statement after the second as it stands.
 inline const std::vector<std::string>& CKeywords() {
   static const std::vector<std::string> words = {
-      "auto",     "break",    "case",     "char",    "const",    "continue", "default",
-      "do",       "double",   "else",     "enum",    "extern",   "float",    "for",
-      "goto",     "if",       "int",      "long",    "register", "return",   "short",
-      "signed",   "sizeof",   "static",   "struct",  "switch",   "typedef",  "union",
-      "unsigned", "void",     "volatile", "while",   "__int64",  "__cdecl",  "__stdcall",
-      "__int8",   "__declspec", "__fastcall"};
+      "auto",    "break",   "case",      "char",   "const",      "continue",  "default",  "do",
+      "double",  "else",    "enum",      "extern", "float",      "for",       "goto",     "if",
+      "int",     "long",    "register",  "return", "short",      "signed",    "sizeof",   "static",
+      "struct",  "switch",  "typedef",   "union",  "unsigned",   "void",      "volatile", "while",
+      "__int64", "__cdecl", "__stdcall", "__int8", "__declspec", "__fastcall"};
   return words;
 }
 inline const std::vector<std::string>& CppKeywords() {
   static const std::vector<std::string> words = {
-      "bool",     "catch",   "class",     "const_cast", "delete",   "dynamic_cast", "explicit",
-      "false",    "friend",  "inline",    "mutable",    "namespace", "new",         "operator",
-      "private",  "protected", "public",  "reinterpret_cast", "static_cast", "template", "this",
-      "throw",    "true",    "try",       "typeid",     "typename", "using",        "virtual",
-      "wchar_t"};
+      "bool",        "catch",    "class",   "const_cast", "delete",  "dynamic_cast",
+      "explicit",    "false",    "friend",  "inline",     "mutable", "namespace",
+      "new",         "operator", "private", "protected",  "public",  "reinterpret_cast",
+      "static_cast", "template", "this",    "throw",      "true",    "try",
+      "typeid",      "typename", "using",   "virtual",    "wchar_t"};
   return words;
 }
 
@@ -245,11 +245,13 @@ inline const std::vector<std::string>& CppKeywords() {
 inline bool ReservedName(const std::string& n) {
   static const std::set<std::string> reserved = [] {
     std::set<std::string> s = {
-        "and", "and_eq", "bitand", "bitor", "compl", "not", "not_eq", "or", "or_eq", "xor",
-        "xor_eq", "defined", "L", "asm", "_asm", "cdecl", "_cdecl", "pascal", "_pascal",
-        "_fastcall", "_export", "_import", "_fortran", "_stdcall", "fortran", "_Pragma",
-        "export", "u", "U", "u8", "R", "LR", "uR", "UR", "u8R", "_Bool", "_Complex",
-        "restrict", "inline", "_Imaginary", "__try", "__except", "__finally", "__inline"};
+        "and",       "and_eq",   "bitand",   "bitor",   "compl",      "not",       "not_eq",
+        "or",        "or_eq",    "xor",      "xor_eq",  "defined",    "L",         "asm",
+        "_asm",      "cdecl",    "_cdecl",   "pascal",  "_pascal",    "_fastcall", "_export",
+        "_import",   "_fortran", "_stdcall", "fortran", "_Pragma",    "export",    "u",
+        "U",         "u8",       "R",        "LR",      "uR",         "UR",        "u8R",
+        "_Bool",     "_Complex", "restrict", "inline",  "_Imaginary", "__try",     "__except",
+        "__finally", "__inline"};
     for (const std::string& w : CKeywords()) s.insert(w);
     for (const std::string& w : CppKeywords()) s.insert(w);
     return s;
@@ -265,7 +267,7 @@ inline bool ReservedName(const std::string& n) {
 // to gcc by the harness; #if and #ifdef may name them.
 inline const std::vector<std::pair<std::string, std::int64_t>>& KnownPredefined() {
   static const std::vector<std::pair<std::string, std::int64_t>> names = {
-      {"_WIN32", 1}, {"__FLAT__", 1}, {"_M_IX86", 300}, {"_INTEGRAL_MAX_BITS", 64},
+      {"_WIN32", 1},    {"__FLAT__", 1}, {"_M_IX86", 300},    {"_INTEGRAL_MAX_BITS", 64},
       {"__WIN32__", 1}, {"_Windows", 1}, {"__CGVER__", 0x200}};
   return names;
 }
@@ -281,7 +283,8 @@ class Builder {
     std::string lang = params_.Text("lang", "");
     cpp_ = lang == "cpp" ? true : lang == "c" ? false : rng_.Chance(1, 3);
     avoidKnown_ = params_.Int("known-faults", 0) == 0;
-    big_ = params_.Text("size", "") == "big" || (params_.Text("size", "") == "" && rng_.Chance(1, 8));
+    big_ =
+        params_.Text("size", "") == "big" || (params_.Text("size", "") == "" && rng_.Chance(1, 8));
     MakeNames();
     tree_.main = cpp_ ? "m.cpp" : "m.c";
     std::uint32_t headerCount = rng_.Below(7);
@@ -319,7 +322,8 @@ class Builder {
     static const char kLower[] = "abcdefghijkmnopqrstuvwxyz_";
     static const char kLowerRest[] = "abcdefghijklmnopqrstuvwxyz_0123456789";
     static const char kAny[] = "abcdefghijkmnopqrstuvwxyzABCDEFGHIJKMNOPQRSTUVWXYZ_";
-    static const char kAnyRest[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789";
+    static const char kAnyRest[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789";
     const bool lower = nameCase == Case::kLower;
     for (;;) {
       std::uint32_t len = rng_.Between(minLen, maxLen);
@@ -360,8 +364,8 @@ class Builder {
       AddMacro(m);
     }
     // Value functions: one of each shape, and a few more.
-    std::vector<ValueFn> shapes = {ValueFn::kBinary, ValueFn::kBinary, ValueFn::kUnary,
-                                   ValueFn::kCond, ValueFn::kIdentity, ValueFn::kPaste};
+    std::vector<ValueFn> shapes = {ValueFn::kBinary, ValueFn::kBinary,   ValueFn::kUnary,
+                                   ValueFn::kCond,   ValueFn::kIdentity, ValueFn::kPaste};
     for (std::uint32_t i = rng_.Below(3); i > 0; --i) shapes.push_back(ValueFn::kBinary);
     for (ValueFn shape : shapes) {
       Macro m;
@@ -370,8 +374,8 @@ class Builder {
       m.functionLike = true;
       m.fn = shape;
       int n = shape == ValueFn::kUnary || shape == ValueFn::kIdentity ? 1
-              : shape == ValueFn::kCond                                ? 3
-                                                                       : 2;
+              : shape == ValueFn::kCond                               ? 3
+                                                                      : 2;
       // The pasting one takes digits (a caller may pass its own parameters on to it).
       ParamKind kind = shape == ValueFn::kPaste ? ParamKind::kDigits : ParamKind::kAny;
       for (int k = 0; k < n; ++k) m.params.push_back(Param{ParamName(m, k), kind, ""});
@@ -392,9 +396,11 @@ class Builder {
         for (std::uint32_t k = 0; k < n; ++k) {
           Param p{ParamName(m, static_cast<int>(k)), ParamKind::kAny, ""};
           std::uint32_t r = rng_.Below(10);
-          p.kind = r < 5 ? ParamKind::kAny : r < 7 ? ParamKind::kIdent : r < 8 ? ParamKind::kDigits
-                                                                       : r < 9 ? ParamKind::kIdTail
-                                                                               : ParamKind::kToken;
+          p.kind = r < 5   ? ParamKind::kAny
+                   : r < 7 ? ParamKind::kIdent
+                   : r < 8 ? ParamKind::kDigits
+                   : r < 9 ? ParamKind::kIdTail
+                           : ParamKind::kToken;
           if (p.kind == ParamKind::kToken) p.token = rng_.Pick(PasteOperands());
           p.stringized = rng_.Chance(1, 3);
           m.params.push_back(p);
@@ -431,26 +437,26 @@ class Builder {
   }
 
   static const std::vector<std::string>& BinaryOperators() {
-    static const std::vector<std::string> ops = {"*",  "/",  "%",  "+",  "-",  "<<", ">>",
-                                                 "<",  ">",  "<=", ">=", "==", "!=", "&",
-                                                 "^",  "|",  "&&", "||"};
+    static const std::vector<std::string> ops = {
+        "*",  "/",  "%",  "+",  "-", "<<", ">>", "<",  ">",
+        "<=", ">=", "==", "!=", "&", "^",  "|",  "&&", "||"};
     return ops;
   }
 
   // The single operator tokens a parameter of kind kToken may stand for; each is the left or
   // right part of some operator formed by pasting (see OperatorPastes).
   std::vector<std::string> PasteOperands() const {
-    std::vector<std::string> v = {"+", "-", "<", ">", "&", "|", "=", "!", "*", "/", "%", "^",
-                                  "<<", ">>", "<=", ">="};
+    std::vector<std::string> v = {"+", "-", "<", ">", "&",  "|",  "=",  "!",
+                                  "*", "/", "%", "^", "<<", ">>", "<=", ">="};
     return v;
   }
   // Operators made by pasting two operator tokens: {left, right}.
   std::vector<std::pair<std::string, std::string>> OperatorPastes() const {
     std::vector<std::pair<std::string, std::string>> v = {
-        {"+", "+"},  {"+", "="},  {"-", "-"},  {"-", "="},  {"-", ">"},  {"<", "<"},
-        {"<", "="},  {">", ">"},  {">", "="},  {"&", "&"},  {"&", "="},  {"|", "|"},
-        {"|", "="},  {"=", "="},  {"!", "="},  {"*", "="},  {"/", "="},  {"%", "="},
-        {"^", "="},  {"<<", "="}, {">>", "="}, {"<", "<="}, {">", ">="}};
+        {"+", "+"}, {"+", "="},  {"-", "-"},  {"-", "="},  {"-", ">"}, {"<", "<"},
+        {"<", "="}, {">", ">"},  {">", "="},  {"&", "&"},  {"&", "="}, {"|", "|"},
+        {"|", "="}, {"=", "="},  {"!", "="},  {"*", "="},  {"/", "="}, {"%", "="},
+        {"^", "="}, {"<<", "="}, {">>", "="}, {"<", "<="}, {">", ">="}};
     if (cpp_) {
       v.push_back({":", ":"});
       v.push_back({"->", "*"});
@@ -490,10 +496,10 @@ class Builder {
     }
     // gcc also warns when the last line, left without its line end, was continued by a splice.
     std::size_t lastEnd = text.find_last_of("\r\n");
-    bool continued = lastEnd != std::string::npos && lastEnd > 0 &&
-                     (text[lastEnd - 1] == '\\' ||
-                      (text[lastEnd] == '\n' && text[lastEnd - 1] == '\r' && lastEnd > 1 &&
-                       text[lastEnd - 2] == '\\'));
+    bool continued =
+        lastEnd != std::string::npos && lastEnd > 0 &&
+        (text[lastEnd - 1] == '\\' || (text[lastEnd] == '\n' && text[lastEnd - 1] == '\r' &&
+                                       lastEnd > 1 && text[lastEnd - 2] == '\\'));
     if (!text.empty() && (continued || !rng_.Chance(1, 10))) text += w.LineEndText();
     return text;
   }
@@ -621,9 +627,10 @@ class Builder {
     // A name or a spliceable operator is sometimes split by a line splice; a string literal
     // sometimes holds one.
     void WriteToken(const std::string& t) {
-      const bool name = std::all_of(t.begin(), t.end(), [](char c) {
-        return tpxdiff::IsIdentChar(static_cast<unsigned char>(c));
-      }) && tpxdiff::IsIdentStart(static_cast<unsigned char>(t[0]));
+      const bool name =
+          std::all_of(t.begin(), t.end(),
+                      [](char c) { return tpxdiff::IsIdentChar(static_cast<unsigned char>(c)); }) &&
+          tpxdiff::IsIdentStart(static_cast<unsigned char>(t[0]));
       if (name && t.size() > 1 && b_.rng_.Chance(1, 30)) {
         std::size_t at = 1 + b_.rng_.Below(static_cast<std::uint32_t>(t.size() - 1));
         w_.Raw(t.substr(0, at));
@@ -707,8 +714,8 @@ class Builder {
   // ---- tokens ----
 
   std::string Number() {
-    static const std::vector<std::string> intSuffixes = {"", "", "", "", "u", "U", "l", "L",
-                                                         "ul", "UL", "lu", "LU", "uL", "Lu"};
+    static const std::vector<std::string> intSuffixes = {"",  "",   "",   "",   "u",  "U",  "l",
+                                                         "L", "ul", "UL", "lu", "LU", "uL", "Lu"};
     static const std::vector<std::string> floatSuffixes = {"", "", "", "f", "F", "l", "L"};
     static const char kHex[] = "0123456789abcdefABCDEF";
     std::string s;
@@ -721,13 +728,15 @@ class Builder {
         break;
       case 2:
         s = "0";
-        for (std::uint32_t n = rng_.Between(1, 11); n > 0; --n) s += static_cast<char>('0' + rng_.Below(8));
+        for (std::uint32_t n = rng_.Between(1, 11); n > 0; --n)
+          s += static_cast<char>('0' + rng_.Below(8));
         s += rng_.Pick(intSuffixes);
         break;
       case 3:
       case 4:
         s = rng_.Chance(1, 2) ? "0x" : "0X";
-        for (std::uint32_t n = rng_.Between(1, 8); n > 0; --n) s += kHex[rng_.Below(sizeof kHex - 1)];
+        for (std::uint32_t n = rng_.Between(1, 8); n > 0; --n)
+          s += kHex[rng_.Below(sizeof kHex - 1)];
         s += rng_.Pick(intSuffixes);
         break;
       default: {
@@ -770,9 +779,9 @@ class Builder {
   // The body of a literal: plain characters, escapes, bytes of 0x80 and above; `quote` is the
   // quote that closes it.
   std::string LiteralBody(char quote, std::uint32_t length) {
-    static const std::vector<std::string> escapes = {"\\n", "\\t",  "\\\\", "\\\"", "\\'", "\\?",
-                                                     "\\a", "\\b",  "\\f",  "\\r",  "\\v", "\\x41",
-                                                     "\\101", "\\0", "\\7", "\\x7f", "\\377"};
+    static const std::vector<std::string> escapes = {
+        "\\n", "\\t", "\\\\",  "\\\"",  "\\'", "\\?", "\\a",   "\\b",  "\\f",
+        "\\r", "\\v", "\\x41", "\\101", "\\0", "\\7", "\\x7f", "\\377"};
     static const char kPlain[] = "abcdefghijklmnopqrstuvwxyz0123456789 ,.;:+-*/%()[]{}<>#!=&|^~";
     std::string s;
     for (std::uint32_t i = 0; i < length; ++i) {
@@ -800,9 +809,9 @@ class Builder {
   // closing quote or another escape (tpx32 reads the digits of a hexadecimal escape in a
   // character constant only up to a quote or a backslash, and reports anything else).
   std::string CharLiteral() {
-    static const std::vector<std::string> escapes = {"\\n", "\\t", "\\\\", "\\\"", "\\'", "\\?",
-                                                     "\\a", "\\b", "\\f", "\\r", "\\v", "\\101",
-                                                     "\\0", "\\7", "\\377"};
+    static const std::vector<std::string> escapes = {"\\n", "\\t",   "\\\\", "\\\"", "\\'",
+                                                     "\\?", "\\a",   "\\b",  "\\f",  "\\r",
+                                                     "\\v", "\\101", "\\0",  "\\7",  "\\377"};
     static const std::vector<std::string> hex = {"\\x41", "\\x7f", "\\x0", "\\xff", "\\xA"};
     static const char kPlain[] = "abcdefghijklmnopqrstuvwxyz0123456789 ,.;:+-*/%()[]{}<>#!=&|^~\"";
     std::uint32_t n = rng_.Chance(9, 10) ? 1 : rng_.Between(2, 4);
@@ -835,9 +844,9 @@ class Builder {
   // tpx32 reports them as illegal characters).
   const std::vector<std::string>& TextOperators() const {
     static const std::vector<std::string> c = {
-        "[", "]", "{", "}", ";", "...", "=", "+=", "-=", "*=", "/=", "%=", "&=", "|=", "^=",
-        "<<=", ">>=", "+", "-", "*", "/", "%", "&", "|", "^", "<<", ">>", "?", ":", "||", "&&",
-        "==", "!=", "<", ">", "<=", ">=", "!", "~", "++", "--", ".", "->", ","};
+        "[",   "]",   "{",  "}", ";", "...", "=",  "+=", "-=", "*=", "/=", "%=", "&=", "|=", "^=",
+        "<<=", ">>=", "+",  "-", "*", "/",   "%",  "&",  "|",  "^",  "<<", ">>", "?",  ":",  "||",
+        "&&",  "==",  "!=", "<", ">", "<=",  ">=", "!",  "~",  "++", "--", ".",  "->", ","};
     static const std::vector<std::string> cpp = [] {
       std::vector<std::string> v = c;
       v.push_back("::");
@@ -1020,10 +1029,10 @@ class Builder {
     if (r < 12) {
       // A character constant: one character or an escape, maybe wide.
       static const std::vector<std::pair<std::string, std::int64_t>> chars = {
-          {"'a'", 97},     {"'0'", 48},     {"'Z'", 90},     {"'\\n'", 10},   {"'\\0'", 0},
-          {"'\\''", 39},   {"'\"'", 34},    {"'\\\\'", 92},  {"'\\x41'", 65}, {"'\\101'", 65},
+          {"'a'", 97},     {"'0'", 48},       {"'Z'", 90},    {"'\\n'", 10},   {"'\\0'", 0},
+          {"'\\''", 39},   {"'\"'", 34},      {"'\\\\'", 92}, {"'\\x41'", 65}, {"'\\101'", 65},
           {"'\\377'", -1}, {"'\\x80'", -128}, {"'\\t'", 9},   {"'\\?'", 63},   {"' '", 32},
-          {"'\\a'", 7},    {"'\\b'", 8},    {"'\\f'", 12},   {"'\\v'", 11},   {"'\\r'", 13}};
+          {"'\\a'", 7},    {"'\\b'", 8},      {"'\\f'", 12},  {"'\\v'", 11},   {"'\\r'", 13}};
       const auto& c = rng_.Pick(chars);
       e.text = c.first;
       e.value = IfValue{c.second, false};
@@ -1114,7 +1123,8 @@ class Builder {
         return MakeExpr(e);
       case 10:
         e.kind = Expr::Kind::kCond;
-        for (int i = 0; i < 3; ++i) e.operands.push_back(RandomExpr(depth + 1, names, allowDefined));
+        for (int i = 0; i < 3; ++i)
+          e.operands.push_back(RandomExpr(depth + 1, names, allowDefined));
         return MakeExpr(e);
       case 11:
       case 12: {
@@ -1314,8 +1324,8 @@ class Builder {
   }
 
   struct Frame {
-    bool live = true;      // the group being written is processed
-    bool taken = false;    // a group of the chain was taken
+    bool live = true;    // the group being written is processed
+    bool taken = false;  // a group of the chain was taken
     bool outerLive = true;
     bool sawElse = false;
   };
@@ -1398,8 +1408,8 @@ class Builder {
     for (const std::string& n : order_) {
       if (macros_[n].mayUndef) candidates.push_back(n);
     }
-    std::string name = candidates.empty() || rng_.Chance(1, 5) ? rng_.Pick(plain_)
-                                                                : rng_.Pick(candidates);
+    std::string name =
+        candidates.empty() || rng_.Chance(1, 5) ? rng_.Pick(plain_) : rng_.Pick(candidates);
     DirectiveStart(w);
     DirectiveName(w, "undef");
     w.Raw(name);
@@ -1473,8 +1483,8 @@ class Builder {
     for (const std::string& n : candidates) {
       if (!macros_[n].defined) fresh.push_back(n);
     }
-    const std::string name = !fresh.empty() && rng_.Chance(3, 4) ? rng_.Pick(fresh)
-                                                                  : rng_.Pick(candidates);
+    const std::string name =
+        !fresh.empty() && rng_.Chance(3, 4) ? rng_.Pick(fresh) : rng_.Pick(candidates);
     Macro& m = M(name);
     bool live = Live();
     // A defined macro that may not change gets its own body again.
@@ -1556,7 +1566,8 @@ class Builder {
     m.bodyBytes = 0;
   }
   bool ValueRefsBelow(const ExprPtr& e, std::size_t index) {
-    if (e->kind == Expr::Kind::kName && e->text.compare(0, valuePrefix_.size(), valuePrefix_) == 0) {
+    if (e->kind == Expr::Kind::kName &&
+        e->text.compare(0, valuePrefix_.size(), valuePrefix_) == 0) {
       if (std::stoul(e->text.substr(valuePrefix_.size())) >= index) return false;
     }
     if (e->kind == Expr::Kind::kPasteName) return false;
