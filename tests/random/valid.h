@@ -113,7 +113,7 @@ inline std::optional<IfValue> ApplyBinary(const std::string& op, IfValue a, IfVa
   } else if (op == "-") {
     r.v = a.v - b.v;
   } else if (op == "*") {
-    r.v = a.v * b.v;
+    if (__builtin_mul_overflow(a.v, b.v, &r.v)) return std::nullopt;  // far out of range anyway
   } else if (op == "/" || op == "%") {
     if (b.v == 0) return std::nullopt;
     r.v = op == "/" ? a.v / b.v : a.v % b.v;  // both truncate toward zero
@@ -576,6 +576,10 @@ class Builder {
         // Known fault: after a comment, or after a macro use whose expansion may end in a
         // number, tpx32 writes no blank before text that continues a preprocessing number.
         w_.Raw(' ');
+      } else if (apart_ && b_.cpp_ && !t.empty() && t[0] == '*') {
+        // gcc's output writes a `.` that ends an expansion and a `*` after it side by side,
+        // which reads as `.*` in C++; a blank in the source keeps them apart there.
+        w_.Raw(' ');
       }
       WriteToken(t);
       last_ = t;
@@ -621,6 +625,8 @@ class Builder {
       }
     }
     SourceWriter& Writer() { return w_; }
+    // The last token written, or nothing when a blank or a comment followed it.
+    const std::string& Last() const { return last_; }
     bool Directive() const { return directive_; }
 
    private:
@@ -1819,8 +1825,9 @@ class Builder {
   // the owner's parameters. `depth` limits nested calls.
   void UseMacro(Emitter& out, const Macro& m, bool directive, const Macro* owner, int depth) {
     // In a body or an argument the expansion may be made as text that is read again (the
-    // expansion of an argument): a blank keeps the token before it from joining its start.
-    if (depth > 0) out.Blank();
+    // expansion of an argument): a blank keeps the token before it from joining its start. In
+    // C++ a blank also keeps a `.` before it apart from a `*` it may start with, in gcc's output.
+    if (depth > 0 || (cpp_ && out.Last() == ".")) out.Blank();
     UseMacroOnly(out, m, directive, owner, depth);
     out.MayEndInNumber();
     // And after it: an expansion made inside an argument does not keep its last token apart
@@ -1878,6 +1885,13 @@ class Builder {
   void Argument(Emitter& out, const Param& p, const Macro& m, bool directive, const Macro* owner,
                 int depth) {
     if (p.stringized) owner = nullptr;  // see Param::stringized
+    // In a body, the only argument of a macro of one parameter starts with a token of its own:
+    // a parameter passed on, or a macro, could expand to nothing, and `f()` gives a macro of
+    // one parameter no argument at all in tpx32.
+    if (owner && m.params.size() == 1 && p.kind == ParamKind::kAny) {
+      PlainToken(out, /*commas=*/false);
+      out.Blank();
+    }
     // A parameter of the macro being defined may be passed on when its kind fits.
     if (owner) {
       std::vector<const Param*> fit;
