@@ -7,6 +7,9 @@
 #   make install       installs tpx32 into $(DESTDIR)$(PREFIX) (PREFIX defaults to /usr/local)
 #   make package       builds a Debian package: build/release/tpx32_<version>_<arch>.deb
 #   make package-test  builds the package, unpacks it into a scratch root and runs it there
+#   make difftest      runs the differential test against gcc on random valid input (SECONDS or
+#                      FILES; see tests/random/README.md)
+#   make difftest-corpus  compares tpx32 with gcc over real code bases fetched into a cache
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE := build/release
 SANITIZE := build/sanitize
@@ -16,7 +19,7 @@ PREFIX ?= /usr/local
 DESTDIR ?=
 
 .PHONY: all build run test test-release test-sanitize test-fuzz fuzz install package package-test \
-	fuzz-shortcuts bench win32 test-win32 tidy clean
+	fuzz-shortcuts random-tools difftest difftest-corpus bench win32 test-win32 tidy clean
 
 all: build
 
@@ -70,14 +73,39 @@ package: build
 package-test: package
 	bash tests/integration/package.sh $(RELEASE) . build/package-test
 
+# The programs of the generated-input tests (tests/random), in the release build with the tests
+# configured (they are test programs).
+random-tools:
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DTPX32_TESTS=ON -DTPX32_WERROR=$(WERROR)
+	cmake --build $(RELEASE) --target tpx32 tpx32_general tpx32_compare tpx32_difftest -j $(JOBS)
+
 # Runs tpx32 and tpx32_general side by side on random source trees for SECONDS seconds, from
 # seed START on, and reports every difference (see tests/random/README.md).
 SECONDS ?= 600
 START ?= 1000
-fuzz-shortcuts: build
+fuzz-shortcuts: random-tools
 	$(RELEASE)/tests/tpx32_compare --tpx32 $(RELEASE)/tpx32 \
 	  --general $(RELEASE)/tests/tpx32_general --seeds $(START) --seconds $(SECONDS) \
 	  --work build/fuzz/work --failures build/fuzz/failures $(FUZZFLAGS)
+
+# The differential test against gcc on random valid C and C++ input, from seed START on, for
+# SECONDS seconds or, when FILES is given, for that many source trees. Every failing input is
+# kept, reduced, in build/difftest/failures (see tests/random/README.md). The programs run from
+# a copy, so that a rebuild during a long run does not disturb it.
+FILES ?=
+difftest: random-tools
+	rm -rf build/difftest/bin build/difftest/work
+	mkdir -p build/difftest/bin
+	cp $(RELEASE)/tpx32 $(RELEASE)/tests/tpx32_difftest build/difftest/bin/
+	build/difftest/bin/tpx32_difftest --tpx32 build/difftest/bin/tpx32 --seeds $(START) \
+	  $(if $(FILES),--files $(FILES),--seconds $(SECONDS)) --max-failures 50 \
+	  --work build/difftest/work --failures build/difftest/failures $(DIFFTESTFLAGS)
+
+# The same comparison over the C files of real code bases (Debian source packages fetched into
+# the benchmark's cache); CODEBASES picks some of them. Report: build/difftest-corpus/report.md.
+CODEBASES ?=
+difftest-corpus: random-tools
+	bash tests/random/difftest_corpus.sh $(RELEASE)/tests/tpx32_difftest $(RELEASE)/tpx32 $(CODEBASES)
 
 # Side-by-side timing against other preprocessors (see bench/README.md).
 bench: build

@@ -80,66 +80,10 @@ build_helpers() {
 }
 
 # ---------------------------------------------------------------------------------------------
-# Inputs: Debian source packages through a private apt configuration that lists the system's
-# own package sources as source (deb-src) entries, so the system configuration is not touched.
+# Inputs: Debian source packages, fetched by bench/fetch_sources.sh into $CACHE/src.
 
-APT_DIR=$CACHE/apt
-APT_OPTS=()
-
-write_source_list() {
-  mkdir -p "$APT_DIR/sources.list.d" "$APT_DIR/lists/partial" "$APT_DIR/archives/partial"
-  : > "$APT_DIR/sources.list"
-  rm -f "$APT_DIR/sources.list.d/"*
-  local f n=0
-  # One-line format: every binary entry becomes a source entry.
-  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [[ -f $f ]] || continue
-    sed -n -E 's/^[[:space:]]*deb[[:space:]]+/deb-src /p' "$f" >> "$APT_DIR/sources.list"
-  done
-  # Deb822 format: every enabled stanza that lists binary packages becomes a source stanza.
-  for f in /etc/apt/sources.list.d/*.sources; do
-    [[ -f $f ]] || continue
-    n=$((n + 1))
-    awk 'BEGIN { RS = ""; ORS = "\n\n" }
-         /(^|\n)Types:[^\n]*deb/ && !/(^|\n)Enabled:[[:space:]]*no/ {
-           sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$f" \
-      > "$APT_DIR/sources.list.d/src$n.sources"
-  done
-  APT_OPTS=(-o "Dir::Etc::SourceList=$APT_DIR/sources.list"
-            -o "Dir::Etc::SourceParts=$APT_DIR/sources.list.d"
-            -o "Dir::State::Lists=$APT_DIR/lists"
-            -o "Dir::Cache=$APT_DIR/cache"
-            -o "Dir::Cache::Archives=$APT_DIR/archives"
-            -o "APT::Sandbox::User=$(id -un)")
-}
-
-# Downloads and unpacks source package $1 into $CACHE/src/$1. The newest version whose files
-# can be fetched wins (a mirror may list a security update whose files it does not carry).
-fetch_source() {
-  local pkg=$1 dest=$CACHE/src/$1 dl=$CACHE/src/$1.dl version
-  [[ -f $dest/.complete ]] && return
-  rm -rf "$dest" "$dl"
-  mkdir -p "$dl"
-  local versions=("")
-  while read -r version; do versions+=("=$version"); done < <(
-    apt-cache "${APT_OPTS[@]}" madison "$pkg" | awk -F'|' '/Sources/ { gsub(/ /, "", $2); print $2 }' | uniq)
-  for version in "${versions[@]}"; do
-    rm -f "$dl"/*
-    if (cd "$dl" && apt-get "${APT_OPTS[@]}" -qq source --download-only "$pkg$version" \
-          >/dev/null 2>&1); then
-      local dsc
-      dsc=$(ls "$dl"/*.dsc | head -n 1)
-      dpkg-source -x "$dsc" "$dest" >/dev/null
-      touch "$dest/.complete"
-      # dpkg-source leaves copies of the upstream tarballs beside the tree; only the tree is used.
-      rm -rf "$dl" "$CACHE/src/${pkg}_"*.orig*
-
-      log "fetched source package $pkg${version:-}"
-      return
-    fi
-  done
-  die "could not fetch the source package $pkg"
-}
+# shellcheck source=bench/fetch_sources.sh
+source "$BENCH/fetch_sources.sh"
 
 prepare_sources() {
   local inputs=$CACHE/inputs
@@ -155,9 +99,7 @@ prepare_sources() {
 
   rm -rf "$inputs/sqlite" "$inputs/lua" "$inputs/zlib"
   mkdir -p "$inputs/sqlite" "$inputs/lua" "$inputs/zlib"
-  log "building the SQLite amalgamation (configure; make sqlite3.c)"
-  (cd "$CACHE/src/sqlite3" && ./configure >configure.log 2>&1 && make sqlite3.c >make.log 2>&1) ||
-    die "building sqlite3.c failed; see $CACHE/src/sqlite3/make.log"
+  build_sqlite_amalgamation
   cp "$CACHE/src/sqlite3/sqlite3.c" "$inputs/sqlite/"
   cp "$CACHE/src/lua5.4/src/"*.[ch] "$inputs/lua/"
   cp "$CACHE/src/zlib/"*.[ch] "$inputs/zlib/"

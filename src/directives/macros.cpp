@@ -883,6 +883,7 @@ bool Macros::MarkNoExpand(std::size_t at, std::size_t length) {
 
 void Macros::StoreByte(int c) {
   StorePendingMark();
+  scanner_.EndPaste();  // no name or number: a paste that completed one before has ended
   scanner_.AppendByte(c);
 }
 
@@ -998,10 +999,14 @@ int Macros::CollectArgument() {
         space();
         continue;
       case kArgSlash:
-        if (scanner.CommentAfterSlash())
+        if (scanner.CommentAfterSlash()) {
           space();
-        else
-          StoreByte(c);
+        } else {
+          // The look past the slash may have met the no-expand mark of the name after it: the
+          // mark is stored after the slash, with that name, not before it, where it would stick
+          // to a name before the slash.
+          scanner.AppendByte(c);
+        }
         continue;
       case kArgBackslash: {
         int n = src.NextByte();
@@ -1028,17 +1033,18 @@ int Macros::CollectArgument() {
         continue;
       case kArgDigit:
         StorePendingMark();
-        scanner.CopyNumber(c);
+        // After a point the digits are a floating constant's (".5f": the f is its suffix).
+        scanner.CopyNumber(
+            c, scanner.TextPosition() > start && scanner.Text()[scanner.TextPosition() - 1] == '.');
         // A mark met inside the number (where a pasted text begins) ends with it.
         scanner.TakeExpansionMarks();
         continue;
       case kArgIdentStart: {
-        bool marked = scanner.TakeNoExpand();
         std::size_t at = scanner.TextPosition();
         const char* spelling = scanner.ReadIdentifier(c);
-        // A mark met inside the name (where a pasted text begins) applies to it, unless the
-        // name was completed by the paste; either way it ends with the name.
-        marked = scanner.TakeExpansionMarks() || marked;
+        // A mark before the name or met inside it (where a pasted text begins) applies to it,
+        // unless the name was completed by a paste; either way it ends with the name.
+        bool marked = scanner.TakeExpansionMarks();
         std::size_t length = scanner.IdentifierLength();
         IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
         bool mark = marked || (!entry->IsMacro() &&
@@ -1132,6 +1138,7 @@ MacroArg* Macros::ExpandArgument(std::size_t start) {
 void Macros::ExpandText(bool argumentText) {
   Scanner& scanner = scanner_;
   SourceStack& src = source_;
+  const std::size_t start = scanner.TextPosition();
   for (;;) {
     int c = scanner.ReadByte();
     if (c == mark::kEndOfInput) {
@@ -1162,15 +1169,16 @@ void Macros::ExpandText(bool argumentText) {
     }
     if (c < 0x100 && kBaseTable[c] == cls::Digit) {
       scanner.TakeExpansionMarks();
-      scanner.CopyNumber(c);
+      scanner.CopyNumber(
+          c, scanner.TextPosition() > start && scanner.Text()[scanner.TextPosition() - 1] == '.');
       scanner.TakeExpansionMarks();
       continue;
     }
     if (IsIdentStart(c)) {
-      bool marked = scanner.TakeExpansionMarks();
       std::size_t at = scanner.TextPosition();
       const char* spelling = scanner.ReadIdentifier(c);
-      marked = scanner.TakeExpansionMarks() || marked;
+      // As in the scanner: the mark applies unless a paste completed the name.
+      bool marked = scanner.TakeExpansionMarks();
       std::size_t length = scanner.IdentifierLength();
       IdentEntry* entry = ctx_.idents.Lookup(spelling, length, scanner.IdentifierHash());
       if (!marked) {
@@ -1202,6 +1210,7 @@ void Macros::ExpandText(bool argumentText) {
       if (!(argumentText && MarkNoExpand(at, length))) scanner.SetTextPosition(at + length);
       continue;
     }
+    scanner.EndPaste();  // a paste that completed an operator ends with it
     scanner.AppendEscaped(c);
   }
 }

@@ -38,10 +38,10 @@ constexpr NumberContinues kNumberContinues;
 // ---------------------------------------------------------------------------------------------
 // Numbers.
 
-void Scanner::CopyNumber(int first) {
+void Scanner::CopyNumber(int first, bool afterPoint) {
   const signed char* saved = table;
   if (table == kTokenTable) table = kBodyTable;
-  ScanNumber(first);
+  ScanNumber(first, afterPoint);
   table = saved;
 }
 
@@ -246,7 +246,7 @@ int Scanner::ReadNumber(Bytes& in, int first, bool report, Append& append, std::
   return finish();
 }
 
-int Scanner::ScanNumber(int first) {
+int Scanner::ScanNumber(int first, bool afterPoint) {
   bool tokenMode = table == kTokenTable;
   char* start = text_ + textPos_;
   std::size_t room = kTextBufferSize - 1 - textPos_;
@@ -255,11 +255,13 @@ int Scanner::ScanNumber(int first) {
     if (length < room) start[length++] = static_cast<char>(c);
   };
   append(first);
-  if (first >= '1' && first <= '9' && shortcuts_ && ScanPlainDecimal(start, room, tokenMode))
+  if (!afterPoint && first >= '1' && first <= '9' && shortcuts_ &&
+      ScanPlainDecimal(start, room, tokenMode))
     return 10;
   std::uint8_t type;
   std::uint8_t explicitSize;
-  int radix = ReadNumber(src_, first, tokenMode, append, type, explicitSize);
+  // Digits after a point already copied are read as the number that starts with the point.
+  int radix = ReadNumber(src_, afterPoint ? '.' : first, tokenMode, append, type, explicitSize);
   start[length] = 0;
   token_.spelling = start;
   token_.spellingLength = static_cast<std::uint32_t>(length);

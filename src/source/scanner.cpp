@@ -158,11 +158,13 @@ bool Scanner::LineCommentsAllowed() const {
 }
 
 // A token starts: where it began, and no wide flag yet (a wide literal sets its own; the flags
-// of a token that was not written, such as one read by #if, go with it).
+// of a token that was not written, such as one read by #if, go with it). A paste that
+// completed the token before it ends with that token.
 void Scanner::Begin() {
   token_.line = src_.Line();
   token_.file = ctx_.position.fileName;
   wideChar_ = wideString_ = false;
+  paste_ = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -323,6 +325,9 @@ TokenCode Scanner::Scan() {
       case cls::WidePrefix: {
         Begin();
         int n = src_.NextByte();
+        // A literal follows: a no-expand mark before the L (an argument marks it as a name that
+        // is no macro) ends with it, as with a name, and is not left for the next name.
+        if (n == '"' || n == '\'') TakeExpansionMarks();
         if (n == '"') {
           wideString_ = true;
           return token_.code = tok::String;
@@ -936,7 +941,8 @@ TokenCode Scanner::ScanBody() {
         return token_.code = tok::Identifier;
       }
       case cls::Digit:
-        ScanNumber(c);
+        // After a point the digits are a floating constant's (".5f": the f is its suffix).
+        ScanNumber(c, textPos_ > bodyStart_ && text_[textPos_ - 1] == '.');
         continue;
       case cls::BodyBlank:
         if (c == 0) ReportIllegal(0);

@@ -210,7 +210,9 @@ class Scanner {
   // code and explicit size (in its high bits), so that two readings can be told apart.
   std::size_t NumberLength(const char* text, std::size_t size, std::uint8_t* type = nullptr);
   // Copies a number's spelling into the token text buffer, advancing the write position.
-  void CopyNumber(int first);
+  // `afterPoint`: the point before `first` is already in the buffer, so the number is a
+  // floating one (a suffix f belongs to it).
+  void CopyNumber(int first, bool afterPoint = false);
   // The #define body reader: copies the body into the token text buffer and returns only
   // identifiers (52, spelling at the write position) and the end of the line (10, left unread).
   void BeginBody(std::size_t start) { bodyStart_ = start; }
@@ -242,6 +244,9 @@ class Scanner {
   // the mark does not apply to it.
   void MarkNoExpand() { noExpand_ = true; }
   void MarkPasted() { paste_ = true; }
+  // The token a paste completed has ended (it was no name, or a name already read): the paste
+  // flag must not reach the next name.
+  void EndPaste() { paste_ = false; }
   bool NoExpandPending() const { return noExpand_; }
   // Clears the no-expand mark; true when it was set.
   bool TakeNoExpand() {
@@ -375,7 +380,7 @@ class Scanner {
   bool IsLineBreak(int c) const { return c == '\n' || c == '\r'; }
 
   // Numbers and literals.
-  int ScanNumber(int first);
+  int ScanNumber(int first, bool afterPoint = false);
   TokenCode NumberValue(int radix);
   int ReadEscape();
 

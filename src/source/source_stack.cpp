@@ -413,7 +413,9 @@ void SourceStack::UpdateStatisticsAtClose() {
 }
 
 void SourceStack::LineDirective(const char* text) {
-  while (*text == ' ' || *text == '\t') ++text;
+  // Blanks are those of the scanner: space, tab, vertical tab and form feed.
+  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; };
+  while (blank(*text)) ++text;
   if (*text < '0' || *text > '9') {
     ctx_.diag.ReportError(msg::BadDirectiveSyntax, "line");
     return;
@@ -421,12 +423,12 @@ void SourceStack::LineDirective(const char* text) {
   std::uint32_t number = 0;
   while (*text >= '0' && *text <= '9')
     number = number * 10 + static_cast<std::uint32_t>(*text++ - '0');
-  while (*text == ' ') ++text;
+  while (blank(*text)) ++text;
   if (*text != 0) {
     std::size_t length = std::strlen(text);
     // Blanks (and comments, which expansion turned into blanks) after the name are not part
     // of it.
-    while (length > 0 && (text[length - 1] == ' ' || text[length - 1] == '\t' ||
+    while (length > 0 && (blank(text[length - 1]) ||
                           static_cast<unsigned char>(text[length - 1]) == mark::kEndByte))
       --length;
     if (length < 2 || text[0] != '"' || text[length - 1] != '"') {

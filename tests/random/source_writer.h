@@ -58,6 +58,9 @@ class SourceWriter {
 
   // The line end most lines of this text get; others get any of the four kinds.
   void SetMainLineEnd(const std::string& eol) { mainEol_ = eol; }
+  // Every line end of this text is the main one (valid input: a splice before a line end of
+  // two kinds, LF then CR, would end the line after all).
+  void SetOnlyMainLineEnd(bool on) { onlyMainEol_ = on; }
   // How often stray bytes and malformed pieces that the program reports are written:
   // 0 never, 1 rarely, 2 often.
   void SetJunkLevel(int level) { junk_ = level; }
@@ -74,6 +77,7 @@ class SourceWriter {
 
   std::string LineEndText() {
     static const std::vector<std::string> kinds = {"\n", "\r\n", "\r", "\n\r"};
+    if (onlyMainEol_) return mainEol_;
     if (rng_.Chance(9, 10)) return mainEol_;
     return rng_.Pick(kinds);
   }
@@ -392,6 +396,7 @@ class SourceWriter {
   int junk_ = 0;
   bool innerOpeners_ = false;
   bool avoidKnown_ = false;
+  bool onlyMainEol_ = false;
 };
 
 }  // namespace tpxgen
