@@ -55,8 +55,9 @@ std::uint32_t SegmentEnd(const unsigned char* text, std::uint32_t pos) {
   return pos;
 }
 
-void AppendToScanner(void* owner, int c) { static_cast<Scanner*>(owner)->AppendEscaped(c); }
-void AppendBodyToScanner(void* owner, int c) { static_cast<Scanner*>(owner)->AppendBodyByte(c); }
+void AppendStoredToScanner(void* owner, int c) {
+  static_cast<Scanner*>(owner)->AppendStoredByte(c);
+}
 
 }  // namespace
 
@@ -579,11 +580,11 @@ void Macros::RecordObjectBody(std::size_t start) {
         src.Unget();
         continue;
       }
-      scanner.AppendBodyByte(n);
+      scanner.AppendStoredByte(n);
       continue;
     }
     if (c == '"' || c == '\'') {
-      scanner.CopyLiteral(c, AppendBodyToScanner, &scanner, false);
+      scanner.CopyLiteral(c, AppendStoredToScanner, &scanner, false);
       continue;
     }
     if (c == '#') {
@@ -892,6 +893,7 @@ namespace {
 // What the argument collector does with each byte, decided by one table lookup.
 enum ArgClass : std::uint8_t {
   kArgPlain,     // stored as it is
+  kArgZero,      // a zero byte: reported, and stored as a blank
   kArgEndInput,  // 0x1A
   kArgComma,
   kArgClose,
@@ -915,6 +917,8 @@ struct ArgClasses {
       std::uint8_t k = kArgPlain;
       if (c == mark::kEndOfInput)
         k = kArgEndInput;
+      else if (c == 0)
+        k = kArgZero;
       else if (c == ',')
         k = kArgComma;
       else if (c == ')')
@@ -998,6 +1002,10 @@ int Macros::CollectArgument() {
       case kArgBlank:
         space();
         continue;
+      case kArgZero:
+        scanner.ReportIllegal(0);
+        space();
+        continue;
       case kArgSlash:
         if (scanner.CommentAfterSlash()) {
           space();
@@ -1021,16 +1029,30 @@ int Macros::CollectArgument() {
       }
       case kArgQuote:
         StorePendingMark();
-        scanner.CopyLiteral(c, AppendToScanner, &scanner, true);
+        scanner.CopyLiteral(c, AppendStoredToScanner, &scanner, true);
         continue;
       case kArgMarker:
         scanner.AppendByte(c);
         argumentPlain_ = false;
         continue;
-      case kArgEscape:
-        scanner.AppendByte(kEscape);
-        scanner.AppendByte(src.NextByte());
+      case kArgEscape: {
+        // Before a byte of 0x80 or above in a macro's text; a source byte of this value may
+        // stand before anything, and a zero byte or an end of line or input is not taken
+        // into the escape.
+        int n = src.NextByte();
+        if (n == 0) {
+          scanner.ReportIllegal(0);
+          space();
+        } else if (n == '\n' || n == '\r' || n == mark::kEndOfInput) {
+          src.Unget();
+          StoreByte(kEscape);
+          scanner.AppendByte(c);
+        } else {
+          scanner.AppendByte(kEscape);
+          scanner.AppendByte(n);
+        }
         continue;
+      }
       case kArgDigit:
         StorePendingMark();
         // After a point the digits are a floating constant's (".5f": the f is its suffix).
@@ -1164,7 +1186,7 @@ void Macros::ExpandText(bool argumentText) {
       continue;
     }
     if (c == '"' || c == '\'') {
-      scanner.CopyLiteral(c, AppendToScanner, &scanner, true);
+      scanner.CopyLiteral(c, AppendStoredToScanner, &scanner, true);
       continue;
     }
     if (c < 0x100 && kBaseTable[c] == cls::Digit) {
@@ -1211,7 +1233,7 @@ void Macros::ExpandText(bool argumentText) {
       continue;
     }
     scanner.EndPaste();  // a paste that completed an operator ends with it
-    scanner.AppendEscaped(c);
+    scanner.AppendStoredByte(c);
   }
 }
 

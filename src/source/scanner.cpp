@@ -66,7 +66,7 @@ constexpr TableBuilder BuildBodyTable() {
   for (int i = 0; i < 256; ++i) b.t[i] = static_cast<signed char>(cls::BodyOther);
   b.MarkWordCharacters();
   b.t['L'] = cls::WidePrefix;
-  // A zero byte is a blank in a body (reported where it is read, see AppendBodyByte).
+  // A zero byte is a blank in a body (reported where it is read, see AppendStoredByte).
   b.t['\t'] = b.t['\v'] = b.t['\f'] = b.t[' '] = b.t[0] = cls::BodyBlank;
   b.t['\n'] = b.t['\r'] = cls::LineBreak;
   b.t[mark::kEndOfInput] = cls::EndOfFile;
@@ -930,7 +930,7 @@ TokenCode Scanner::ScanBody() {
         if (n == '"' || n == '\'') {
           AppendByte('L');
           if (CopyLiteral(
-                  n, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendBodyByte(b); },
+                  n, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendStoredByte(b); },
                   this, false) == 0)
             return token_.code = tok::EndOfLine;
           continue;
@@ -954,7 +954,7 @@ TokenCode Scanner::ScanBody() {
         return token_.code = tok::EndOfLine;
       case cls::BodyQuote:
         if (CopyLiteral(
-                c, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendBodyByte(b); },
+                c, [](void* owner, int b) { static_cast<Scanner*>(owner)->AppendStoredByte(b); },
                 this, false) == 0)
           return token_.code = tok::EndOfLine;
         continue;

@@ -147,10 +147,12 @@ class Scanner {
     if (c >= 0x80 && c != mark::kEndByte) AppendByte(mark::kEscape);
     AppendByte(c);
   }
-  // A byte of a #define body. A stored body ends at its first zero byte, so a zero byte read
-  // into one would end the expansion early (and with it the guard against the macro's own
-  // name): it is reported as an illegal character and stored as a blank.
-  void AppendBodyByte(int c) {
+  // A source byte kept in a stored text: a #define body, a macro argument, a directive line
+  // read with expansion. Each is read back up to its first zero byte, so a zero byte stored
+  // in one would end it early (a body would lose the guard against the macro's own name, an
+  // argument would run on into the rest of the file): it is reported as an illegal character
+  // and stored as a blank.
+  void AppendStoredByte(int c) {
     if (c == 0) {
       ReportIllegal(0);
       c = ' ';
