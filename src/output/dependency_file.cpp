@@ -149,23 +149,9 @@ void DependencyFile::Write() {
     ctx_.diag.ReportFatal(msg::CannotCreateOutput, name.Data());
     return;
   }
-  bool deleted = true;
-  bool ok = platform::WriteFile(file_.Handle(), text.Data(), text.Size()) ==
-            static_cast<long>(text.Size());
-  if (ok) {
-    ok = file_.Commit(&deleted);
-  } else {
-    deleted = file_.Abandon(true);
-  }
-  if (ok) return;
-  // The write error first, then what is left of it; after an earlier fatal error only that.
-  try {
-    ctx_.diag.ReportFatal(msg::ErrorWritingOutput);
-  } catch (const FatalError&) {
-    if (!deleted) ctx_.diag.ReportWhileFinishing(msg::CannotDeleteOutput, file_.Target());
-    throw;
-  }
-  if (!deleted) ctx_.diag.ReportWhileFinishing(msg::CannotDeleteOutput, file_.Target());
+  file_.Finish(platform::WriteFile(file_.Handle(), text.Data(), text.Size()) ==
+                   static_cast<long>(text.Size()),
+               ctx_.diag);
 }
 
 void DependencyFile::Remove() {

@@ -237,6 +237,24 @@ bool FileReplacement::RemoveWritten() {
   return false;
 }
 
+bool FileReplacement::Finish(bool written, Diagnostics& diag) {
+  bool deleted = true;
+  if (written) {
+    if (Commit(&deleted)) return true;
+  } else {
+    deleted = Abandon(true);
+  }
+  // The write error first, then what is left of it; after an earlier fatal error only that.
+  try {
+    diag.ReportFatal(msg::ErrorWritingOutput);
+  } catch (const FatalError&) {
+    if (!deleted) diag.ReportWhileFinishing(msg::CannotDeleteOutput, Target());
+    throw;
+  }
+  if (!deleted) diag.ReportWhileFinishing(msg::CannotDeleteOutput, Target());
+  return false;
+}
+
 bool FileReplacement::Abandon(bool removeOld) {
   const Way way = way_;
   way_ = Way::kClosed;
@@ -453,25 +471,10 @@ void OutputFile::Close() {
   fill_ = 0;
   bool ok = platform::WriteFile(handle_, buffer_, n) == static_cast<long>(n);
   handle_ = kClosed;
-  bool deleted = true;
-  if (ok) {
-    ok = file_.Commit(&deleted);
-  } else {
-    deleted = file_.Abandon(true);
-  }
-  if (ok) {
+  if (file_.Finish(ok, ctx_.diag)) {
     platform::FileId id;
     if (platform::IdentifyPath(file_.Target(), &id)) written_.Add(ctx_.memory.bump, id);
-    return;
   }
-  // The write error first, then what is left of it; after an earlier fatal error only that.
-  try {
-    ctx_.diag.ReportFatal(msg::ErrorWritingOutput);
-  } catch (const FatalError&) {
-    if (!deleted) ctx_.diag.ReportWhileFinishing(msg::CannotDeleteOutput, file_.Target());
-    throw;
-  }
-  if (!deleted) ctx_.diag.ReportWhileFinishing(msg::CannotDeleteOutput, file_.Target());
 }
 
 void OutputFile::Discard() {

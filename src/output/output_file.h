@@ -68,6 +68,10 @@ class FileReplacement {
   // file that was to be deleted could not be; a file written in place is emptied then, so that
   // nothing that looks complete is left. Uses only calls that are safe in a signal handler.
   bool Abandon(bool removeOld);
+  // Ends a file whose bytes have all been handed to the handle (`written` false when a write
+  // failed): commits it, or abandons it as by Abandon(true). A failure is reported as the
+  // write error (fatal), then the file that could not be deleted. True when it was committed.
+  bool Finish(bool written, Diagnostics& diag);
 
  private:
   bool RemoveWritten();
