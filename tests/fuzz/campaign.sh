@@ -7,13 +7,15 @@
 # build/campaign/summary.txt.
 #
 # Usage: tests/fuzz/campaign.sh [seconds per set] [set...]   (default 3600, all five sets)
+# TPX32_CAMPAIGN_BUILD names another build folder, for a second campaign that runs beside one
+# whose fuzz target should not be rebuilt under it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=${1:-3600}
 shift || true
 sets=("$@")
 [ ${#sets[@]} -gt 0 ] || sets=(none C Sc Sr CP932)
-build=$root/build/campaign
+build=${TPX32_CAMPAIGN_BUILD:-$root/build/campaign}
 cc=$(command -v clang++ || command -v clang++-14)
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cc" \
   -DTPX32_FUZZ=ON -DTPX32_TESTS=OFF >/dev/null
