@@ -111,6 +111,9 @@ inline std::optional<IfValue> ApplyBinary(const std::string& op, IfValue a, IfVa
   if (op == "+") {
     r.v = a.v + b.v;
   } else if (op == "-") {
+    // tpx32 subtracts a signed constant by adding its negation, which the smallest int does not
+    // have: left out (see intended_differences.md).
+    if (!r.isUnsigned && b.v == kIntMin) return std::nullopt;
     r.v = a.v - b.v;
   } else if (op == "*") {
     if (__builtin_mul_overflow(a.v, b.v, &r.v)) return std::nullopt;  // far out of range anyway
@@ -273,6 +276,20 @@ inline const std::vector<std::pair<std::string, std::int64_t>>& KnownPredefined(
 }
 
 // ---------------------------------------------------------------------------------------------
+
+// `text` with each of its line ends (CR LF, CR or LF) written as `eol`.
+inline std::string WithLineEnds(const std::string& text, const std::string& eol) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out += eol;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
 
 class Builder {
  public:
@@ -1496,7 +1513,10 @@ class Builder {
     // A defined macro that may not change gets its own body again.
     if (m.defined && !m.mayUndef) {
       DirectiveStart(w);
-      w.Raw(m.bodyText);
+      // Its splices take this file's line end: one of another file's, before this file's line
+      // end, could make a pair that tpx32 reads as one line break (a line feed, then a
+      // carriage return) and gcc as two.
+      w.Raw(WithLineEnds(m.bodyText, w.LineEndText()));
       DirectiveEnd(w);
       return;
     }
