@@ -706,6 +706,11 @@ class Builder {
         w.Raw(std::string(rng_.Between(1, 5), '*'));
         w.Raw(' ');
       } else if (r < 9 && multiLine) {
+        // gcc joins a backslash and a line end with only blanks between them (and warns);
+        // tpx32 wants them side by side: no backslash ends a comment's line.
+        const std::string& text = w.Text();
+        std::size_t last = text.find_last_not_of(" \t");
+        if (last != std::string::npos && text[last] == '\\') w.Raw('.');
         w.LineEnd();
       } else {
         w.Raw(HighByte());
