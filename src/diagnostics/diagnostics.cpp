@@ -239,13 +239,17 @@ void Diagnostics::ReportFatal(MessageNumber number, ...) {
   throw FatalError{2};
 }
 
+void Diagnostics::CountedError(MessageNumber number, std::va_list args) {
+  ReportLine(number, args, MiscString(misc::KindError));
+  ++errorCount_;
+  ++messageCount_;
+}
+
 void Diagnostics::ReportWhileFinishing(MessageNumber number, ...) {
   std::va_list args;
   va_start(args, number);
-  ReportLine(number, args, MiscString(misc::KindError));
+  CountedError(number, args);
   va_end(args);
-  ++errorCount_;
-  ++messageCount_;
 }
 
 void Diagnostics::AbandonQuietly() {
@@ -265,10 +269,8 @@ void Diagnostics::ReportError(MessageNumber number, ...) {
   if (fatalLatch_) return;
   std::va_list args;
   va_start(args, number);
-  ReportLine(number, args, MiscString(misc::KindError));
+  CountedError(number, args);
   va_end(args);
-  ++errorCount_;
-  ++messageCount_;
   if ((errorLimit_ != 0 && errorCount_ >= errorLimit_) ||
       (warningLimit_ != 0 && messageCount_ >= warningLimit_)) {
     Stop();

@@ -226,6 +226,8 @@ class Diagnostics {
 
  private:
   void ReportLine(MessageNumber number, std::va_list args, const char* kindWord);
+  // Prints an error and counts it.
+  void CountedError(MessageNumber number, std::va_list args);
   void PrintLine(const char* kindWord, MessageNumber number, ...);
   [[noreturn]] void Stop();
   void ApplyPendingRestore();
