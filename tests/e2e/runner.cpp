@@ -14,7 +14,7 @@
 //   generate a recipe for input files that are generated rather than kept (optional): words,
 //            one per line, read by the generator of tests/random (generator.h); the files are
 //            written into the working folder after in/ is copied, and count as inputs. Files
-//            the recipe names (its `prefix=`) are read from the case folder.
+//            the recipe names (its `prefix=` and `suffix=`) are read from the case folder.
 //   known_fault  a fault of tpx32's speed shortcuts that the case shows and that is not mended
 //            yet, in words (optional): tests/CMakeLists.txt then disables the case's run through
 //            tpx32, while its run through tpx32_general counts; this runner does not read it

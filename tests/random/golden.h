@@ -1,7 +1,8 @@
 // Golden mode: the large inputs of golden end-to-end cases, built from a recipe name and its
 // parameters, so the cases need not keep them in the repository. A case's `generate` file
 // names the recipe (see tree.h, ParseRecipe); its small hand-written files stay in `in/`, and a
-// hand-written head of a generated file stays beside the `generate` file (parameter `prefix`).
+// hand-written head of a generated file stays beside the `generate` file (parameter `prefix`) or
+// tail (parameter `suffix`).
 //
 // Recipes:
 //   buffer_edges     files of numbered assignment lines with chosen texts placed at chosen
@@ -14,6 +15,7 @@
 //   include_chain    headers h1.h ... hN.h each including the next
 //   deep_parens      an `#if` whose expression is nested in N parentheses
 //   stale_output     an old output file, longer than the new one will be
+//   numbered_lines   "int filler_NNN = N;" lines, then a hand-written tail (parameter `suffix`)
 //   plain_tokens     lines of tokens of the kinds the plain-token loop writes straight through,
 //                    mixed with splices, comments and directives (seeded)
 //   comment_runs     block comments with runs of stars, splices and (nested=1) inner comments
@@ -179,6 +181,19 @@ inline Tree StaleOutput(const Params& p) {
            ": */ stale line of an earlier run\r\n";
   }
   return {{{p.Text("file", "main.i"), out}}, source};
+}
+
+// Numbered declarations, enough to fill an output buffer or more, then a hand-written tail.
+inline Tree NumberedLines(const Params& p) {
+  std::string out;
+  const std::int64_t lines = p.Int("lines", 200);
+  for (std::int64_t i = 0; i < lines; ++i) {
+    std::string digits = std::to_string(i);
+    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+    out += "int filler_" + digits + " = " + std::to_string(i) + ";\r\n";
+  }
+  out += p.Text("suffix", "");
+  return {{{p.Text("file", "main.c"), out}}, p.Text("file", "main.c")};
 }
 
 // Joins pieces drawn from a vocabulary with drawn separators and line ends until the text
@@ -452,6 +467,7 @@ inline Tree GenerateGolden(std::uint64_t seed, Params params) {
   if (recipe == "include_chain") return IncludeChain(params);
   if (recipe == "deep_parens") return DeepParens(params);
   if (recipe == "stale_output") return StaleOutput(params);
+  if (recipe == "numbered_lines") return NumberedLines(params);
   if (recipe == "plain_tokens") return PlainTokens(params);
   if (recipe == "comment_runs") return CommentRuns(params);
   if (recipe == "skipped_lines") return SkippedLines(params);

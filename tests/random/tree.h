@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tpxgen {
@@ -102,7 +103,8 @@ inline void WriteTree(const Tree& tree, const std::filesystem::path& root) {
 
 // A generation written down as words, one per line (as in a golden case's `generate` file):
 // the mode, then key=value parameters; "seed=N" gives the seed (0 when absent), and
-// "prefix=FILE" gives the parameter "prefix" the bytes of FILE, read from `folder`.
+// "prefix=FILE" and "suffix=FILE" give the parameter of that name the bytes of FILE, read from
+// `folder`.
 struct Recipe {
   std::string mode;
   std::uint64_t seed = 0;
@@ -124,22 +126,23 @@ inline Recipe ParseRecipe(const std::string& text, const std::filesystem::path& 
   Recipe r;
   r.mode = words[0];
   std::vector<std::string> rest;
-  std::string prefix;
-  bool hasPrefix = false;
+  std::vector<std::pair<std::string, std::string>> files;
   for (std::size_t i = 1; i < words.size(); ++i) {
-    if (words[i].rfind("seed=", 0) == 0) {
-      r.seed = std::stoull(words[i].substr(5));
-    } else if (words[i].rfind("prefix=", 0) == 0) {
-      std::ifstream in(folder / words[i].substr(7), std::ios::binary);
-      if (!in) throw std::runtime_error("cannot read " + (folder / words[i].substr(7)).string());
-      prefix.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-      hasPrefix = true;
+    const std::string& w = words[i];
+    if (w.rfind("seed=", 0) == 0) {
+      r.seed = std::stoull(w.substr(5));
+    } else if (w.rfind("prefix=", 0) == 0 || w.rfind("suffix=", 0) == 0) {
+      const std::filesystem::path name = folder / w.substr(7);
+      std::ifstream in(name, std::ios::binary);
+      if (!in) throw std::runtime_error("cannot read " + name.string());
+      files.emplace_back(w.substr(0, 6), std::string(std::istreambuf_iterator<char>(in),
+                                                     std::istreambuf_iterator<char>()));
     } else {
-      rest.push_back(words[i]);
+      rest.push_back(w);
     }
   }
   r.params = Params(rest);
-  if (hasPrefix) r.params.Set("prefix", prefix);
+  for (const auto& [key, bytes] : files) r.params.Set(key, bytes);
   return r;
 }
 
