@@ -56,6 +56,7 @@
 #include <vector>
 
 #include "../random/generator.h"
+#include "../random/harness.h"
 
 namespace fs = std::filesystem;
 
@@ -69,24 +70,9 @@ std::string ReadBytes(const fs::path& path, bool* exists = nullptr) {
   return text.str();
 }
 
+// Every byte of a mismatch is shown: the dumps are not cut.
 std::string Printable(const std::string& bytes) {
-  std::string out;
-  for (unsigned char c : bytes) {
-    if (c == '\n') {
-      out += "\\n\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (c < 32 || c >= 127) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02x", c);
-      out += hex;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out;
+  return tpxharness::Printable(bytes, static_cast<std::size_t>(-1));
 }
 
 bool Compare(const std::string& what, const std::string& expected, const std::string& actual) {
