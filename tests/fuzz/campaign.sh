@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # A fuzzing campaign: the fuzz target built once into build/campaign, then run for the given
 # time on each option set in turn (none, C, Sc, Sr, CP932), in libFuzzer's fork mode, so that it
-# goes on after a finding and counts crashes and hangs. Meant to run in the
-# background at low priority; each set writes its log to build/campaign/<set>.log, its findings
-# to build/campaign/findings-<set>/, and its last status line (runs, edges, crashes, hangs) to
+# goes on after a finding and counts crashes and hangs. Meant to run in the background at low
+# priority; each set writes its log to build/campaign/<set>.log, its findings to
+# build/campaign/findings-<set>/, and its last status line (runs, edges, crashes, hangs) to
 # build/campaign/summary.txt.
 #
 # Usage: tests/fuzz/campaign.sh [seconds per set] [set...]   (default 3600, all five sets)
