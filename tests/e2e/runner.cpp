@@ -51,7 +51,6 @@
 #include <iostream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -62,13 +61,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadBytes(const fs::path& path, bool* exists = nullptr) {
-  std::ifstream in(path, std::ios::binary);
-  if (exists != nullptr) *exists = static_cast<bool>(in);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using tpxharness::ReadBytes;
 
 // Every byte of a mismatch is shown: the dumps are not cut.
 std::string Printable(const std::string& bytes) {

@@ -27,12 +27,7 @@ namespace tpxharness {
 
 namespace fs = std::filesystem;
 
-inline std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using tpxgen::ReadBytes;
 
 inline void WriteBytes(const fs::path& path, const std::string& bytes) {
   if (path.has_parent_path()) fs::create_directories(path.parent_path());

@@ -101,6 +101,13 @@ inline void WriteTree(const Tree& tree, const std::filesystem::path& root) {
   }
 }
 
+// The bytes of a file (none when it cannot be read); `opened` tells whether it could be opened.
+inline std::string ReadBytes(const std::filesystem::path& path, bool* opened = nullptr) {
+  std::ifstream in(path, std::ios::binary);
+  if (opened != nullptr) *opened = static_cast<bool>(in);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 // A generation written down as words, one per line (as in a golden case's `generate` file):
 // the mode, then key=value parameters; "seed=N" gives the seed (0 when absent), and
 // "prefix=FILE" and "suffix=FILE" give the parameter of that name the bytes of FILE, read from
@@ -133,10 +140,10 @@ inline Recipe ParseRecipe(const std::string& text, const std::filesystem::path& 
       r.seed = std::stoull(w.substr(5));
     } else if (w.rfind("prefix=", 0) == 0 || w.rfind("suffix=", 0) == 0) {
       const std::filesystem::path name = folder / w.substr(7);
-      std::ifstream in(name, std::ios::binary);
-      if (!in) throw std::runtime_error("cannot read " + name.string());
-      files.emplace_back(w.substr(0, 6), std::string(std::istreambuf_iterator<char>(in),
-                                                     std::istreambuf_iterator<char>()));
+      bool opened = false;
+      std::string bytes = ReadBytes(name, &opened);
+      if (!opened) throw std::runtime_error("cannot read " + name.string());
+      files.emplace_back(w.substr(0, 6), std::move(bytes));
     } else {
       rest.push_back(w);
     }
